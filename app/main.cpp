@@ -1,0 +1,59 @@
+#include "app/artwork.h"
+#include "app/mdiform1.h"
+#include "app/programinfo.h"
+#include "app/singleinstance.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts when it finds no display; say so plainly instead.
+bool displayAvailable()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs("Vellumark needs a graphical desktop: no display was found "
+                   "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(vellumark::ProgramTitle());
+    QApplication::setApplicationVersion(vellumark::ProgramVersion());
+    QApplication::setOrganizationName(QStringLiteral("Orvandi"));
+    QApplication::setDesktopFileName(QStringLiteral("vellumark"));
+    QApplication::setWindowIcon(vellumark::ProgramIcon());
+
+    vellumark::SingleInstance instance;
+    if (!instance.acquire()) {
+        // Also on the terminal, for whoever started it from one.
+        std::fprintf(stderr, "%s\n", qUtf8Printable(vellumark::SingleInstance::refusalMessage()));
+        QMessageBox box(QMessageBox::Critical, vellumark::ProgramTitle(),
+                        vellumark::SingleInstance::refusalMessage(), QMessageBox::Ok);
+        box.exec();
+        return EXIT_SUCCESS;
+    }
+
+    vellumark::MdiForm1 window(
+        vellumark::ProgramSettings(vellumark::SettingsStore::forCurrentUser()));
+    if (!window.Form_Load())
+        return EXIT_SUCCESS; // the start-up password was not given
+    window.show();
+    return app.exec();
+}

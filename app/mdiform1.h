@@ -1,0 +1,197 @@
+#pragma once
+
+#include "cover/typology.h"
+#include "i18n/language.h"
+#include "settings/programsettings.h"
+
+#include <QHash>
+#include <QImage>
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+
+namespace vellumark {
+
+class BackgroundShape;
+class ControlsArea;
+class LineItem;
+class MeasureField;
+class PictureBox;
+class ToolSet;
+class TypologyList;
+
+// The main window: two cover slots side by side, the DVD panel, the toolbar
+// and its menus. Its controls hold the cover layout and several settings
+// while the program runs; every control's objectName is its name here.
+class MdiForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MdiForm1(ProgramSettings settings, QWidget *parent = nullptr);
+    ~MdiForm1() override;
+
+    // Loading: width, settings, caption, language, in this order. False when
+    // the start-up password was not given: the program must end at once,
+    // writing nothing.
+    bool Form_Load();
+
+    // What ends the program once the settings are written; tests replace it.
+    void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
+
+    const ProgramSettings &settings() const { return m_settings; }
+    ToolSet *tools() const { return m_tools; }
+
+    // Typology selection of each slot.
+    void ApplyTypologyA();
+    void ApplyTypologyB();
+
+    // The one dispatcher of every toolbar and menu command.
+    void SSActiveToolBars1_ToolClick(QAction *tool);
+
+    // Settings: first-start defaults, reading at start, writing at exit.
+    void ValoriDefault();
+    void ControlloRegistry();
+    void ApplicaValori();
+    void ScritturaRegistry();
+
+    // The three languages of the window.
+    void Italianizza();
+    void Inglesizza();
+    void Tedeschizza();
+    void applyLanguage(Language language);
+
+    // The language marker ("Italiano", "Inglese" or "Tedesco").
+    QString languageMarker() const;
+
+    // Prints the current layout: one page per call.
+    void PrintCovers();
+
+    // The background picture of the window, behind the controls.
+    QImage backgroundPicture() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void buildSlotA(QWidget *area);
+    void buildSlotB(QWidget *area);
+    void buildDvdPanel(QWidget *area);
+    QLabel *addLabel(const QString &name, const QString &text, QRect twips, QWidget *parent,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    LineItem *addLine(const QString &name, int x1, int y1, int x2, int y2, bool light,
+                      QWidget *parent);
+
+    void storeMeasure(MeasureField *field, CoverSlot slot, Measure measure);
+    void applyDvdFormat(bool fullCase);
+    void selectPrintOption(QRadioButton *option);
+
+    // The exit question; true when the user answers Yes.
+    bool confirmExit();
+    // Ends the window after the settings are written.
+    void endProgram();
+
+    // Dialogs shown by the window. The password prompt returns false when
+    // the program must end.
+    bool runPasswordPrompt();
+    void showAboutWindow();
+    void showOptionsDialog();
+
+    // Selects a typology from code and runs the slot's selection once.
+    void selectTypology(TypologyList *list, int index);
+    void fillTypologyList(TypologyList *list, Language language);
+
+    // Commands of the dispatcher.
+    void showDvdPanel(bool shown);
+    void copyPicture(PictureBox *from, const QList<PictureBox *> &to);
+    void setFillStyleFromTool(QAction *tool);
+    void chooseFillColour();
+    void chooseBackgroundPicture();
+    void removeBackgroundPicture();
+    void showPrinterSetup();
+    void showHelp();
+    void openAddress(const QString &address);
+
+    ProgramSettings m_settings;
+    std::function<void()> m_endProgram;
+    bool m_ending = false;
+    bool m_loadAborted = false;
+
+    ToolSet *m_tools = nullptr;
+    ControlsArea *m_area = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    BackgroundShape *Shape1 = nullptr;
+
+    // Slot A.
+    TypologyList *List1 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    MeasureField *Text1 = nullptr;
+    MeasureField *Text2 = nullptr;
+    MeasureField *Text5 = nullptr;
+    MeasureField *Text6 = nullptr;
+    PictureBox *Image1 = nullptr;
+    PictureBox *Image3 = nullptr;
+    PictureBox *Image4 = nullptr;
+    QLabel *Label20 = nullptr;
+    LineItem *Line33 = nullptr;
+    LineItem *Line34 = nullptr;
+    LineItem *Line35 = nullptr;
+    LineItem *Line36 = nullptr;
+
+    // Slot B.
+    TypologyList *List2 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    MeasureField *Text3 = nullptr;
+    MeasureField *Text4 = nullptr;
+    MeasureField *Text7 = nullptr;
+    MeasureField *Text8 = nullptr;
+    PictureBox *Image2 = nullptr;
+    PictureBox *Image5 = nullptr;
+    PictureBox *Image6 = nullptr;
+    QLabel *Label21 = nullptr;
+    LineItem *Line37 = nullptr;
+    LineItem *Line38 = nullptr;
+    LineItem *Line39 = nullptr;
+    LineItem *Line40 = nullptr;
+
+    // Print selection.
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QRadioButton *Option5 = nullptr;
+
+    // DVD panel.
+    QFrame *Frame1 = nullptr;
+    QFrame *Frame2 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QRadioButton *Option6 = nullptr;
+    QRadioButton *Option7 = nullptr;
+    PictureBox *Image7 = nullptr;
+    QLabel *Label25 = nullptr;
+    LineItem *Line6 = nullptr;
+    LineItem *Line8 = nullptr;
+    LineItem *Line9 = nullptr;
+    LineItem *Line10 = nullptr;
+
+    // Labels whose texts follow the language, by name.
+    QHash<QString, QLabel *> m_labels;
+
+    // Holders of state.
+    QLabel *Label2 = nullptr; // last picture folder, shown
+    QLabel *Label3 = nullptr; // preview switch of the file dialog
+    QLabel *Label17 = nullptr; // scratch
+    QLabel *Label19 = nullptr; // language marker
+    QLabel *Label24 = nullptr; // background picture path
+    QCheckBox *Check3 = nullptr; // ticked: pictures open through the preview dialog
+    QString m_chosenFile; // the file name of the last file dialog
+};
+
+} // namespace vellumark

@@ -1,0 +1,67 @@
+// The three languages of the main window.
+#include "app/mdiform1.h"
+
+#include "app/toolset.h"
+#include "cover/typologylist.h"
+#include "i18n/maintexts.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace vellumark {
+
+void MdiForm1::Italianizza()
+{
+    applyLanguage(Language::Italian);
+}
+
+void MdiForm1::Inglesizza()
+{
+    applyLanguage(Language::English);
+}
+
+void MdiForm1::Tedeschizza()
+{
+    applyLanguage(Language::German);
+}
+
+void MdiForm1::applyLanguage(Language language)
+{
+    const MainWindowTexts &texts = MainTexts(language);
+    auto setTool = [this](const QString &id, const QString &text) {
+        if (QAction *tool = m_tools->tool(id))
+            tool->setText(text);
+    };
+
+    Label19->setText(texts.marker);
+    Label20->setText(texts.loadHint);
+    Label21->setText(texts.loadHint);
+    m_labels.value(QStringLiteral("Label4"))->setText(texts.sizeHeadingA);
+    m_labels.value(QStringLiteral("Label5"))->setText(texts.sizeHeadingB);
+    m_labels.value(QStringLiteral("Label22"))->setText(texts.borderCaption);
+    m_labels.value(QStringLiteral("Label23"))->setText(texts.borderCaption);
+    setTool(QStringLiteral("ID_Print"), texts.printTool);
+    m_labels.value(QStringLiteral("Label10"))->setText(texts.positionHeadingA);
+    m_labels.value(QStringLiteral("Label13"))->setText(texts.positionHeadingB);
+    List1->setToolTip(texts.listTip);
+    List2->setToolTip(texts.listTip);
+    for (const auto &[id, text] : texts.languageTools)
+        setTool(id, text);
+    m_tools->tool(texts.checkedLanguageTool)->setChecked(true);
+    for (const auto &[id, text] : texts.otherTools)
+        setTool(id, text);
+
+    // Rebuilding the lists keeps each slot's typology and runs its
+    // selection again; no selection stays no selection.
+    const int indexA = List1->currentIndex();
+    const int indexB = List2->currentIndex();
+    fillTypologyList(List1, language);
+    fillTypologyList(List2, language);
+    selectTypology(List1, indexA);
+    selectTypology(List2, indexB);
+
+    for (const auto &[name, text] : texts.fieldLabels)
+        m_labels.value(name)->setText(text);
+}
+
+} // namespace vellumark

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QToolBar;
+class QWidget;
+
+namespace vellumark {
+
+// Every command of the main window as one action per tool ID, shared by the
+// toolbar and the drop-down menus. Each action's objectName is its tool ID.
+// A click on any tool is reported once through toolClicked.
+class ToolSet : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ToolSet(QWidget *window);
+
+    QAction *tool(const QString &id) const { return m_tools.value(id); }
+    QToolBar *toolBar() const { return m_toolBar; }
+    QMenu *menu(const QString &id) const { return m_menus.value(id); }
+    // Every tool ID, in the order the tools are defined.
+    QStringList ids() const { return m_order; }
+
+    // The IDs as they stand on the toolbar and in a menu, separators as "|".
+    QStringList toolBarArrangement() const;
+    QStringList menuArrangement(const QString &menuId) const;
+
+signals:
+    void toolClicked(QAction *tool);
+
+private:
+    QAction *addTool(const QString &id, const QString &caption, bool checkable = false);
+    QMenu *addMenu(const QString &id, const QString &caption);
+    QActionGroup *exclusiveGroup(const QStringList &ids, const QString &pressed);
+
+    QWidget *m_window;
+    QToolBar *m_toolBar = nullptr;
+    QHash<QString, QAction *> m_tools;
+    QHash<QString, QMenu *> m_menus;
+    QStringList m_order;
+};
+
+} // namespace vellumark

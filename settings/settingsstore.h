@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace vellumark {
+
+// The per-user key/value store. A key path such as
+// "Software\Orvandi\Vellumark\Settings" names a file below the root folder:
+// the levels after "Software" are folders and the last level is an INI file
+// (<root>/Orvandi/Vellumark/Settings.ini). A key exists exactly when its
+// file exists. Every call opens the file, does one thing and closes it:
+// nothing is cached, so a value written is read back at once.
+class SettingsStore
+{
+public:
+    // Value types, as the callers name them.
+    enum Type { Text = 1, Number = 4, TextList = 7 };
+
+    // A store rooted at the given folder.
+    explicit SettingsStore(QString rootFolder);
+
+    // The current user's store: the configuration folder of the desktop
+    // (XDG_CONFIG_HOME where it is set).
+    static SettingsStore forCurrentUser();
+
+    QString rootFolder() const { return m_root; }
+    QString filePath(const QString &keyPath) const;
+    bool keyExists(const QString &keyPath) const;
+
+    // Creates the key when it is missing, readable and writable by its owner
+    // only; an existing key and its values are left untouched.
+    void CreateSettingsKey(const QString &keyPath) const;
+
+    // Reads one value. A missing key or value, or a value of a type that is
+    // not handled, gives the default. Text and text lists read as text,
+    // numbers as int.
+    QVariant GetSettingValue(const QString &keyPath, const QString &name,
+                             const QVariant &defaultValue) const;
+
+    // Writes one value. Type Text stores the value as text, type Number as
+    // a 32-bit integer; other types store nothing. A missing key stores
+    // nothing.
+    void SetSettingValue(const QString &keyPath, const QString &name, const QVariant &value,
+                         int type = Text) const;
+
+    // Shorthands for the text values the program uses throughout.
+    QString readText(const QString &keyPath, const QString &name,
+                     const QString &defaultValue) const;
+    void writeText(const QString &keyPath, const QString &name, const QString &value) const;
+
+private:
+    QString m_root;
+};
+
+} // namespace vellumark

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/mdiform1.h"
+#include "settings/programsettings.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+namespace vellumark::test {
+
+// A settings folder of the test's own: XDG_CONFIG_HOME points at a fresh
+// temporary folder while the object lives, so nothing reaches the user's.
+class TemporarySettings
+{
+public:
+    TemporarySettings();
+    ~TemporarySettings();
+
+    QString root() const { return m_dir.path(); }
+    SettingsStore store() const { return SettingsStore(m_dir.path()); }
+    ProgramSettings settings() const { return ProgramSettings(store()); }
+    QString settingsFile() const;
+
+    // Creates the program's key with the given values.
+    void seed(const QList<std::pair<QString, QString>> &values) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+    bool m_hadPrevious;
+};
+
+// A loaded main window over the given settings, whose program end is
+// recorded instead of ending the test.
+struct LoadedWindow
+{
+    std::unique_ptr<MdiForm1> window;
+    std::shared_ptr<int> endCount = std::make_shared<int>(0);
+};
+LoadedWindow loadWindow(const ProgramSettings &settings);
+
+// Answers the next modal message box (or dialog) with the given button, once
+// it appears; returns the text it showed through *shown.
+void answerNextMessageBox(int button, QString *shown = nullptr);
+
+template<typename T>
+T *child(QObject *parent, const QString &name)
+{
+    return parent->findChild<T *>(name);
+}
+
+} // namespace vellumark::test
