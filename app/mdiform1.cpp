@@ -59,6 +59,8 @@ MdiForm1::MdiForm1(ProgramSettings settings, QWidget *parent)
     setStatusBar(StatusBar1);
 
     buildControls();
+    connectPictures();
+    connectPrinting();
 
     // The window keeps one size: it cannot be enlarged, shrunk or maximised.
     adjustSize();

@@ -100,11 +100,20 @@ private:
     // Ends the window after the settings are written.
     void endProgram();
 
-    // Dialogs shown by the window. The password prompt returns false when
-    // the program must end.
+    // Dialogs shown by the window (mdiform1_dialogs.cpp). The password
+    // prompt returns false when the program must end. The picture dialog
+    // with preview returns true when the user confirmed a file, which is
+    // then in m_chosenFile.
     bool runPasswordPrompt();
     void showAboutWindow();
     void showOptionsDialog();
+    bool choosePictureWithPreview();
+
+    // Pictures of the slots and the DVD panel (mdiform1_pictures.cpp).
+    void connectPictures();
+
+    // Printing and the quarter turn (mdiform1_print.cpp).
+    void connectPrinting();
 
     // Selects a typology from code and runs the slot's selection once.
     void selectTypology(TypologyList *list, int index);

@@ -12,6 +12,9 @@ void MdiForm1::showAboutWindow() { }
 
 void MdiForm1::showOptionsDialog() { }
 
-void MdiForm1::showHelp() { }
+bool MdiForm1::choosePictureWithPreview()
+{
+    return false;
+}
 
 } // namespace vellumark

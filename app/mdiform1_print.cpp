@@ -1,7 +1,9 @@
-// Printing the covers.
+// Printing the covers and turning the DVD picture.
 #include "app/mdiform1.h"
 
 namespace vellumark {
+
+void MdiForm1::connectPrinting() { }
 
 void MdiForm1::PrintCovers() { }
 
