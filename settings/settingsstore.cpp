@@ -14,11 +14,15 @@ namespace vellumark {
 namespace {
 
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions GroupAndOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+    | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther
+    | QFileDevice::ExeOther;
 
-// Keeps the file private however it was created or rewritten.
+// Keeps the file private however it was created or rewritten. The atomic
+// replace keeps the old file's mode, so this rarely has anything to do.
 void keepPrivate(const QString &path)
 {
-    if (QFile::permissions(path) != OwnerOnly)
+    if (QFile::permissions(path) & GroupAndOthers)
         QFile::setPermissions(path, OwnerOnly);
 }
 

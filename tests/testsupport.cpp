@@ -44,21 +44,39 @@ LoadedWindow loadWindow(const ProgramSettings &settings)
     return loaded;
 }
 
-void answerNextMessageBox(int button, QString *shown)
+void onNextModal(const std::function<bool(QWidget *)> &action)
 {
     auto *timer = new QTimer(qApp);
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, button, shown] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, ticks] {
+        // Give up after ten seconds, so a forgotten answer cannot reach a
+        // later test's dialog.
+        if (++*ticks > 500) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || !action(modal))
             return;
         timer->stop();
         timer->deleteLater();
+    });
+    timer->start();
+}
+
+void answerNextMessageBox(int button, QString *shown)
+{
+    onNextModal([button, shown](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return false;
         if (shown)
             *shown = box->text();
         box->done(button);
+        return true;
     });
-    timer->start();
 }
 
 } // namespace vellumark::test

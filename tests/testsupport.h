@@ -42,6 +42,9 @@ struct LoadedWindow
 };
 LoadedWindow loadWindow(const ProgramSettings &settings);
 
+// Runs the action on the next modal widget of the given type once it is shown.
+void onNextModal(const std::function<bool(QWidget *)> &action);
+
 // Answers the next modal message box (or dialog) with the given button, once
 // it appears; returns the text it showed through *shown.
 void answerNextMessageBox(int button, QString *shown = nullptr);

@@ -1,0 +1,363 @@
+#include "app/backgroundshape.h"
+#include "app/mdiform1.h"
+#include "app/toolset.h"
+#include "app/twips.h"
+#include "cover/picturebox.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace vellumark;
+using namespace vellumark::test;
+
+class CommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void arrangement_data();
+    void arrangement();
+    void everyToolIsAnAction();
+    void exclusiveGroupsAndInitialStates();
+    void dvdPanelShownAndHidden();
+    void copyTools_data();
+    void copyTools();
+    void skinTools_data();
+    void skinTools();
+    void releasedSkinToolChangesNothing();
+    void openStyleTools();
+    void removeBackgroundWithoutOne();
+    void backgroundPictureCancelledOrUnreadable_data();
+    void backgroundPictureCancelledOrUnreadable();
+    void colourDialog_data();
+    void colourDialog();
+    void unknownToolDoesNothing();
+    void optionsReRunsBothSelections();
+    void exitCommandRunsExitSequence();
+
+private:
+    QAction *tool(const QString &id) { return m_window->tools()->tool(id); }
+    template<typename T>
+    T *control(const char *name)
+    {
+        return child<T>(m_window, QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<TemporarySettings> m_temp;
+    LoadedWindow m_loaded;
+    MdiForm1 *m_window = nullptr;
+};
+
+void CommandsTest::init()
+{
+    m_temp = std::make_unique<TemporarySettings>();
+    m_temp->seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                   { QStringLiteral("Uscita"), QStringLiteral("0") },
+                   { QStringLiteral("Lingua"), QStringLiteral("Italiano") } });
+    m_loaded = loadWindow(m_temp->settings());
+    m_window = m_loaded.window.get();
+}
+
+void CommandsTest::cleanup()
+{
+    m_loaded = LoadedWindow();
+    m_window = nullptr;
+    m_temp.reset();
+}
+
+void CommandsTest::arrangement_data()
+{
+    QTest::addColumn<QString>("menu"); // empty: the toolbar
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("toolbar") << QString()
+                             << QStringList {
+                                    "ID_Menu",       "ID_Help", "|",         "left_to_right",
+                                    "right_to_left", "|",       "ID_covers", "ID_Opzioni",
+                                    "ID_Immagine",   "|",       "ID_Print"
+                                };
+    QTest::newRow("Menu") << "ID_Menu"
+                          << QStringList { "ID_Apertura", "ID_Lingua", "ID_Opzioni", "ID_Skin",
+                                           "ID_Stampa",   "|",         "ID_Uscita" };
+    QTest::newRow("Help") << "ID_Help" << QStringList { "ID_Guida", "|", "ID_Orvandi",
+                                                        "ID_Email", "|", "ID_Informazioni" };
+    QTest::newRow("open style") << "ID_Apertura" << QStringList { "ID_ApriPrew", "ID_ApriWin" };
+    QTest::newRow("language") << "ID_Lingua"
+                              << QStringList { "ID_Duch", "ID_English", "ID_Italiano" };
+    QTest::newRow("skin") << "ID_Skin"
+                          << QStringList { "ID_Skin0",  "ID_Skin1",  "ID_Skin2", "ID_Skin3",
+                                           "ID_Skin4",  "ID_Skin5",  "ID_Skin6", "ID_Skin7",
+                                           "|",         "ID_Colore", "|",        "ID_Immagine",
+                                           "ID_Elimina" };
+}
+
+void CommandsTest::arrangement()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, expected);
+    ToolSet *tools = m_window->tools();
+    QCOMPARE(menu.isEmpty() ? tools->toolBarArrangement() : tools->menuArrangement(menu), expected);
+}
+
+void CommandsTest::everyToolIsAnAction()
+{
+    // Shared by the toolbar and the menus: one action per ID, found by name.
+    const QStringList ids = m_window->tools()->ids();
+    QCOMPARE(ids.size(), 32);
+    for (const QString &id : ids) {
+        const QList<QAction *> found = m_window->findChildren<QAction *>(id);
+        QCOMPARE(found.size(), 1);
+    }
+    QCOMPARE(tool(QStringLiteral("left_to_right"))->text(), QStringLiteral("left_to_right"));
+    QCOMPARE(tool(QStringLiteral("ID_covers"))->text(), QStringLiteral("Cover DVD"));
+}
+
+void CommandsTest::exclusiveGroupsAndInitialStates()
+{
+    QVERIFY(tool(QStringLiteral("ID_Skin1"))->isChecked());
+    QVERIFY(tool(QStringLiteral("ID_ApriPrew"))->isChecked());
+    QVERIFY(!tool(QStringLiteral("ID_covers"))->isChecked());
+    tool(QStringLiteral("ID_Skin6"))->trigger();
+    int pressed = 0;
+    for (int i = 0; i < 8; ++i)
+        pressed += tool(QStringLiteral("ID_Skin%1").arg(i))->isChecked() ? 1 : 0;
+    QCOMPARE(pressed, 1);
+    tool(QStringLiteral("ID_ApriWin"))->trigger();
+    QVERIFY(!tool(QStringLiteral("ID_ApriPrew"))->isChecked());
+}
+
+void CommandsTest::dvdPanelShownAndHidden()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto *frame = control<QFrame>("Frame1");
+    QVERIFY(!frame->isVisible());
+    tool(QStringLiteral("ID_covers"))->trigger();
+    QVERIFY(frame->isVisible());
+    QCOMPARE(frame->geometry(), TwipsRect(120, 60, 5535, 5730));
+    tool(QStringLiteral("ID_covers"))->trigger();
+    QVERIFY(!frame->isVisible());
+    // The fields are usable again.
+    auto *text1 = control<QLineEdit>("Text1");
+    QVERIFY(text1->isVisible());
+    text1->setFocus();
+    text1->selectAll();
+    QTest::keyClicks(text1, QStringLiteral("9"));
+    QCOMPARE(text1->text(), QStringLiteral("9"));
+}
+
+void CommandsTest::copyTools_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QStringList>("from");
+    QTest::addColumn<QStringList>("to");
+    QTest::newRow("left to right") << "left_to_right" << QStringList { "Image1" }
+                                   << QStringList { "Image2", "Image5", "Image6" };
+    QTest::newRow("right to left") << "right_to_left" << QStringList { "Image2" }
+                                   << QStringList { "Image1", "Image3", "Image4" };
+}
+
+void CommandsTest::copyTools()
+{
+    QFETCH(QString, id);
+    QFETCH(QStringList, from);
+    QFETCH(QStringList, to);
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QImage other(10, 10, QImage::Format_RGB32);
+    other.fill(Qt::red);
+    for (const QString &name : to)
+        child<PictureBox>(m_window, name)->setPicture(other);
+    child<PictureBox>(m_window, from.first())->setPicture(picture);
+    tool(id)->trigger();
+    for (const QString &name : to)
+        QCOMPARE(child<PictureBox>(m_window, name)->picture(), picture);
+
+    // An empty slot copies emptiness.
+    child<PictureBox>(m_window, from.first())->clearPicture();
+    tool(id)->trigger();
+    for (const QString &name : to)
+        QVERIFY(!child<PictureBox>(m_window, name)->hasPicture());
+}
+
+void CommandsTest::skinTools_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("brush");
+    const Qt::BrushStyle brushes[]
+        = { Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
+            Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern };
+    for (int i = 0; i < 8; ++i)
+        QTest::addRow("ID_Skin%d", i) << i << int(brushes[i]);
+}
+
+void CommandsTest::skinTools()
+{
+    QFETCH(int, style);
+    QFETCH(int, brush);
+    auto *shape = control<BackgroundShape>("Shape1");
+    tool(QStringLiteral("ID_Skin%1").arg(style))->trigger();
+    QCOMPARE(shape->fillStyle(), style);
+    QCOMPARE(int(BackgroundShape::brushStyleFor(style)), brush);
+    // Clicking the pressed tool again keeps the pattern.
+    tool(QStringLiteral("ID_Skin%1").arg(style))->trigger();
+    QCOMPARE(shape->fillStyle(), style);
+}
+
+void CommandsTest::releasedSkinToolChangesNothing()
+{
+    auto *shape = control<BackgroundShape>("Shape1");
+    tool(QStringLiteral("ID_Skin3"))->trigger();
+    // A tool whose state after the click is released leaves the pattern.
+    QAction released;
+    released.setObjectName(QStringLiteral("ID_Skin6"));
+    released.setCheckable(true);
+    released.setChecked(false);
+    m_window->SSActiveToolBars1_ToolClick(&released);
+    QCOMPARE(shape->fillStyle(), 3);
+}
+
+void CommandsTest::openStyleTools()
+{
+    auto *check3 = control<QCheckBox>("Check3");
+    tool(QStringLiteral("ID_ApriWin"))->trigger();
+    QVERIFY(!check3->isChecked());
+    tool(QStringLiteral("ID_ApriPrew"))->trigger();
+    QVERIFY(check3->isChecked());
+}
+
+void CommandsTest::removeBackgroundWithoutOne()
+{
+    auto *label24 = control<QLabel>("Label24");
+    label24->setText(QStringLiteral("/nowhere/skin.SCI"));
+    tool(QStringLiteral("ID_Elimina"))->trigger();
+    QCOMPARE(label24->text(), QString());
+    QVERIFY(m_window->backgroundPicture().isNull());
+}
+
+void CommandsTest::backgroundPictureCancelledOrUnreadable_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled") << true;
+    QTest::newRow("unreadable file") << false;
+}
+
+void CommandsTest::backgroundPictureCancelledOrUnreadable()
+{
+    QFETCH(bool, cancel);
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("broken.SCI"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("this is no picture");
+    file.close();
+    auto *label24 = control<QLabel>("Label24");
+    label24->setText(QStringLiteral("previous"));
+    QString filter;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return false;
+        filter = dialog->nameFilters().value(0);
+        if (cancel) {
+            dialog->reject();
+        } else {
+            // Type the path into the name field, as a user would.
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(bad);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+        return true;
+    });
+    tool(QStringLiteral("ID_Immagine"))->trigger();
+    QCOMPARE(filter, QStringLiteral("Skin Image (*.SCI)"));
+    QCOMPARE(label24->text(), QStringLiteral("previous"));
+    QVERIFY(m_window->backgroundPicture().isNull());
+}
+
+void CommandsTest::colourDialog_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("confirmed") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void CommandsTest::colourDialog()
+{
+    QFETCH(bool, confirm);
+    auto *shape = control<BackgroundShape>("Shape1");
+    QCOMPARE(shape->fillColor(), QColor(255, 0, 0));
+    QColor startedAt;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QColorDialog *>(modal);
+        if (!dialog)
+            return false;
+        startedAt = dialog->currentColor();
+        dialog->setCurrentColor(QColor(0, 128, 255));
+        confirm ? dialog->accept() : dialog->reject();
+        return true;
+    });
+    tool(QStringLiteral("ID_Colore"))->trigger();
+    QCOMPARE(startedAt, QColor(255, 0, 0));
+    QCOMPARE(shape->fillColor(), confirm ? QColor(0, 128, 255) : QColor(255, 0, 0));
+}
+
+void CommandsTest::unknownToolDoesNothing()
+{
+    auto *text1 = control<QLineEdit>("Text1");
+    text1->setText(QStringLiteral("kept"));
+    const int style = control<BackgroundShape>("Shape1")->fillStyle();
+    for (const char *id : { "ID_Nothing", "ID_Menu", "ID_Skin", "ID_Skin8", "id_print", "" }) {
+        QAction unknown;
+        unknown.setObjectName(QString::fromLatin1(id));
+        m_window->SSActiveToolBars1_ToolClick(&unknown);
+    }
+    m_window->SSActiveToolBars1_ToolClick(nullptr);
+    QCOMPARE(text1->text(), QStringLiteral("kept"));
+    QCOMPARE(control<BackgroundShape>("Shape1")->fillStyle(), style);
+    QVERIFY(control<QFrame>("Frame1")->isHidden());
+}
+
+void CommandsTest::optionsReRunsBothSelections()
+{
+    auto *text1 = control<QLineEdit>("Text1");
+    auto *text3 = control<QLineEdit>("Text3");
+    text1->setText(QStringLiteral("typed"));
+    text3->setText(QStringLiteral("typed"));
+    // Whatever the options dialog shows, cancel it.
+    onNextModal([](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            dialog->reject();
+            return true;
+        }
+        return false;
+    });
+    tool(QStringLiteral("ID_Opzioni"))->trigger();
+    QCOMPARE(text1->text(), QStringLiteral("12.1"));
+    QCOMPARE(text3->text(), QStringLiteral("12.1"));
+}
+
+void CommandsTest::exitCommandRunsExitSequence()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    tool(QStringLiteral("ID_Uscita"))->trigger();
+    QCOMPARE(*m_loaded.endCount, 1);
+    QVERIFY(!m_window->isVisible());
+    // The settings were written on the way out.
+    QCOMPARE(m_temp->settings().text(QStringLiteral("Stampa"), QString()), QStringLiteral("C"));
+}
+
+QTEST_MAIN(CommandsTest)
+#include "tst_commands.moc"
