@@ -1,0 +1,195 @@
+#include "app/mdiform1.h"
+#include "app/toolset.h"
+#include "i18n/maintexts.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace vellumark;
+using namespace vellumark::test;
+
+class LanguagesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startLanguage_data();
+    void startLanguage();
+    void switchSetsEveryElement_data();
+    void switchSetsEveryElement();
+    void germanToolsAndOnlyGermanChecked();
+    void reapplyingReRunsSelections();
+    void noSelectionStaysNoSelection();
+    void fieldLabelBlanks();
+};
+
+namespace {
+
+LoadedWindow startWith(TemporarySettings &temp, const QString &language)
+{
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Lingua"), language },
+                { QStringLiteral("TipoCoverA"), QStringLiteral("1") },
+                { QStringLiteral("TipoCoverB"), QStringLiteral("2") } });
+    return loadWindow(temp.settings());
+}
+
+QString labelText(MdiForm1 *window, const QString &name)
+{
+    return child<QLabel>(window, name)->text();
+}
+
+} // namespace
+
+void LanguagesTest::startLanguage_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("entry1");
+    QTest::newRow("Italiano") << "Italiano"
+                              << "Italiano"
+                              << "Retro";
+    QTest::newRow("Inglese") << "Inglese"
+                             << "Inglese"
+                             << "Back";
+    QTest::newRow("Tedesco") << "Tedesco"
+                             << "Tedesco"
+                             << "Zurück";
+    QTest::newRow("lower case") << "italiano"
+                                << "Inglese"
+                                << "Back";
+    QTest::newRow("Spagnolo") << "Spagnolo"
+                              << "Inglese"
+                              << "Back";
+    QTest::newRow("empty") << ""
+                           << "Inglese"
+                           << "Back";
+}
+
+void LanguagesTest::startLanguage()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, marker);
+    QFETCH(QString, entry1);
+    TemporarySettings temp;
+    LoadedWindow loaded = startWith(temp, stored);
+    MdiForm1 *window = loaded.window.get();
+    QCOMPARE(window->languageMarker(), marker);
+    auto *list1 = child<QComboBox>(window, QStringLiteral("List1"));
+    QCOMPARE(list1->count(), 3);
+    QCOMPARE(list1->currentText(), entry1);
+    QCOMPARE(list1->itemText(0),
+             marker == u"Italiano" ? QStringLiteral("Fronte\\CD") : QStringLiteral("Front\\CD"));
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 2);
+}
+
+void LanguagesTest::switchSetsEveryElement_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<int>("language");
+    QTest::newRow("Italian") << "ID_Italiano" << int(Language::Italian);
+    QTest::newRow("English") << "ID_English" << int(Language::English);
+    QTest::newRow("German") << "ID_Duch" << int(Language::German);
+}
+
+void LanguagesTest::switchSetsEveryElement()
+{
+    QFETCH(QString, tool);
+    QFETCH(int, language);
+    TemporarySettings temp;
+    LoadedWindow loaded = startWith(temp, QStringLiteral("Inglese"));
+    MdiForm1 *window = loaded.window.get();
+    window->tools()->tool(tool)->trigger();
+    const MainWindowTexts &texts = MainTexts(Language(language));
+
+    QCOMPARE(window->languageMarker(), texts.marker);
+    QCOMPARE(labelText(window, QStringLiteral("Label20")), texts.loadHint);
+    QCOMPARE(labelText(window, QStringLiteral("Label21")), texts.loadHint);
+    QCOMPARE(labelText(window, QStringLiteral("Label4")), texts.sizeHeadingA);
+    QCOMPARE(labelText(window, QStringLiteral("Label5")), texts.sizeHeadingB);
+    QCOMPARE(labelText(window, QStringLiteral("Label22")), texts.borderCaption);
+    QCOMPARE(labelText(window, QStringLiteral("Label10")), texts.positionHeadingA);
+    QCOMPARE(labelText(window, QStringLiteral("Label13")), texts.positionHeadingB);
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->toolTip(), texts.listTip);
+    QCOMPARE(window->tools()->tool(QStringLiteral("ID_Print"))->text(), texts.printTool);
+    for (const auto &[id, text] : texts.languageTools + texts.otherTools)
+        QCOMPARE(window->tools()->tool(id)->text(), text);
+    for (const auto &[name, text] : texts.fieldLabels)
+        QCOMPARE(labelText(window, name), text);
+    auto *list1 = child<QComboBox>(window, QStringLiteral("List1"));
+    QCOMPARE(list1->currentIndex(), 1);
+    QCOMPARE(list1->currentText(), texts.typologies.at(1));
+    // Tools outside the tables keep their captions.
+    QCOMPARE(window->tools()->tool(QStringLiteral("ID_covers"))->text(),
+             QStringLiteral("Cover DVD"));
+    QCOMPARE(window->tools()->tool(QStringLiteral("ID_Menu"))->text(), QStringLiteral("Menu"));
+    QCOMPARE(labelText(window, QStringLiteral("Label25")), QStringLiteral("click"));
+}
+
+void LanguagesTest::germanToolsAndOnlyGermanChecked()
+{
+    TemporarySettings temp;
+    LoadedWindow loaded = startWith(temp, QStringLiteral("Italiano"));
+    ToolSet *tools = loaded.window->tools();
+    tools->tool(QStringLiteral("ID_Duch"))->trigger();
+    QCOMPARE(tools->tool(QStringLiteral("ID_Duch"))->text(), QStringLiteral("Duch"));
+    QCOMPARE(tools->tool(QStringLiteral("ID_English"))->text(), QStringLiteral("Englisch"));
+    QCOMPARE(tools->tool(QStringLiteral("ID_Italiano"))->text(), QStringLiteral("Italienisch"));
+    QCOMPARE(tools->tool(QStringLiteral("ID_Opzioni"))->text(),
+             QStringLiteral(" Möglichkeiten..."));
+    QVERIFY(tools->tool(QStringLiteral("ID_Duch"))->isChecked());
+    QVERIFY(!tools->tool(QStringLiteral("ID_English"))->isChecked());
+    QVERIFY(!tools->tool(QStringLiteral("ID_Italiano"))->isChecked());
+    QCOMPARE(labelText(loaded.window.get(), QStringLiteral("Label4")),
+             QStringLiteral("Decken Sie A Dimension (in cm) "));
+}
+
+void LanguagesTest::reapplyingReRunsSelections()
+{
+    TemporarySettings temp;
+    LoadedWindow loaded = startWith(temp, QStringLiteral("Italiano"));
+    MdiForm1 *window = loaded.window.get();
+    auto *text1 = child<QLineEdit>(window, QStringLiteral("Text1"));
+    auto *text3 = child<QLineEdit>(window, QStringLiteral("Text3"));
+    text1->setText(QStringLiteral("changed by code"));
+    text3->setText(QStringLiteral("changed by code"));
+    window->tools()->tool(QStringLiteral("ID_Italiano"))->trigger();
+    QCOMPARE(text1->text(), QStringLiteral("15"));
+    QCOMPARE(text3->text(), QStringLiteral("13.7"));
+}
+
+void LanguagesTest::noSelectionStaysNoSelection()
+{
+    TemporarySettings temp;
+    LoadedWindow loaded = startWith(temp, QStringLiteral("Italiano"));
+    MdiForm1 *window = loaded.window.get();
+    auto *list2 = child<QComboBox>(window, QStringLiteral("List2"));
+    list2->setCurrentIndex(-1);
+    window->tools()->tool(QStringLiteral("ID_English"))->trigger();
+    QCOMPARE(list2->currentIndex(), -1);
+    QCOMPARE(list2->count(), 3);
+    QCOMPARE(list2->itemText(2), QStringLiteral("Back w.f."));
+}
+
+void LanguagesTest::fieldLabelBlanks()
+{
+    TemporarySettings temp;
+    LoadedWindow loaded = startWith(temp, QStringLiteral("Tedesco"));
+    MdiForm1 *window = loaded.window.get();
+    QCOMPARE(labelText(window, QStringLiteral("Label7")), QStringLiteral("höhe  "));
+    QCOMPARE(labelText(window, QStringLiteral("Label9")), QStringLiteral("  höhe"));
+    QCOMPARE(labelText(window, QStringLiteral("Label11")), QStringLiteral("waager. "));
+    QCOMPARE(labelText(window, QStringLiteral("Label15")), QStringLiteral("  senkr."));
+    window->tools()->tool(QStringLiteral("ID_English"))->trigger();
+    QCOMPARE(labelText(window, QStringLiteral("Label6")), QStringLiteral("width  "));
+    QCOMPARE(labelText(window, QStringLiteral("Label8")), QStringLiteral("  width"));
+    QCOMPARE(labelText(window, QStringLiteral("Label13")),
+             QStringLiteral("Cover B Position(in cm)"));
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages.moc"
