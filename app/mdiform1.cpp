@@ -77,6 +77,8 @@ QLabel *MdiForm1::addLabel(const QString &name, const QString &text, QRect twips
     label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     label->setAlignment(alignment);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (alignment & Qt::AlignRight)
+        label->setIndent(2); // keeps the text off the field or frame it ends at
     m_labels.insert(name, label);
     return label;
 }
@@ -92,7 +94,9 @@ void MdiForm1::buildControls()
     m_area = new ControlsArea(this);
     m_area->setFixedSize(TwipsToPixels(AreaWidth), TwipsToPixels(AreaHeight));
     QFont font = m_area->font();
-    font.setPixelSize(11);
+    // The composition leaves little room for text: a small font keeps the
+    // longest (German) captions whole.
+    font.setPixelSize(10);
     m_area->setFont(font);
     setCentralWidget(m_area);
 
@@ -136,6 +140,10 @@ void MdiForm1::buildControls()
         auto *option = new QRadioButton(m_area);
         option->setObjectName(name);
         option->setGeometry(TwipsRect(left, 5040, 195, 195));
+        // The button is as small as the indicator: shrink it to fit.
+        option->setStyleSheet(
+            QStringLiteral("QRadioButton { spacing: 0px; }"
+                           "QRadioButton::indicator { width: 11px; height: 11px; }"));
         return option;
     };
     Option3 = makeOption(QStringLiteral("Option3"), 510);
@@ -196,9 +204,11 @@ void MdiForm1::buildSlotA(QWidget *area)
     addLabel(QStringLiteral("Label4"), QString(), QRect(120, 2880, 2880, 225), area);
     addLabel(QStringLiteral("Label10"), QString(), QRect(120, 3390, 2880, 225), area);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    addLabel(QStringLiteral("Label6"), QString(), QRect(120, 3150, 600, 225), area, right);
+    // These captions end at their field; they may start left of the frame
+    // so that the longest ones are not cut.
+    addLabel(QStringLiteral("Label6"), QString(), QRect(0, 3150, 720, 225), area, right);
     addLabel(QStringLiteral("Label7"), QString(), QRect(1320, 3150, 600, 225), area, right);
-    addLabel(QStringLiteral("Label11"), QString(), QRect(120, 3630, 600, 225), area, right);
+    addLabel(QStringLiteral("Label11"), QString(), QRect(0, 3630, 720, 225), area, right);
     addLabel(QStringLiteral("Label12"), QString(), QRect(1320, 3630, 600, 225), area, right);
 
     auto field = [area](const QString &name, int left, int top) {
@@ -249,8 +259,8 @@ void MdiForm1::buildSlotB(QWidget *area)
                        Qt::AlignCenter);
     Label21->setWordWrap(true);
 
-    addLabel(QStringLiteral("Label5"), QString(), QRect(3240, 2880, 2400, 225), area);
-    addLabel(QStringLiteral("Label13"), QString(), QRect(3240, 3390, 2400, 225), area);
+    addLabel(QStringLiteral("Label5"), QString(), QRect(3240, 2880, 2535, 225), area);
+    addLabel(QStringLiteral("Label13"), QString(), QRect(3240, 3390, 2535, 225), area);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     addLabel(QStringLiteral("Label8"), QString(), QRect(3840, 3150, 600, 225), area, right);
     addLabel(QStringLiteral("Label9"), QString(), QRect(5040, 3150, 600, 225), area, right);
