@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(vellumark::ProgramTitle());
     QApplication::setApplicationVersion(vellumark::ProgramVersion());
     QApplication::setOrganizationName(QStringLiteral("Orvandi"));
-    QApplication::setDesktopFileName(QStringLiteral("vellumark"));
+    QApplication::setDesktopFileName(QStringLiteral("example.orvandi.Vellumark"));
     QApplication::setWindowIcon(vellumark::ProgramIcon());
 
     vellumark::SingleInstance instance;

@@ -18,9 +18,11 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -59,6 +61,7 @@ MdiForm1::MdiForm1(ProgramSettings settings, QWidget *parent)
     setStatusBar(StatusBar1);
 
     buildControls();
+    setUpKeyboard();
     connectPictures();
     connectPrinting();
 
@@ -184,6 +187,38 @@ void MdiForm1::buildControls()
     Check3->hide();
 
     buildDvdPanel(m_area);
+}
+
+void MdiForm1::setUpKeyboard()
+{
+    // Tab follows the layout: slot A, slot B, then the print selection.
+    const QList<QWidget *> order = { List1, Text1, Text2, Text5,  Text6,   Check1,  List2,  Text3,
+                                     Text4, Text7, Text8, Check2, Option3, Option5, Option4 };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+
+    // Every command is reachable through the two menus; these keys open them.
+    auto popUp = [this](const QString &id) {
+        QToolBar *bar = m_tools->toolBar();
+        QAction *menuTool = m_tools->tool(id);
+        QWidget *button = bar->widgetForAction(menuTool);
+        if (QMenu *menu = m_tools->menu(id))
+            menu->popup(button ? button->mapToGlobal(QPoint(0, button->height())) : pos());
+    };
+    const struct
+    {
+        QKeySequence keys;
+        const char *menu;
+    } openers[] = {
+        { QKeySequence(Qt::Key_F10), "ID_Menu" },
+        { QKeySequence(Qt::ALT | Qt::Key_M), "ID_Menu" },
+        { QKeySequence(Qt::ALT | Qt::Key_H), "ID_Help" },
+    };
+    for (const auto &opener : openers) {
+        auto *shortcut = new QShortcut(opener.keys, this);
+        const QString id = QString::fromLatin1(opener.menu);
+        connect(shortcut, &QShortcut::activated, this, [popUp, id] { popUp(id); });
+    }
 }
 
 void MdiForm1::buildSlotA(QWidget *area)

@@ -83,6 +83,7 @@ protected:
 
 private:
     void buildControls();
+    void setUpKeyboard();
     void buildSlotA(QWidget *area);
     void buildSlotB(QWidget *area);
     void buildDvdPanel(QWidget *area);

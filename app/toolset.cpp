@@ -64,6 +64,12 @@ ToolSet::ToolSet(QWidget *window)
     exclusiveGroup({ QStringLiteral("ID_ApriPrew"), QStringLiteral("ID_ApriWin") },
                    QStringLiteral("ID_ApriPrew"));
 
+    // Shortcuts of the commonest commands, shown beside them in the menus.
+    tool(QStringLiteral("ID_Print"))->setShortcut(QKeySequence::Print);
+    tool(QStringLiteral("ID_Guida"))->setShortcut(QKeySequence::HelpContents);
+    tool(QStringLiteral("ID_Uscita"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    tool(QStringLiteral("ID_Opzioni"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+
     // Drop-down menus.
     QMenu *menuMenu = addMenu(QStringLiteral("ID_Menu"), QStringLiteral("Menu"));
     QMenu *helpMenu = addMenu(QStringLiteral("ID_Help"), QStringLiteral("Help"));

@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -47,6 +49,9 @@ private slots:
     void unknownToolDoesNothing();
     void optionsReRunsBothSelections();
     void exitCommandRunsExitSequence();
+    void tabOrderFollowsLayout();
+    void menusOpenFromKeyboard_data();
+    void menusOpenFromKeyboard();
 
 private:
     QAction *tool(const QString &id) { return m_window->tools()->tool(id); }
@@ -357,6 +362,48 @@ void CommandsTest::exitCommandRunsExitSequence()
     QVERIFY(!m_window->isVisible());
     // The settings were written on the way out.
     QCOMPARE(m_temp->settings().text(QStringLiteral("Stampa"), QString()), QStringLiteral("C"));
+}
+
+void CommandsTest::tabOrderFollowsLayout()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    control<QWidget>("List1")->setFocus();
+    QStringList visited { QApplication::focusWidget()->objectName() };
+    for (int i = 0; i < 14; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    // Of the print options, Tab reaches the selected one; arrows move within.
+    QCOMPARE(visited,
+             (QStringList { "List1", "Text1", "Text2", "Text5", "Text6", "Check1", "List2", "Text3",
+                            "Text4", "Text7", "Text8", "Check2", "Option5" }));
+}
+
+void CommandsTest::menusOpenFromKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << "ID_Menu";
+    QTest::newRow("Alt+M") << int(Qt::Key_M) << int(Qt::AltModifier) << "ID_Menu";
+    QTest::newRow("Alt+H") << int(Qt::Key_H) << int(Qt::AltModifier) << "ID_Help";
+}
+
+void CommandsTest::menusOpenFromKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, menu);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    control<QWidget>("Text1")->setFocus();
+    QMenu *popup = m_window->tools()->menu(menu);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY(popup->isVisible());
+    popup->hide();
 }
 
 QTEST_MAIN(CommandsTest)
