@@ -17,7 +17,7 @@ chmod 700 "$work/runtime"
     for pair in "$@"; do echo "$pair"; done
 } > "$work/config/Orvandi/Vellumark/Settings.ini"
 
-Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp 3> "$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1000x1000x24 -nolisten tcp 3> "$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
