@@ -1,0 +1,60 @@
+#include "dialogs/helpviewer.h"
+
+#include "app/programinfo.h"
+#include "dialogs/helpfile.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace vellumark {
+
+HelpViewer::HelpViewer(QWidget *parent)
+    : QDialog(parent)
+    , m_browser(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(ProgramTitle());
+    setSizeGripEnabled(true);
+
+    m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    // Web and mail links go to the desktop's programs; the browser itself
+    // only follows links within the help.
+    m_browser->setOpenExternalLinks(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_browser);
+    layout->addWidget(buttons);
+    resize(640, 600);
+
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = m_browser->documentTitle();
+        setWindowTitle(title.isEmpty() ? ProgramTitle() : title);
+    });
+}
+
+bool HelpViewer::openHelp(const QString &programFolder, Language language)
+{
+    const QString file = HelpFilePath(programFolder, language);
+    if (file.isEmpty())
+        return false;
+    m_browser->setSource(QUrl::fromLocalFile(file));
+    m_browser->clearHistory();
+    // The first topic, the contents, is at the top: also when the same
+    // document was already shown and scrolled.
+    m_browser->verticalScrollBar()->setValue(0);
+    m_browser->horizontalScrollBar()->setValue(0);
+    return true;
+}
+
+QUrl HelpViewer::document() const
+{
+    return m_browser->source();
+}
+
+} // namespace vellumark

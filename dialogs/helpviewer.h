@@ -1,0 +1,34 @@
+#pragma once
+
+#include "i18n/language.h"
+
+#include <QDialog>
+#include <QUrl>
+
+class QTextBrowser;
+
+namespace vellumark {
+
+// The window that shows the program's help, an HTML document of its own
+// folder, in the language of the interface where there is one. Internal
+// links move within the help; web and mail links open in the user's own
+// programs.
+class HelpViewer : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit HelpViewer(QWidget *parent = nullptr);
+
+    // Shows the language's help at its first topic. False when the folder
+    // holds no help at all: the viewer is then left as it was.
+    bool openHelp(const QString &programFolder, Language language);
+
+    // The document shown, empty before the first openHelp.
+    QUrl document() const;
+
+private:
+    QTextBrowser *m_browser;
+};
+
+} // namespace vellumark
