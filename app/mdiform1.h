@@ -112,6 +112,13 @@ private:
 
     // Pictures of the slots and the DVD panel (mdiform1_pictures.cpp).
     void connectPictures();
+    // A click on an owner's main box: choose a file and load it into the
+    // owner's boxes, the main box first.
+    void choosePicture(const QList<PictureBox *> &boxes);
+    // The system file dialog; true when the user chose a file, which is then
+    // in m_chosenFile.
+    bool choosePictureWithSystemDialog();
+    void loadDroppedPicture(const QString &file, const QList<PictureBox *> &boxes);
 
     // Printing and the quarter turn (mdiform1_print.cpp).
     void connectPrinting();

@@ -1,9 +1,31 @@
 #include "cover/picturebox.h"
 
+#include "cover/pictureloader.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
 
 namespace vellumark {
+
+namespace {
+
+// The first of the dragged files, or nothing when the data holds no local
+// file first (text from another program, a web address).
+QString firstLocalFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    const QList<QUrl> urls = data->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return QString();
+    return urls.first().toLocalFile();
+}
+
+} // namespace
 
 PictureBox::PictureBox(const QString &name, QWidget *parent)
     : QWidget(parent)
@@ -15,6 +37,11 @@ void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
     update();
+}
+
+void PictureBox::setAcceptsPictureFiles(bool accepts)
+{
+    setAcceptDrops(accepts);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -40,6 +67,49 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void PictureBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    m_droppableFile.clear();
+    const QString file = firstLocalFile(event->mimeData());
+    if (file.isEmpty() || !(event->possibleActions() & Qt::CopyAction) || !CanReadPicture(file)) {
+        event->ignore();
+        return;
+    }
+    m_droppableFile = file;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void PictureBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    // The decision made as the drag entered holds for the whole drag.
+    if (m_droppableFile.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void PictureBox::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    m_droppableFile.clear();
+    event->accept();
+}
+
+void PictureBox::dropEvent(QDropEvent *event)
+{
+    const QString file = firstLocalFile(event->mimeData());
+    m_droppableFile.clear();
+    if (file.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit pictureFileDropped(file);
 }
 
 } // namespace vellumark

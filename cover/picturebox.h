@@ -21,17 +21,31 @@ public:
     void setPicture(const QImage &picture);
     void clearPicture() { setPicture(QImage()); }
 
+    // Whether picture files dragged from a file manager may be dropped here.
+    // Only the first file of a drag counts; the drop is offered as a copy
+    // when its header is that of a picture the program reads.
+    void setAcceptsPictureFiles(bool accepts);
+
 signals:
     void clicked();
+    // A picture file was dropped; loading it is the receiver's business.
+    void pictureFileDropped(const QString &path);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QImage m_picture;
     bool m_pressed = false;
+    // The first file of the drag over the box, when it can be dropped;
+    // decided once as the drag enters.
+    QString m_droppableFile;
 };
 
 } // namespace vellumark
