@@ -86,6 +86,8 @@ void RotationTest::quarterTurnMovesEveryPixel_data()
     QTest::newRow("odd by even") << QSize(9, 4);
     QTest::newRow("54 x 13") << QSize(54, 13);
     QTest::newRow("wider than a tile") << QSize(131, 67);
+    // Large enough that a turn off by a thousandth of a radian moves pixels.
+    QTest::newRow("large") << QSize(1201, 900);
 }
 
 void RotationTest::quarterTurnMovesEveryPixel()
