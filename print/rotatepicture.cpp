@@ -2,12 +2,17 @@
 
 #include <QColorSpace>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace vellumark {
 
@@ -20,7 +25,7 @@ constexpr double kQuarter = std::numbers::pi / 2;
 constexpr double kQuarterTolerance = 1e-6;
 // Destination pixels are moved in square tiles so that the source rows a
 // quarter turn reads across stay in the cache.
-constexpr int kTile = 64;
+constexpr int kTile = 128;
 
 std::optional<int> wholeQuarterTurns(double angle)
 {
@@ -87,39 +92,157 @@ QuarterMap quarterMap(int quarters, QSize source, QSize destination)
     return map;
 }
 
+// A quarter turn of a picture whose pixels are Bytes bytes wide, moved in
+// tiles; 32-bit pixels that turn across rows go four by four through SSE2.
 template<int Bytes>
-void turnQuarterBytes(const QImage &source, QImage &destination, const QuarterMap &map)
+class QuarterTurn
 {
-    const int sw = source.width();
-    const int sh = source.height();
-    const int dw = destination.width();
-    const int dh = destination.height();
-    const qsizetype sourceLine = source.bytesPerLine();
-    const qsizetype destinationLine = destination.bytesPerLine();
-    const uchar *sourceBits = source.constBits();
-    uchar *destinationBits = destination.bits();
-    const qsizetype step = qsizetype(map.c) * Bytes + qsizetype(map.s) * sourceLine;
+public:
+    QuarterTurn(const QImage &source, QImage &destination, const QuarterMap &map)
+        : m_map(map)
+        , m_sourceLine(source.bytesPerLine())
+        , m_destinationLine(destination.bytesPerLine())
+        , m_sourceBits(source.constBits())
+        , m_destinationBits(destination.bits())
+        , m_inside(static_cast<std::size_t>(destination.height()))
+    {
+        // The part of each destination row that has a source pixel.
+        for (int dy = 0; dy < destination.height(); ++dy) {
+            auto [lo, hi]
+                = insideRange(sourceX(0, dy), map.c, source.width(), 0, destination.width());
+            m_inside[std::size_t(dy)] = insideRange(sourceY(0, dy), map.s, source.height(), lo, hi);
+        }
+        m_width = destination.width();
+        m_height = destination.height();
+    }
 
-    for (int y0 = 0; y0 < dh; y0 += kTile) {
-        const int y1 = std::min(dh, y0 + kTile);
-        for (int x0 = 0; x0 < dw; x0 += kTile) {
-            const int x1 = std::min(dw, x0 + kTile);
-            for (int dy = y0; dy < y1; ++dy) {
-                const int sx = map.originX - map.s * dy;
-                const int sy = map.originY + map.c * dy;
-                auto [lo, hi] = insideRange(sx, map.c, sw, x0, x1);
-                std::tie(lo, hi) = insideRange(sy, map.s, sh, lo, hi);
-                if (lo >= hi)
+    void run()
+    {
+        for (int y0 = 0; y0 < m_height; y0 += kTile) {
+            const int y1 = std::min(m_height, y0 + kTile);
+            for (int x0 = 0; x0 < m_width; x0 += kTile) {
+                const int x1 = std::min(m_width, x0 + kTile);
+                if (!fourByFour() || !allInside(x0, x1, y0, y1)) {
+                    moveRows(x0, x1, y0, y1);
                     continue;
-                const uchar *from = sourceBits + qsizetype(sy + map.s * lo) * sourceLine
-                    + qsizetype(sx + map.c * lo) * Bytes;
-                uchar *to
-                    = destinationBits + qsizetype(dy) * destinationLine + qsizetype(lo) * Bytes;
-                for (int dx = lo; dx < hi; ++dx, from += step, to += Bytes)
-                    std::memcpy(to, from, Bytes);
+                }
+                const int x4 = x0 + ((x1 - x0) & ~3);
+                const int y4 = y0 + ((y1 - y0) & ~3);
+                moveBlocks(x0, x4, y0, y4);
+                moveRows(x4, x1, y0, y4);
+                moveRows(x0, x1, y4, y1);
             }
         }
     }
+
+private:
+    int sourceX(int dx, int dy) const { return m_map.originX + m_map.c * dx - m_map.s * dy; }
+    int sourceY(int dx, int dy) const { return m_map.originY + m_map.s * dx + m_map.c * dy; }
+    const uchar *from(int dx, int dy) const
+    {
+        return m_sourceBits + qsizetype(sourceY(dx, dy)) * m_sourceLine
+            + qsizetype(sourceX(dx, dy)) * Bytes;
+    }
+    uchar *to(int dx, int dy) const
+    {
+        return m_destinationBits + qsizetype(dy) * m_destinationLine + qsizetype(dx) * Bytes;
+    }
+
+    bool fourByFour() const
+    {
+#if defined(__SSE2__)
+        return Bytes == 4 && m_map.c == 0;
+#else
+        return false;
+#endif
+    }
+
+    bool allInside(int x0, int x1, int y0, int y1) const
+    {
+        for (int dy = y0; dy < y1; ++dy) {
+            const auto [lo, hi] = m_inside[std::size_t(dy)];
+            if (lo > x0 || hi < x1)
+                return false;
+        }
+        return true;
+    }
+
+    void moveRows(int x0, int x1, int y0, int y1) const
+    {
+        const qsizetype step = qsizetype(m_map.c) * Bytes + qsizetype(m_map.s) * m_sourceLine;
+        for (int dy = y0; dy < y1; ++dy) {
+            const int lo = std::max(x0, m_inside[std::size_t(dy)].first);
+            const int hi = std::min(x1, m_inside[std::size_t(dy)].second);
+            if (lo >= hi)
+                continue;
+            const uchar *source = from(lo, dy);
+            uchar *destination = to(lo, dy);
+            for (int dx = lo; dx < hi; ++dx, source += step, destination += Bytes)
+                std::memcpy(destination, source, Bytes);
+        }
+    }
+
+    // Four destination pixels across come from one source column, four
+    // down from one source row: load four source rows, transpose, store.
+    void moveBlocks([[maybe_unused]] int x0, [[maybe_unused]] int x1, [[maybe_unused]] int y0,
+                    [[maybe_unused]] int y1) const
+    {
+#if defined(__SSE2__)
+        // Going down the destination runs along a source row, leftwards
+        // when s is 1: load from the block's leftmost source pixel then.
+        const int shift = m_map.s > 0 ? 3 : 0;
+        // One step right in the destination is one source row up or down.
+        const qsizetype rowStep = qsizetype(m_map.s) * m_sourceLine;
+        for (int dy = y0; dy < y1; dy += 4) {
+            const uchar *source = from(x0, dy) - shift * Bytes;
+            uchar *destination = to(x0, dy);
+            for (int dx = x0; dx < x1; dx += 4) {
+                const __m128i a = load(source, shift);
+                const __m128i b = load(source + rowStep, shift);
+                const __m128i c = load(source + 2 * rowStep, shift);
+                const __m128i d = load(source + 3 * rowStep, shift);
+                source += 4 * rowStep;
+                const __m128i ab01 = _mm_unpacklo_epi32(a, b);
+                const __m128i cd01 = _mm_unpacklo_epi32(c, d);
+                const __m128i ab23 = _mm_unpackhi_epi32(a, b);
+                const __m128i cd23 = _mm_unpackhi_epi32(c, d);
+                store(destination, _mm_unpacklo_epi64(ab01, cd01));
+                store(destination + m_destinationLine, _mm_unpackhi_epi64(ab01, cd01));
+                store(destination + 2 * m_destinationLine, _mm_unpacklo_epi64(ab23, cd23));
+                store(destination + 3 * m_destinationLine, _mm_unpackhi_epi64(ab23, cd23));
+                destination += 4 * Bytes;
+            }
+        }
+#endif
+    }
+
+#if defined(__SSE2__)
+    // Four source pixels along a row, in destination order.
+    static __m128i load(const uchar *source, bool reversed)
+    {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i *>(source));
+        return reversed ? _mm_shuffle_epi32(pixels, _MM_SHUFFLE(0, 1, 2, 3)) : pixels;
+    }
+    static void store(uchar *destination, __m128i pixels)
+    {
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(destination), pixels);
+    }
+#endif
+
+    QuarterMap m_map;
+    qsizetype m_sourceLine;
+    qsizetype m_destinationLine;
+    const uchar *m_sourceBits;
+    uchar *m_destinationBits;
+    std::vector<std::pair<int, int>> m_inside;
+    int m_width = 0;
+    int m_height = 0;
+};
+
+template<int Bytes>
+void turnQuarterBytes(const QImage &source, QImage &destination, const QuarterMap &map)
+{
+    QuarterTurn<Bytes>(source, destination, map).run();
 }
 
 // Single pixels of any format, bit-sized ones included.

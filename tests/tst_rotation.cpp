@@ -23,6 +23,8 @@ private slots:
     void fourTurnsGiveThePictureBack();
     void formatAndColoursAreKept_data();
     void formatAndColoursAreKept();
+    void quarterTurnIntoAnotherSize_data();
+    void quarterTurnIntoAnotherSize();
     void singlePrecisionQuarterIsExact();
     void halfTurnAndNoTurn();
     void anyAngleTurnsAboutTheCentre();
@@ -148,6 +150,37 @@ void RotationTest::formatAndColoursAreKept()
     for (int turn = 2; turn <= 4; ++turn)
         turned = QuarterTurnClockwise(turned);
     QCOMPARE(turned, source);
+}
+
+void RotationTest::quarterTurnIntoAnotherSize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("larger") << QSize(140, 170);
+    QTest::newRow("cropped across") << QSize(80, 170);
+    QTest::newRow("cropped both ways") << QSize(60, 90);
+    QTest::newRow("tiny") << QSize(2, 4);
+}
+
+void RotationTest::quarterTurnIntoAnotherSize()
+{
+    // The turned picture lands centred; what it does not cover keeps the
+    // destination's colour.
+    QFETCH(QSize, size);
+    const QImage source = numbered(150, 100, QImage::Format_RGB32);
+    const QImage turned = QuarterTurnClockwise(source);
+    QImage destination(size, QImage::Format_RGB32);
+    destination.fill(Qt::blue);
+    RotatePicture(source, destination, 3 * kPi / 2);
+    const int offsetX = (size.width() - turned.width()) / 2;
+    const int offsetY = (size.height() - turned.height()) / 2;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QPoint at(x - offsetX, y - offsetY);
+            const QRgb expected = turned.rect().contains(at) ? turned.pixel(at) : qRgb(0, 0, 255);
+            if (destination.pixel(x, y) != expected)
+                QFAIL(qPrintable(QStringLiteral("pixel %1, %2").arg(x).arg(y)));
+        }
+    }
 }
 
 void RotationTest::singlePrecisionQuarterIsExact()
