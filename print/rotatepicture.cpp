@@ -105,6 +105,8 @@ public:
         , m_sourceBits(source.constBits())
         , m_destinationBits(destination.bits())
         , m_inside(static_cast<std::size_t>(destination.height()))
+        , m_width(destination.width())
+        , m_height(destination.height())
     {
         // The part of each destination row that has a source pixel.
         for (int dy = 0; dy < destination.height(); ++dy) {
@@ -112,8 +114,6 @@ public:
                 = insideRange(sourceX(0, dy), map.c, source.width(), 0, destination.width());
             m_inside[std::size_t(dy)] = insideRange(sourceY(0, dy), map.s, source.height(), lo, hi);
         }
-        m_width = destination.width();
-        m_height = destination.height();
     }
 
     void run()
@@ -235,8 +235,8 @@ private:
     const uchar *m_sourceBits;
     uchar *m_destinationBits;
     std::vector<std::pair<int, int>> m_inside;
-    int m_width = 0;
-    int m_height = 0;
+    int m_width;
+    int m_height;
 };
 
 template<int Bytes>

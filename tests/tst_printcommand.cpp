@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -97,7 +98,8 @@ void triggerPrint(MdiForm1 *window)
     child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
 }
 
-// Answers the next print dialog once it shows; tells which printer it showed.
+// Answers the next print dialog once it shows, choosing to print to the
+// printer's file when confirming; tells which printer it showed.
 void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr)
 {
     auto *timer = new QTimer(qApp);
@@ -110,6 +112,12 @@ void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr)
         timer->deleteLater();
         if (shownPrinter)
             *shownPrinter = dialog->printer();
+        // Qt's dialog offers the system's printer first when there is one.
+        for (auto *list : dialog->findChildren<QComboBox *>()) {
+            const int toFile = list->findText(QStringLiteral("Print to File (PDF)"));
+            if (toFile >= 0)
+                list->setCurrentIndex(toFile);
+        }
         if (confirm)
             dialog->accept();
         else
@@ -340,8 +348,13 @@ void PrintCommandTest::unreachablePrinterOffersTheDialog()
     layOutTwoSlots(w->window);
     if (!brokenOutput.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    // As Qt leaves the printer when no printer is installed: PDF, no file.
-    w->job->setOutputFile(brokenOutput);
+    if (brokenOutput.isEmpty()) {
+        // As Qt leaves the printer when no printer is installed: PDF, no file.
+        w->job->printer().setOutputFileName(QString());
+        w->job->printer().setOutputFormat(QPrinter::PdfFormat);
+    } else {
+        w->job->setOutputFile(brokenOutput);
+    }
     const QString chosen = nextPdf();
     int shown = 0;
     w->job->setPrintDialog([&](QPrinter &printer, QWidget *) {
