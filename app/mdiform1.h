@@ -122,6 +122,11 @@ private:
 
     // Printing and the quarter turn (mdiform1_print.cpp).
     void connectPrinting();
+    void turnDvdPicture();
+
+    // Members of the printing code.
+    // The program's one printer, a child of the window (print/printjob.h).
+    class PrintJob *m_printJob = nullptr;
 
     // Selects a typology from code and runs the slot's selection once.
     void selectTypology(TypologyList *list, int index);

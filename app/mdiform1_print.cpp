@@ -1,12 +1,78 @@
 // Printing the covers and turning the DVD picture.
 #include "app/mdiform1.h"
 
+#include "cover/measurefield.h"
+#include "cover/numbertext.h"
+#include "cover/picturebox.h"
+#include "print/coverplan.h"
+#include "print/printjob.h"
+#include "print/rotatepicture.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+
 namespace vellumark {
 
-void MdiForm1::connectPrinting() { }
+namespace {
 
-void MdiForm1::PrintCovers() { }
+SlotInput slotInput(const MeasureField *width, const MeasureField *height, const MeasureField *left,
+                    const MeasureField *top, const QCheckBox *border, const PictureBox *picture)
+{
+    SlotInput slot;
+    slot.width = width->text();
+    slot.height = height->text();
+    slot.left = left->text();
+    slot.top = top->text();
+    slot.border = border->isChecked();
+    slot.picture = picture->picture();
+    return slot;
+}
 
-void MdiForm1::showPrinterSetup() { }
+} // namespace
+
+void MdiForm1::connectPrinting()
+{
+    m_printJob = new PrintJob(this);
+    m_printJob->setObjectName(QStringLiteral("PrintJob"));
+    connect(Command2, &QPushButton::clicked, this, &MdiForm1::turnDvdPicture);
+}
+
+void MdiForm1::PrintCovers()
+{
+    // Everything is read now: nothing of an earlier page is kept.
+    const bool askFirst
+        = ReadNumber(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))) == 1.0;
+
+    CoverPlanInput input;
+    input.slotA = slotInput(Text1, Text2, Text5, Text6, Check1, Image1);
+    input.slotB = slotInput(Text3, Text4, Text7, Text8, Check2, Image2);
+    input.selection = Option3->isChecked() ? PrintSelection::SlotA
+        : Option4->isChecked()             ? PrintSelection::SlotB
+                                           : PrintSelection::BothSlots;
+    // isHidden, not isVisible: the panel counts as shown even while the
+    // window itself is not on screen.
+    input.dvdMode = !Frame1->isHidden();
+    input.dvdFullCase = Option6->isChecked();
+    input.dvdPicture = Image7->picture();
+    input.borderWidth = m_settings.text(QStringLiteral("Spessore"), QStringLiteral("5"));
+
+    m_printJob->print(BuildCoverPlan(input), askFirst, this);
+}
+
+void MdiForm1::showPrinterSetup()
+{
+    m_printJob->setUp(this);
+}
+
+void MdiForm1::turnDvdPicture()
+{
+    if (!Image7->hasPicture())
+        return;
+    const QImage turned = QuarterTurnClockwise(Image7->picture());
+    if (!turned.isNull())
+        Image7->setPicture(turned);
+}
 
 } // namespace vellumark

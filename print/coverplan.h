@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QStringView>
+
+namespace vellumark {
+
+// Which cover slots the print selection puts on the page.
+enum class PrintSelection { SlotA, SlotB, BothSlots };
+
+// What the window holds for one cover slot when the print command runs.
+struct SlotInput
+{
+    QString width; // texts of the size and position fields, in cm
+    QString height;
+    QString left;
+    QString top;
+    bool border = false;
+    QImage picture;
+};
+
+// Everything the page depends on, as the window holds it.
+struct CoverPlanInput
+{
+    SlotInput slotA;
+    SlotInput slotB;
+    PrintSelection selection = PrintSelection::BothSlots;
+    bool dvdMode = false; // the DVD panel is shown
+    bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
+    QImage dvdPicture;
+    QString borderWidth = QStringLiteral("5"); // the "Spessore" setting
+};
+
+// One picture on the page. The rectangle is in centimetres from the top
+// left corner of the printable area; the picture is stretched to fill it
+// and a null picture leaves it empty.
+struct PlacedPicture
+{
+    QRectF rect;
+    bool border = false;
+    QImage picture;
+};
+
+// One page: what goes where, in painting order (later pictures lie on top).
+struct CoverPlan
+{
+    bool dvdMode = false;
+    int borderWidth = 5; // in device pixels
+    QList<PlacedPicture> pictures;
+};
+
+CoverPlan BuildCoverPlan(const CoverPlanInput &input);
+
+// The border width in device pixels for a "Spessore" text: the number
+// rounded halves to even, but never thinner than one pixel (a zero-width
+// line is no line) nor absurdly wide.
+int BorderWidthFromText(QStringView text);
+
+// Positions and sizes are kept within this many centimetres of the page's
+// origin, so that no typed number can make the painter's geometry overflow.
+inline constexpr double kPageReachCm = 1000.0;
+
+} // namespace vellumark

@@ -1,0 +1,143 @@
+#pragma once
+
+// Reading printed pages back: rasterising a PDF and finding where colours
+// landed, in pixels and in centimetres of the printable area.
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRect>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <functional>
+
+namespace vellumark::test {
+
+// The page of a one-page PDF as a picture at the given resolution, cropped
+// to the given pixels when crop is not empty; a null picture when
+// pdftocairo is missing or fails.
+inline QImage RasterisePdf(const QString &pdf, int dpi, const QRect &crop = {})
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftocairo"));
+    QTemporaryDir dir;
+    if (tool.isEmpty() || !dir.isValid())
+        return {};
+    const QString base = dir.filePath(QStringLiteral("page"));
+    QStringList arguments { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                            QStringLiteral("-singlefile") };
+    if (!crop.isEmpty()) {
+        arguments << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y")
+                  << QString::number(crop.y()) << QStringLiteral("-W")
+                  << QString::number(crop.width()) << QStringLiteral("-H")
+                  << QString::number(crop.height());
+    }
+    arguments << pdf << base;
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+inline bool IsRed(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+inline bool IsGreen(QRgb c)
+{
+    return qGreen(c) > 100 && qRed(c) < 80 && qBlue(c) < 80;
+}
+inline bool IsBlue(QRgb c)
+{
+    return qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80;
+}
+inline bool IsDark(QRgb c)
+{
+    return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100;
+}
+inline bool IsWhite(QRgb c)
+{
+    return qRed(c) > 230 && qGreen(c) > 230 && qBlue(c) > 230;
+}
+
+// The smallest rectangle holding every pixel that matches, within area
+// when it is given.
+inline QRect BoundsOf(const QImage &page, const std::function<bool(QRgb)> &matches, QRect area = {})
+{
+    area = area.isEmpty() ? page.rect() : area.intersected(page.rect());
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(page.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (matches(line[x]))
+                bounds |= QRect(x, y, 1, 1);
+    }
+    return bounds;
+}
+
+// How much ink a row holds between two columns, in pixels' worth: a line
+// one pixel wide gives about 1 however it falls on the pixel grid.
+inline double InkAlongRow(const QImage &page, int y, int fromX, int toX)
+{
+    double ink = 0;
+    for (int x = fromX; x < toX; ++x)
+        ink += (255 - qGray(page.pixel(x, y))) / 255.0;
+    return ink;
+}
+
+// Centimetres of the printable area to pixels of the page rasterised at dpi.
+class PagePixels
+{
+public:
+    PagePixels(const QPrinter &printer, int dpi)
+        : m_dpi(dpi)
+    {
+        const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        m_left = area.left() / 10.0;
+        m_top = area.top() / 10.0;
+    }
+
+    double x(double cm) const { return (m_left + cm) * m_dpi / 2.54; }
+    double y(double cm) const { return (m_top + cm) * m_dpi / 2.54; }
+    // The pixels a rectangle in cm covers, widened on every side by the
+    // given device pixels of a printer at printerDpi.
+    QRectF rect(const QRectF &cm, double widen = 0, int printerDpi = 1200) const
+    {
+        const double grow = widen * m_dpi / printerDpi;
+        return QRectF(QPointF(x(cm.left()), y(cm.top())), QPointF(x(cm.right()), y(cm.bottom())))
+            .adjusted(-grow, -grow, grow, grow);
+    }
+
+private:
+    int m_dpi;
+    double m_left = 0;
+    double m_top = 0;
+};
+
+// Whether found pixels (a QRect of whole pixels) cover the expected area
+// to within one pixel on every edge.
+inline bool SameEdges(const QRect &found, const QRectF &expected, double tolerance = 1.0)
+{
+    return !found.isEmpty() && std::abs(found.left() - expected.left()) <= tolerance
+        && std::abs(found.top() - expected.top()) <= tolerance
+        && std::abs(found.right() + 1 - expected.right()) <= tolerance
+        && std::abs(found.bottom() + 1 - expected.bottom()) <= tolerance;
+}
+
+inline QString Describe(const QRect &found, const QRectF &expected)
+{
+    return QStringLiteral("found %1,%2 to %3,%4; expected %5,%6 to %7,%8")
+        .arg(found.left())
+        .arg(found.top())
+        .arg(found.right() + 1)
+        .arg(found.bottom() + 1)
+        .arg(expected.left(), 0, 'f', 1)
+        .arg(expected.top(), 0, 'f', 1)
+        .arg(expected.right(), 0, 'f', 1)
+        .arg(expected.bottom(), 0, 'f', 1);
+}
+
+} // namespace vellumark::test

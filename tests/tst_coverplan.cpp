@@ -1,0 +1,197 @@
+#include "print/coverplan.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace vellumark;
+
+Q_DECLARE_METATYPE(vellumark::PrintSelection)
+
+class CoverPlanTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void selectionPlacesSlots_data();
+    void selectionPlacesSlots();
+    void fieldsReadByTheNumberRule_data();
+    void fieldsReadByTheNumberRule();
+    void borderWidth_data();
+    void borderWidth();
+    void dvdFormats_data();
+    void dvdFormats();
+    void absurdNumbersStayOnTheTable();
+};
+
+namespace {
+
+QImage solid(Qt::GlobalColor colour)
+{
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
+// Slot A at (2, 2) 12.1 x 12.1 with a red picture and a border; slot B
+// below it, green, without one.
+CoverPlanInput twoSlots()
+{
+    CoverPlanInput input;
+    input.slotA = { QStringLiteral("12.1"),
+                    QStringLiteral("12.1"),
+                    QStringLiteral("2"),
+                    QStringLiteral("2"),
+                    true,
+                    solid(Qt::red) };
+    input.slotB = { QStringLiteral("15"),
+                    QStringLiteral("11.8"),
+                    QStringLiteral("2"),
+                    QStringLiteral("14.1"),
+                    false,
+                    solid(Qt::green) };
+    return input;
+}
+
+} // namespace
+
+void CoverPlanTest::selectionPlacesSlots_data()
+{
+    QTest::addColumn<PrintSelection>("selection");
+    QTest::addColumn<QList<QRectF>>("rects");
+    QTest::addColumn<QList<bool>>("borders");
+    QTest::addColumn<QList<QRgb>>("colours");
+
+    const QRectF a(2, 2, 12.1, 12.1);
+    const QRectF b(2, 14.1, 15, 11.8);
+    const QRgb red = qRgb(255, 0, 0);
+    const QRgb green = qRgb(0, 255, 0);
+    QTest::newRow("A only") << PrintSelection::SlotA << QList<QRectF> { a } << QList<bool> { true }
+                            << QList<QRgb> { red };
+    QTest::newRow("B only") << PrintSelection::SlotB << QList<QRectF> { b } << QList<bool> { false }
+                            << QList<QRgb> { green };
+    // A first, so that B lies on top where they overlap.
+    QTest::newRow("A+B") << PrintSelection::BothSlots << QList<QRectF> { a, b }
+                         << QList<bool> { true, false } << QList<QRgb> { red, green };
+}
+
+void CoverPlanTest::selectionPlacesSlots()
+{
+    QFETCH(PrintSelection, selection);
+    QFETCH(QList<QRectF>, rects);
+    QFETCH(QList<bool>, borders);
+    QFETCH(QList<QRgb>, colours);
+    CoverPlanInput input = twoSlots();
+    input.selection = selection;
+    input.dvdPicture = solid(Qt::blue); // no part in CD mode
+    const CoverPlan plan = BuildCoverPlan(input);
+    QVERIFY(!plan.dvdMode);
+    QCOMPARE(plan.pictures.size(), rects.size());
+    for (qsizetype i = 0; i < rects.size(); ++i) {
+        QCOMPARE(plan.pictures[i].rect, rects[i]);
+        QCOMPARE(plan.pictures[i].border, borders[i]);
+        QCOMPARE(plan.pictures[i].picture.pixel(0, 0), colours[i]);
+    }
+}
+
+void CoverPlanTest::fieldsReadByTheNumberRule_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("cm");
+    QTest::newRow("point") << QStringLiteral("12.1") << 12.1;
+    QTest::newRow("decimal comma ends the number") << QStringLiteral("12,1") << 12.0;
+    QTest::newRow("2,5") << QStringLiteral("2,5") << 2.0;
+    QTest::newRow("empty") << QString() << 0.0;
+    QTest::newRow("not a number") << QStringLiteral("abc") << 0.0;
+    QTest::newRow("blanks inside") << QStringLiteral(" 1 2.5 ") << 12.5;
+    QTest::newRow("negative") << QStringLiteral("-3") << -3.0;
+}
+
+void CoverPlanTest::fieldsReadByTheNumberRule()
+{
+    QFETCH(QString, text);
+    QFETCH(double, cm);
+    CoverPlanInput input;
+    input.selection = PrintSelection::SlotA;
+    input.slotA = { text, text, text, text, false, QImage() };
+    const CoverPlan plan = BuildCoverPlan(input);
+    QCOMPARE(plan.pictures.size(), 1);
+    QCOMPARE(plan.pictures[0].rect, QRectF(cm, cm, cm, cm));
+}
+
+void CoverPlanTest::borderWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("5") << QStringLiteral("5") << 5;
+    QTest::newRow("2.5 to even") << QStringLiteral("2.5") << 2;
+    QTest::newRow("3.5 to even") << QStringLiteral("3.5") << 4;
+    QTest::newRow("0.3 is still a line") << QStringLiteral("0.3") << 1;
+    QTest::newRow("0.5 is still a line") << QStringLiteral("0.5") << 1;
+    QTest::newRow("10") << QStringLiteral("10") << 10;
+    QTest::newRow("0") << QStringLiteral("0") << 1;
+    QTest::newRow("negative") << QStringLiteral("-4") << 1;
+    QTest::newRow("empty") << QString() << 1;
+    QTest::newRow("decimal comma") << QStringLiteral("7,9") << 7;
+    QTest::newRow("beyond any double") << QStringLiteral("1e999") << 1000;
+}
+
+void CoverPlanTest::borderWidth()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixels);
+    CoverPlanInput input = twoSlots();
+    input.borderWidth = text;
+    QCOMPARE(BuildCoverPlan(input).borderWidth, pixels);
+    input.dvdMode = true;
+    QCOMPARE(BuildCoverPlan(input).borderWidth, pixels);
+}
+
+void CoverPlanTest::dvdFormats_data()
+{
+    QTest::addColumn<bool>("fullCase");
+    QTest::addColumn<QRectF>("rect");
+    QTest::newRow("18,3 x 27,2") << true << QRectF(1, 1, 18.3, 27.2);
+    QTest::newRow("13,1 x 18,3") << false << QRectF(1, 1, 13.1, 18.3);
+}
+
+void CoverPlanTest::dvdFormats()
+{
+    QFETCH(bool, fullCase);
+    QFETCH(QRectF, rect);
+    // Whatever the slots hold, the DVD page is fixed and always bordered.
+    for (const PrintSelection selection :
+         { PrintSelection::SlotA, PrintSelection::SlotB, PrintSelection::BothSlots }) {
+        CoverPlanInput input = twoSlots();
+        input.slotA.border = false;
+        input.slotB.width = QStringLiteral("junk");
+        input.selection = selection;
+        input.dvdMode = true;
+        input.dvdFullCase = fullCase;
+        input.dvdPicture = solid(Qt::blue);
+        const CoverPlan plan = BuildCoverPlan(input);
+        QVERIFY(plan.dvdMode);
+        QCOMPARE(plan.pictures.size(), 1);
+        QCOMPARE(plan.pictures[0].rect, rect);
+        QVERIFY(plan.pictures[0].border);
+        QCOMPARE(plan.pictures[0].picture.pixel(0, 0), qRgb(0, 0, 255));
+    }
+}
+
+void CoverPlanTest::absurdNumbersStayOnTheTable()
+{
+    CoverPlanInput input;
+    input.slotA = { QStringLiteral("1e999"),
+                    QStringLiteral("-1e999"),
+                    QStringLiteral("1e308"),
+                    QStringLiteral("-1e400"),
+                    true,
+                    QImage() };
+    input.selection = PrintSelection::SlotA;
+    const QRectF rect = BuildCoverPlan(input).pictures.at(0).rect;
+    QCOMPARE(rect, QRectF(kPageReachCm, -kPageReachCm, kPageReachCm, -kPageReachCm));
+    QVERIFY(std::isfinite(rect.right()) && std::isfinite(rect.bottom()));
+}
+
+QTEST_APPLESS_MAIN(CoverPlanTest)
+#include "tst_coverplan.moc"

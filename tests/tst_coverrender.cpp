@@ -1,0 +1,260 @@
+#include "pagescan.h"
+#include "print/coverplan.h"
+#include "print/paintcoverplan.h"
+#include "print/printjob.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+
+using namespace vellumark;
+using namespace vellumark::test;
+
+class CoverRenderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void slotsLandAtTrueSize();
+    void laterSlotLiesOnTop();
+    void dvdFormats_data();
+    void dvdFormats();
+    void borderWidthInDevicePixels_data();
+    void borderWidthInDevicePixels();
+    void paintsOnAPicture();
+    void absurdGeometryIsHarmless();
+
+private:
+    // Prints the plan into a PDF of its own; the pixel map of its page at dpi.
+    QString print(const CoverPlan &plan, PagePixels *pixels = nullptr, int dpi = 300);
+
+    QTemporaryDir m_dir;
+    int m_printed = 0;
+};
+
+namespace {
+
+constexpr int kDpi = 300;
+
+QImage solid(Qt::GlobalColor colour)
+{
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
+SlotInput slot(double left, double top, double width, double height, bool border,
+               const QImage &picture)
+{
+    return { QString::number(width),
+             QString::number(height),
+             QString::number(left),
+             QString::number(top),
+             border,
+             picture };
+}
+
+} // namespace
+
+void CoverRenderTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftocairo")).isEmpty(),
+             "pdftocairo (poppler-utils) is needed");
+}
+
+QString CoverRenderTest::print(const CoverPlan &plan, PagePixels *pixels, int dpi)
+{
+    PrintJob job;
+    job.setPrintDialog([](QPrinter &, QWidget *) { return false; });
+    const QString path = m_dir.filePath(QStringLiteral("page%1.pdf").arg(++m_printed));
+    job.setOutputFile(path);
+    if (!job.print(plan, false, nullptr))
+        return {};
+    if (pixels)
+        *pixels = PagePixels(job.printer(), dpi);
+    return path;
+}
+
+void CoverRenderTest::slotsLandAtTrueSize()
+{
+    // A at (2, 2) 12.1 x 12.1 with a thick border; B below it, without one.
+    CoverPlanInput input;
+    input.slotA = slot(2, 2, 12.1, 12.1, true, solid(Qt::red));
+    input.slotB = slot(2, 16, 10, 5, false, solid(Qt::green));
+    input.borderWidth = QStringLiteral("40");
+    PagePixels pixels(QPrinter(), kDpi);
+    const QString pdf = print(BuildCoverPlan(input), &pixels);
+    QVERIFY(!pdf.isEmpty());
+    const QImage page = RasterisePdf(pdf, kDpi);
+    QVERIFY(!page.isNull());
+
+    const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
+    const QRect red = BoundsOf(page, IsRed);
+    QVERIFY2(SameEdges(red, a), qPrintable(Describe(red, a)));
+    // The border is centred on the edge: its outer half shows, 20 of the
+    // printer's 1200 dpi pixels.
+    const QRectF border = pixels.rect(QRectF(2, 2, 12.1, 12.1), 20);
+    const QRect dark = BoundsOf(page, IsDark, pixels.rect(QRectF(0, 0, 20, 15)).toRect());
+    QVERIFY2(SameEdges(dark, border), qPrintable(Describe(dark, border)));
+    // Its inner half lies under the picture.
+    QVERIFY(IsRed(page.pixel(int(a.left()) + 2, int(a.center().y()))));
+
+    const QRectF b = pixels.rect(QRectF(2, 16, 10, 5));
+    const QRect green = BoundsOf(page, IsGreen);
+    QVERIFY2(SameEdges(green, b), qPrintable(Describe(green, b)));
+    QVERIFY(BoundsOf(page, IsDark, b.adjusted(-10, -10, 10, 10).toRect()).isEmpty());
+}
+
+void CoverRenderTest::laterSlotLiesOnTop()
+{
+    CoverPlanInput input;
+    input.slotA = slot(2, 2, 10, 10, false, solid(Qt::red));
+    input.slotB = slot(7, 7, 10, 10, true, solid(Qt::green));
+    input.borderWidth = QStringLiteral("40");
+    PagePixels pixels(QPrinter(), kDpi);
+    const QString pdf = print(BuildCoverPlan(input), &pixels);
+    const QImage page = RasterisePdf(pdf, kDpi);
+    QVERIFY(!page.isNull());
+    // Where they overlap B shows, and B's border lies over A's picture.
+    QVERIFY(IsGreen(page.pixel(int(pixels.x(8)), int(pixels.y(8)))));
+    QVERIFY(IsDark(page.pixel(int(pixels.x(7)) - 3, int(pixels.y(9)))));
+    QVERIFY(IsRed(page.pixel(int(pixels.x(6)), int(pixels.y(9)))));
+    const QRect red = BoundsOf(page, IsRed);
+    QVERIFY2(SameEdges(red, pixels.rect(QRectF(2, 2, 10, 10)).adjusted(0, 0, 0, 0)),
+             qPrintable(Describe(red, pixels.rect(QRectF(2, 2, 10, 10)))));
+}
+
+void CoverRenderTest::dvdFormats_data()
+{
+    QTest::addColumn<bool>("fullCase");
+    QTest::addColumn<QRectF>("cm");
+    QTest::newRow("18,3 x 27,2") << true << QRectF(1, 1, 18.3, 27.2);
+    QTest::newRow("13,1 x 18,3") << false << QRectF(1, 1, 13.1, 18.3);
+}
+
+void CoverRenderTest::dvdFormats()
+{
+    QFETCH(bool, fullCase);
+    QFETCH(QRectF, cm);
+    CoverPlanInput input;
+    input.slotA = slot(2, 2, 5, 5, true, solid(Qt::red));
+    input.dvdMode = true;
+    input.dvdFullCase = fullCase;
+    input.dvdPicture = solid(Qt::blue);
+    input.borderWidth = QStringLiteral("40");
+    PagePixels pixels(QPrinter(), kDpi);
+    const QString pdf = print(BuildCoverPlan(input), &pixels);
+    const QImage page = RasterisePdf(pdf, kDpi);
+    QVERIFY(!page.isNull());
+    const QRect blue = BoundsOf(page, IsBlue);
+    QVERIFY2(SameEdges(blue, pixels.rect(cm)), qPrintable(Describe(blue, pixels.rect(cm))));
+    const QRect dark = BoundsOf(page, IsDark);
+    QVERIFY2(SameEdges(dark, pixels.rect(cm, 20)), qPrintable(Describe(dark, pixels.rect(cm, 20))));
+    QVERIFY(BoundsOf(page, IsRed).isEmpty());
+}
+
+void CoverRenderTest::borderWidthInDevicePixels_data()
+{
+    QTest::addColumn<QString>("spessore");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("5") << QStringLiteral("5") << 5;
+    QTest::newRow("2.5") << QStringLiteral("2.5") << 2;
+    QTest::newRow("3.5") << QStringLiteral("3.5") << 4;
+    QTest::newRow("0.3") << QStringLiteral("0.3") << 1;
+    QTest::newRow("10") << QStringLiteral("10") << 10;
+}
+
+void CoverRenderTest::borderWidthInDevicePixels()
+{
+    // A slot without a picture prints its whole border; read at the
+    // printer's own 1200 dpi, the line is as many pixels wide as "Spessore" says.
+    QFETCH(QString, spessore);
+    QFETCH(int, pixels);
+    CoverPlanInput input;
+    input.selection = PrintSelection::SlotA;
+    input.slotA = slot(2, 2, 3, 3, true, QImage());
+    input.borderWidth = spessore;
+    constexpr int dpi = 1200;
+    PagePixels page(QPrinter(), dpi);
+    const QString pdf = print(BuildCoverPlan(input), &page, dpi);
+    QVERIFY(!pdf.isEmpty());
+    const QPoint edge(int(page.x(2)), int(page.y(3.5)));
+    const QImage strip = RasterisePdf(pdf, dpi, QRect(edge - QPoint(30, 2), QSize(60, 5)));
+    QVERIFY(!strip.isNull());
+    const double ink = InkAlongRow(strip, 2, 0, strip.width());
+    QVERIFY2(std::abs(ink - pixels) <= 0.35, qPrintable(QString::number(ink)));
+    // Nothing inside: the empty slot has no picture.
+    QVERIFY(IsWhite(strip.pixel(strip.width() - 1, 2)));
+}
+
+void CoverRenderTest::paintsOnAPicture()
+{
+    // The same painting on any device: a picture at 100 dpi.
+    QImage page(1000, 1200, QImage::Format_RGB32);
+    page.setDotsPerMeterX(3937);
+    page.setDotsPerMeterY(3937);
+    page.fill(Qt::white);
+    CoverPlanInput input;
+    input.slotA = slot(2, 2, 12.1, 12.1, true, solid(Qt::red));
+    input.slotB = slot(2, 16, 10, 5, true, solid(Qt::green));
+    input.borderWidth = QStringLiteral("6");
+    QPainter painter(&page);
+    PaintCoverPlan(painter, BuildCoverPlan(input));
+    painter.end();
+    const double perCm = 100 / 2.54;
+    const QRectF a(2 * perCm, 2 * perCm, 12.1 * perCm, 12.1 * perCm);
+    QVERIFY2(SameEdges(BoundsOf(page, IsRed), a), qPrintable(Describe(BoundsOf(page, IsRed), a)));
+    const QRectF aBorder = a.adjusted(-3, -3, 3, 3);
+    const QRect dark = BoundsOf(page, IsDark, QRect(0, 0, 1000, int(15 * perCm)));
+    QVERIFY2(SameEdges(dark, aBorder), qPrintable(Describe(dark, aBorder)));
+    const QRectF b(2 * perCm, 16 * perCm, 10 * perCm, 5 * perCm);
+    QVERIFY2(SameEdges(BoundsOf(page, IsGreen), b),
+             qPrintable(Describe(BoundsOf(page, IsGreen), b)));
+}
+
+void CoverRenderTest::absurdGeometryIsHarmless()
+{
+    // Numbers no one means, typed or stored: the page still comes out.
+    CoverPlanInput input;
+    input.slotA = { QStringLiteral("1e999"),
+                    QStringLiteral("1e999"),
+                    QStringLiteral("-1e999"),
+                    QStringLiteral("-1e999"),
+                    true,
+                    solid(Qt::red) };
+    input.slotB = { QStringLiteral("1e-300"),
+                    QStringLiteral("5"),
+                    QStringLiteral("1e308"),
+                    QStringLiteral("2"),
+                    true,
+                    solid(Qt::green) };
+    input.borderWidth = QStringLiteral("1e999");
+    const CoverPlan plan = BuildCoverPlan(input);
+    const QString pdf = print(plan);
+    QVERIFY(!pdf.isEmpty());
+    QVERIFY(QFileInfo(pdf).size() > 0);
+
+    QImage page(200, 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PaintCoverPlan(painter, plan);
+    // A plan made by hand may hold anything; such pictures are left out.
+    CoverPlan wild;
+    const double inf = std::numeric_limits<double>::infinity();
+    wild.pictures = { { QRectF(inf, 0, 5, 5), true, solid(Qt::red) },
+                      { QRectF(0, 0, std::nan(""), 5), true, solid(Qt::red) },
+                      { QRectF(1e308, 1e308, 1e308, 1e308), true, solid(Qt::red) } };
+    PaintCoverPlan(painter, wild);
+    painter.end();
+    QVERIFY(BoundsOf(page, IsRed).isEmpty());
+}
+
+QTEST_MAIN(CoverRenderTest)
+#include "tst_coverrender.moc"
