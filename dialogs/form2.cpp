@@ -109,9 +109,9 @@ void Form2::buildControls()
     grid->addWidget(Label5, 5, 0, 1, 3);
     grid->setRowStretch(3, 1);
 
-    connect(Drive1, &QComboBox::textActivated, this, &Form2::Drive1_Change);
+    connect(Drive1, &QComboBox::currentTextChanged, this, &Form2::Drive1_Change);
     connect(Dir1, &FolderList::pathChanged, this, &Form2::Dir1_Change);
-    connect(Combo1, &QComboBox::textActivated, this, &Form2::Combo1_Click);
+    connect(Combo1, &QComboBox::currentTextChanged, this, &Form2::Combo1_Click);
     connect(File1, &FileList::fileSelected, this, &Form2::File1_Click);
     connect(File1, &FileList::confirmed, this, &Form2::Command1_Click);
     connect(Check1, &QCheckBox::clicked, this, &Form2::Check1_Click);
