@@ -1,6 +1,7 @@
 #include "dialogs/drives.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStorageInfo>
 
 namespace vellumark {
@@ -10,7 +11,9 @@ QStringList DriveRoots()
     QStringList roots;
     const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &volume : volumes) {
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
+        // Some mounts are single files (a container's /etc/hosts): not drives.
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir()
+            && !roots.contains(volume.rootPath()))
             roots.append(volume.rootPath());
     }
     roots.sort();
