@@ -18,8 +18,13 @@ FolderList::FolderList(const QString &name, QWidget *parent)
 {
     setObjectName(name);
     refresh();
-    connect(this, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { setPath(item->data(PathRole).toString()); });
+    // Opened once the view is done with the activation: opening rebuilds
+    // the entries, the activated one included.
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        const QString path = item->data(PathRole).toString();
+        QMetaObject::invokeMethod(
+            this, [this, path] { setPath(path); }, Qt::QueuedConnection);
+    });
 }
 
 bool FolderList::setPath(const QString &path)

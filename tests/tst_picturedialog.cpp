@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +29,7 @@ private slots:
     void joinsPaths();
     void opensOnRememberedFolder();
     void missingFolderOpensOnCurrentFolder();
+    void openingFolderListsItsFiles();
     void rememberedPreviewState_data();
     void rememberedPreviewState();
     void picturesOfEachType_data();
@@ -161,6 +163,33 @@ void PictureDialogTest::missingFolderOpensOnCurrentFolder()
              m_folder.path() + QStringLiteral("/sub"));
     QVERIFY(previewSwitch(dialog)->isChecked());
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label5"))->text(), QStringLiteral("../../"));
+}
+
+void PictureDialogTest::openingFolderListsItsFiles()
+{
+    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    dialog.show();
+    auto *folders = child<FolderList>(&dialog, QStringLiteral("Dir1"));
+    const QList<QListWidgetItem *> sub
+        = folders->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
+    QCOMPARE(sub.size(), 1);
+    const QPoint place = folders->visualItemRect(sub.first()).center();
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, place);
+    QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, place);
+    QTRY_COMPARE(folders->path(), m_folder.path() + QStringLiteral("/sub"));
+    QCOMPARE(fileList(dialog)->fileNames(), QStringList());
+    QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label5"))->text(),
+             m_folder.path() + QStringLiteral("/sub/"));
+
+    // Back up through the entry of the parent folder.
+    const QString parentName = QFileInfo(m_folder.path()).fileName();
+    const QList<QListWidgetItem *> up = folders->findItems(parentName, Qt::MatchEndsWith);
+    QCOMPARE(up.size(), 1);
+    folders->setCurrentItem(up.first());
+    folders->setFocus();
+    QTest::keyClick(folders, Qt::Key_Return);
+    QTRY_COMPARE(folders->path(), m_folder.path());
+    QCOMPARE(fileList(dialog)->fileNames().size(), 3);
 }
 
 void PictureDialogTest::rememberedPreviewState_data()
