@@ -1,0 +1,30 @@
+#include "dialogs/clickablelabel.h"
+
+#include <QMouseEvent>
+
+namespace vellumark {
+
+ClickableLabel::ClickableLabel(const QString &name, QWidget *parent)
+    : QLabel(parent)
+{
+    setObjectName(name);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace vellumark
