@@ -4,6 +4,7 @@
 #include "app/singleinstance.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -34,6 +35,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // Qt refuses pictures over 128 MB once decoded by default: too little for
+    // the photos of today's cameras (a 48-megapixel picture needs 192 MB).
+    QImageReader::setAllocationLimit(1024);
     QApplication::setApplicationName(vellumark::ProgramTitle());
     QApplication::setApplicationVersion(vellumark::ProgramVersion());
     QApplication::setOrganizationName(QStringLiteral("Orvandi"));

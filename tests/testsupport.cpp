@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -64,6 +65,25 @@ void onNextModal(const std::function<bool(QWidget *)> &action)
         timer->deleteLater();
     });
     timer->start();
+}
+
+ModalDialogCloser::ModalDialogCloser()
+    : m_timer(new QTimer)
+{
+    m_timer->setInterval(20);
+    QObject::connect(m_timer, &QTimer::timeout, m_timer, [closed = m_closed] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        closed->append(dialog->objectName());
+        dialog->reject();
+    });
+    m_timer->start();
+}
+
+ModalDialogCloser::~ModalDialogCloser()
+{
+    delete m_timer;
 }
 
 void answerNextMessageBox(int button, QString *shown)

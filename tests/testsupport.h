@@ -4,7 +4,9 @@
 #include "settings/programsettings.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -44,6 +46,20 @@ LoadedWindow loadWindow(const ProgramSettings &settings);
 
 // Runs the action on the next modal widget of the given type once it is shown.
 void onNextModal(const std::function<bool(QWidget *)> &action);
+
+// While it lives, rejects every modal dialog that is shown and remembers the
+// dialogs' names.
+class ModalDialogCloser
+{
+public:
+    ModalDialogCloser();
+    ~ModalDialogCloser();
+    QStringList closed() const { return *m_closed; }
+
+private:
+    std::shared_ptr<QStringList> m_closed = std::make_shared<QStringList>();
+    QTimer *m_timer;
+};
 
 // Answers the next modal message box (or dialog) with the given button, once
 // it appears; returns the text it showed through *shown.

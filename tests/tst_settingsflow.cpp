@@ -1,0 +1,299 @@
+#include "app/backgroundshape.h"
+#include "app/mdiform1.h"
+#include "app/programinfo.h"
+#include "app/toolset.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vellumark;
+using namespace vellumark::test;
+
+class SettingsFlowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartWritesDefaults();
+    void roundTripAcrossRuns();
+    void garbageValuesStartWithDefaults_data();
+    void garbageValuesStartWithDefaults();
+    void printSelectionOtherThanABC();
+    void printSelectionNoneLeavesStoredValue();
+    void startupDialogsOnlyForExactOne_data();
+    void startupDialogsOnlyForExactOne();
+    void skinUsesFirstCharacter();
+    void typologyMinusOneLeavesNoSelection();
+    void missingBackgroundIsKeptAndWrittenBack();
+};
+
+namespace {
+
+QMap<QString, QString> storedValues(const TemporarySettings &temp)
+{
+    QSettings raw(temp.settingsFile(), QSettings::IniFormat);
+    QMap<QString, QString> values;
+    for (const QString &key : raw.allKeys())
+        values.insert(key, raw.value(key).toString());
+    return values;
+}
+
+} // namespace
+
+void SettingsFlowTest::firstStartWritesDefaults()
+{
+    TemporarySettings temp;
+    QVERIFY(!QFile::exists(temp.settingsFile()));
+    ModalDialogCloser closer;
+    LoadedWindow loaded = loadWindow(temp.settings());
+    QCOMPARE(closer.closed(), QStringList { "frmAbout" }); // asked for by the defaults
+
+    const QMap<QString, QString> values = storedValues(temp);
+    QCOMPARE(values.size(), 20);
+    for (const SettingDefinition &definition : MainSettingDefinitions())
+        QCOMPARE(values.value(definition.name), DefaultSettingValue(definition.name));
+    QCOMPARE(values.value(QStringLiteral("Percorso")), ProgramFolder());
+    QCOMPARE(QFile::permissions(temp.settingsFile())
+                 & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup
+                    | QFileDevice::WriteOther),
+             QFileDevice::Permissions());
+
+    // The window shows the defaults.
+    MdiForm1 *window = loaded.window.get();
+    QCOMPARE(window->languageMarker(), QStringLiteral("Italiano"));
+    QVERIFY(child<QRadioButton>(window, QStringLiteral("Option5"))->isChecked());
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), 0);
+    QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillStyle(), 1);
+    QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillColor(),
+             QColor(255, 0, 0));
+    QVERIFY(child<QCheckBox>(window, QStringLiteral("Check3"))->isChecked());
+}
+
+void SettingsFlowTest::roundTripAcrossRuns()
+{
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Uscita"), QStringLiteral("0") } });
+    QTemporaryDir dir;
+    const QString skin = dir.filePath(QStringLiteral("skin.SCI"));
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(skin, "PNG"));
+    {
+        LoadedWindow loaded = loadWindow(temp.settings());
+        MdiForm1 *window = loaded.window.get();
+        ToolSet *tools = window->tools();
+        tools->tool(QStringLiteral("ID_Duch"))->trigger();
+        child<QRadioButton>(window, QStringLiteral("Option4"))->setChecked(true);
+        child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
+        child<QCheckBox>(window, QStringLiteral("Check2"))->setChecked(true);
+        child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(1);
+        child<QComboBox>(window, QStringLiteral("List2"))->setCurrentIndex(2);
+        tools->tool(QStringLiteral("ID_ApriWin"))->trigger();
+        tools->tool(QStringLiteral("ID_Skin6"))->trigger();
+        child<BackgroundShape>(window, QStringLiteral("Shape1"))->setFillColor(QColor(1, 2, 3));
+        child<QLabel>(window, QStringLiteral("Label24"))->setText(skin);
+        child<QLabel>(window, QStringLiteral("Label2"))->setText(QStringLiteral("/home/u/Cover"));
+        child<QLabel>(window, QStringLiteral("Label3"))->setText(QStringLiteral("1"));
+        window->show();
+        window->close();
+        QCOMPARE(*loaded.endCount, 1);
+    }
+    LoadedWindow again = loadWindow(temp.settings());
+    MdiForm1 *window = again.window.get();
+    QCOMPARE(window->languageMarker(), QStringLiteral("Tedesco"));
+    QVERIFY(window->tools()->tool(QStringLiteral("ID_Duch"))->isChecked());
+    QVERIFY(child<QRadioButton>(window, QStringLiteral("Option4"))->isChecked());
+    QVERIFY(child<QCheckBox>(window, QStringLiteral("Check1"))->isChecked());
+    QVERIFY(child<QCheckBox>(window, QStringLiteral("Check2"))->isChecked());
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), 1);
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentText(),
+             QStringLiteral("Zurück"));
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 2);
+    QVERIFY(!child<QCheckBox>(window, QStringLiteral("Check3"))->isChecked());
+    QVERIFY(window->tools()->tool(QStringLiteral("ID_ApriWin"))->isChecked());
+    QVERIFY(window->tools()->tool(QStringLiteral("ID_Skin6"))->isChecked());
+    QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillStyle(), 6);
+    QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillColor(),
+             QColor(1, 2, 3));
+    QCOMPARE(child<QLabel>(window, QStringLiteral("Label24"))->text(), skin);
+    QVERIFY(!window->backgroundPicture().isNull());
+    QCOMPARE(child<QLabel>(window, QStringLiteral("Label2"))->text(),
+             QStringLiteral("/home/u/Cover"));
+    QCOMPARE(child<QLabel>(window, QStringLiteral("Label3"))->text(), QStringLiteral("1"));
+    QCOMPARE(child<QLineEdit>(window, QStringLiteral("Text1"))->text(), QStringLiteral("15"));
+}
+
+void SettingsFlowTest::garbageValuesStartWithDefaults_data()
+{
+    QTest::addColumn<QString>("garbage");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("letters") << QStringLiteral("abc");
+    QTest::newRow("99") << QStringLiteral("99");
+    QTest::newRow("-5") << QStringLiteral("-5");
+    QTest::newRow("long") << QString(10000, u'7');
+    QTest::newRow("control characters") << QStringLiteral("\x01\x02\t\n\x7f");
+}
+
+void SettingsFlowTest::garbageValuesStartWithDefaults()
+{
+    QFETCH(QString, garbage);
+    TemporarySettings temp;
+    QList<std::pair<QString, QString>> values;
+    for (const char *name : { "Percorso", "Anteprima", "Stampa", "BordoA", "BordoB", "TipoCoverA",
+                              "TipoCoverB", "Lingua", "Skin", "Colore", "Immagine", "ApriFile" })
+        values.append({ QString::fromLatin1(name), garbage });
+    values.append({ QStringLiteral("About"), QStringLiteral("0") });
+    values.append({ QStringLiteral("Uscita"), QStringLiteral("0") });
+    temp.seed(values);
+
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MdiForm1 *window = loaded.window.get();
+    QCOMPARE(window->languageMarker(), QStringLiteral("Inglese"));
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 0);
+    QVERIFY(child<QRadioButton>(window, QStringLiteral("Option5"))->isChecked());
+    QVERIFY(!child<QCheckBox>(window, QStringLiteral("Check1"))->isChecked());
+    const int style = child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillStyle();
+    QVERIFY(style >= 0 && style <= 7);
+
+    window->show();
+    window->close();
+    QCOMPARE(*loaded.endCount, 1);
+    // Exit writes sound values.
+    const QMap<QString, QString> stored = storedValues(temp);
+    QCOMPARE(stored.value(QStringLiteral("Lingua")), QStringLiteral("Inglese"));
+    QVERIFY(QStringList({ "0", "1", "2" }).contains(stored.value(QStringLiteral("TipoCoverA"))));
+    QVERIFY(QStringList({ "A", "B", "C" }).contains(stored.value(QStringLiteral("Stampa"))));
+    QVERIFY(QStringList({ "0", "1" }).contains(stored.value(QStringLiteral("BordoA"))));
+    QVERIFY(QStringList({ "0", "1" }).contains(stored.value(QStringLiteral("ApriFile"))));
+    bool ok = false;
+    const int skin = stored.value(QStringLiteral("Skin")).toInt(&ok);
+    QVERIFY(ok && skin >= 0 && skin <= 7);
+    stored.value(QStringLiteral("Colore")).toInt(&ok);
+    QVERIFY(ok);
+}
+
+void SettingsFlowTest::printSelectionOtherThanABC()
+{
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Stampa"), QStringLiteral("1") } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    // The window's own selection stays: "A+B".
+    QVERIFY(child<QRadioButton>(loaded.window.get(), QStringLiteral("Option5"))->isChecked());
+}
+
+void SettingsFlowTest::printSelectionNoneLeavesStoredValue()
+{
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Uscita"), QStringLiteral("0") },
+                { QStringLiteral("Stampa"), QStringLiteral("B") } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MdiForm1 *window = loaded.window.get();
+    for (const char *name : { "Option3", "Option4", "Option5" }) {
+        auto *option = child<QRadioButton>(window, QString::fromLatin1(name));
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+    }
+    window->show();
+    window->close();
+    QCOMPARE(temp.settings().text(QStringLiteral("Stampa")), QStringLiteral("B"));
+}
+
+void SettingsFlowTest::startupDialogsOnlyForExactOne_data()
+{
+    QTest::addColumn<QString>("onPassword");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("about");
+    QTest::addColumn<int>("dialogs");
+    QTest::newRow("about 0") << "0"
+                             << ""
+                             << "0" << 0;
+    QTest::newRow("about 1") << "0"
+                             << ""
+                             << "1" << 1;
+    QTest::newRow("about with blank") << "0"
+                                      << ""
+                                      << "1 " << 0;
+    QTest::newRow("about true") << "0"
+                                << ""
+                                << "true" << 0;
+    QTest::newRow("password 1, empty") << "1"
+                                       << ""
+                                       << "0" << 0;
+    QTest::newRow("password 1 and blank") << "1 "
+                                          << "secret"
+                                          << "0" << 0;
+    QTest::newRow("password true") << "true"
+                                   << "secret"
+                                   << "0" << 0;
+}
+
+void SettingsFlowTest::startupDialogsOnlyForExactOne()
+{
+    QFETCH(QString, onPassword);
+    QFETCH(QString, password);
+    QFETCH(QString, about);
+    QFETCH(int, dialogs);
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), about },
+                { QStringLiteral("OnPassword"), onPassword },
+                { QStringLiteral("Password"), password } });
+    ModalDialogCloser closer;
+    LoadedWindow loaded = loadWindow(temp.settings());
+    QCOMPARE(closer.closed().size(), dialogs);
+}
+
+void SettingsFlowTest::skinUsesFirstCharacter()
+{
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Skin"), QStringLiteral("71") } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    QCOMPARE(child<BackgroundShape>(loaded.window.get(), QStringLiteral("Shape1"))->fillStyle(), 7);
+    QVERIFY(loaded.window->tools()->tool(QStringLiteral("ID_Skin7"))->isChecked());
+}
+
+void SettingsFlowTest::typologyMinusOneLeavesNoSelection()
+{
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Uscita"), QStringLiteral("0") },
+                { QStringLiteral("TipoCoverA"), QStringLiteral("-1") } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MdiForm1 *window = loaded.window.get();
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), -1);
+    window->show();
+    window->close();
+    QCOMPARE(temp.settings().text(QStringLiteral("TipoCoverA")), QStringLiteral("-1"));
+}
+
+void SettingsFlowTest::missingBackgroundIsKeptAndWrittenBack()
+{
+    TemporarySettings temp;
+    const QString gone = temp.root() + QStringLiteral("/deleted.SCI");
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Uscita"), QStringLiteral("0") },
+                { QStringLiteral("Immagine"), gone } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MdiForm1 *window = loaded.window.get();
+    QVERIFY(window->backgroundPicture().isNull());
+    window->show();
+    window->close();
+    QCOMPARE(temp.settings().text(QStringLiteral("Immagine")), gone);
+}
+
+QTEST_MAIN(SettingsFlowTest)
+#include "tst_settingsflow.moc"
