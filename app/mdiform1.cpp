@@ -157,6 +157,9 @@ void MdiForm1::buildControls()
     Option4->setAccessibleName(QStringLiteral("B"));
     Option5->setChecked(true);
 
+    for (PictureBox *thumbnail : { Image3, Image4, Image5, Image6 })
+        thumbnail->setOutlinedWhenEmpty(true);
+
     // Thumbnails select the print option beside them.
     connect(Image3, &PictureBox::clicked, this, [this] { selectPrintOption(Option3); });
     connect(Image4, &PictureBox::clicked, this, [this] { selectPrintOption(Option5); });

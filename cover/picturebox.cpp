@@ -46,8 +46,14 @@ void PictureBox::setAcceptsPictureFiles(bool accepts)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
+    if (m_picture.isNull()) {
+        if (m_outlined) {
+            QPainter painter(this);
+            painter.setPen(QColor(128, 128, 128));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
         return;
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), m_picture); // stretched, proportions not kept

@@ -21,6 +21,13 @@ public:
     void setPicture(const QImage &picture);
     void clearPicture() { setPicture(QImage()); }
 
+    // An empty box shows a thin outline, so that the user sees where it is.
+    void setOutlinedWhenEmpty(bool outlined)
+    {
+        m_outlined = outlined;
+        update();
+    }
+
     // Whether picture files dragged from a file manager may be dropped here.
     // Only the first file of a drag counts; the drop is offered as a copy
     // when its header is that of a picture the program reads.
@@ -43,6 +50,7 @@ protected:
 private:
     QImage m_picture;
     bool m_pressed = false;
+    bool m_outlined = false;
     // The first file of the drag over the box, when it can be dropped;
     // decided once as the drag enters.
     QString m_droppableFile;

@@ -32,6 +32,7 @@ for _ in $(seq 100); do
 done
 [[ -n "$window" ]] || { echo "the window did not appear" >&2; exit 1; }
 sleep "${SCREENSHOT_DELAY:-1}"
-${SCREENSHOT_ACTION:-true}
+eval "${SCREENSHOT_ACTION:-true}"
+sleep 0.5
 import -window "$window" "$output"
 echo "$output"
