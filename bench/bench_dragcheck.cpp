@@ -64,8 +64,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    std::printf("full decode %.1f ms; header check %.4f ms, ratio 1/%.0f; drag entering a box "
-                "%.4f ms, ratio 1/%.0f (target at most 1/1000)\n",
-                decodeMs, checkMs, decodeMs / checkMs, enterMs, decodeMs / enterMs);
+    const QString decode = QString::number(decodeMs, 'f', 1) + QStringLiteral(" ms");
+    reportRow(QStringLiteral("drag check: picture header"),
+              QString::number(checkMs * 1000, 'f', 1) + QStringLiteral(" µs"),
+              QStringLiteral("full decode, 6000 × 4000 JPEG"), decode, checkMs / decodeMs,
+              QStringLiteral("<= 0.001"));
+    reportRow(QStringLiteral("drag check: drag entering a box"),
+              QString::number(enterMs * 1000, 'f', 1) + QStringLiteral(" µs"),
+              QStringLiteral("full decode, 6000 × 4000 JPEG"), decode, enterMs / decodeMs,
+              QStringLiteral("<= 0.001"));
     return 0;
 }

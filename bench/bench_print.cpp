@@ -1,5 +1,6 @@
 // Printing two 6000 x 4000 JPEG covers (A+B) to a PDF file: the time from
 // the plan to the finished file, and the file's size.
+#include "bench/benchsupport.h"
 #include "print/coverplan.h"
 #include "print/printjob.h"
 
@@ -82,10 +83,11 @@ int main(int argc, char **argv)
         }
     }
 
-    std::printf("two covers of 6000 x 4000 pixels, JPEG files of %.1f and %.1f MB\n",
-                QFileInfo(coverA).size() / 1e6, QFileInfo(coverB).size() / 1e6);
-    std::printf("loading both pictures      %8.0f ms (not part of printing)\n", loading);
-    std::printf("printing A+B to PDF        %8.0f ms (best of %d)\n", best, runs);
-    std::printf("PDF file                   %8.1f MB\n", size / 1e6);
+    vellumark::bench::reportRow(QStringLiteral("printing two 6000 × 4000 covers (A+B) to PDF"),
+                                QString::number(best, 'f', 0) + QStringLiteral(" ms, ")
+                                    + QString::number(size / 1e6, 'f', 1) + QStringLiteral(" MB"),
+                                QStringLiteral("loading both pictures"),
+                                QString::number(loading, 'f', 0) + QStringLiteral(" ms"),
+                                best / loading, QStringLiteral("—"));
     return 0;
 }
