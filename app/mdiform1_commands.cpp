@@ -6,6 +6,7 @@
 #include "app/programinfo.h"
 #include "app/twips.h"
 #include "cover/picturebox.h"
+#include "cover/pictureloader.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QUrl>
 
@@ -119,9 +119,7 @@ void MdiForm1::chooseBackgroundPicture()
     if (file.isEmpty())
         return;
     // Load first: a file that is no picture leaves everything as it was.
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    const QImage picture = LoadPicture(file);
     if (picture.isNull())
         return;
     m_area->setBackgroundPicture(picture);

@@ -5,14 +5,13 @@
 #include "app/controlsarea.h"
 #include "app/toolset.h"
 #include "cover/numbertext.h"
+#include "cover/pictureloader.h"
 #include "cover/typologylist.h"
 #include "i18n/maintexts.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
@@ -106,13 +105,9 @@ void MdiForm1::ApplicaValori()
 
     const QString background = m_settings.text(QStringLiteral("Immagine"));
     Label24->setText(background);
-    if (!background.isEmpty() && QFileInfo(background).isFile()) {
-        QImageReader reader(background);
-        reader.setAutoTransform(true);
-        const QImage picture = reader.read();
-        if (!picture.isNull())
-            m_area->setBackgroundPicture(picture);
-    }
+    const QImage picture = LoadPicture(background);
+    if (!picture.isNull())
+        m_area->setBackgroundPicture(picture);
 
     const QString openStyle = m_settings.text(QStringLiteral("ApriFile")).left(1);
     const bool withPreview = openStyle == u"0" ? false
