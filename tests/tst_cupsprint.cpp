@@ -1,27 +1,21 @@
 // The print command through a real CUPS server and its PDF printer: the
 // page leaves the program as a real print job and comes back as a file.
 #include "cover/picturebox.h"
+#include "cupspdfprinter.h"
 #include "pagescan.h"
 #include "print/printjob.h"
 #include "testsupport.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTest>
-#include <QThread>
-
-#include <pwd.h>
-#include <unistd.h>
 
 using namespace vellumark;
 using namespace vellumark::test;
@@ -36,77 +30,13 @@ private slots:
     void printsStraightToTheDefaultPrinter();
 
 private:
-    bool startServer();
+    CupsPdfPrinter m_cups;
     QString m_outputFolder;
-    QProcess m_server; // the server this test started, if it had to
 };
 
 namespace {
 
 constexpr int kDpi = 300;
-const QString kQueue = QStringLiteral("PDF");
-
-// Runs a command to its end within the time given; its standard output,
-// or a null string when it could not run or failed.
-QString run(const QString &program, const QStringList &arguments, int msecs = 20000)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(msecs)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return {};
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {};
-    return QString::fromLocal8Bit(process.readAllStandardOutput()) + QStringLiteral(" ");
-}
-
-// A program of CUPS, found also where PATH lacks the system folders.
-QString tool(const QString &name)
-{
-    const QString found = QStandardPaths::findExecutable(name);
-    return found.isEmpty() ? QStandardPaths::findExecutable(
-               name, { QStringLiteral("/usr/sbin"), QStringLiteral("/sbin") })
-                           : found;
-}
-
-bool serverAnswers()
-{
-    return run(tool(QStringLiteral("lpstat")), { QStringLiteral("-r") }, 5000)
-        .contains(QStringLiteral("is running"));
-}
-
-bool waitFor(const std::function<bool()> &done, int msecs)
-{
-    const QDeadlineTimer deadline(msecs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(200);
-    }
-    return true;
-}
-
-// The folder cups-pdf writes the jobs of the current user to: "Out" of its
-// configuration, with ${HOME} the user's home.
-QString cupsPdfOutputFolder()
-{
-    QString out = QStringLiteral("${HOME}/PDF");
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        const QRegularExpression setting(QStringLiteral("^\\s*Out\\s+(\\S.*?)\\s*$"));
-        while (!conf.atEnd()) {
-            const QRegularExpressionMatch match
-                = setting.match(QString::fromLocal8Bit(conf.readLine()));
-            if (match.hasMatch())
-                out = match.captured(1);
-        }
-    }
-    const passwd *user = getpwuid(getuid());
-    const QString home = user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
-    return out.replace(QStringLiteral("${HOME}"), home);
-}
 
 QImage solid(Qt::GlobalColor colour)
 {
@@ -117,48 +47,23 @@ QImage solid(Qt::GlobalColor colour)
 
 } // namespace
 
-bool CupsPrintTest::startServer()
-{
-    if (serverAnswers())
-        return true;
-    const QString cupsd = QStandardPaths::findExecutable(
-        QStringLiteral("cupsd"), { QStringLiteral("/usr/sbin"), QStringLiteral("/sbin") });
-    if (cupsd.isEmpty())
-        return false;
-    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_server.start(cupsd, { QStringLiteral("-f") });
-    return m_server.waitForStarted(5000) && waitFor(serverAnswers, 20000);
-}
-
 void CupsPrintTest::initTestCase()
 {
-    for (const char *name : { "cupsd", "lpstat", "lpadmin", "pdftocairo" })
-        QVERIFY2(!tool(QString::fromLatin1(name)).isEmpty(), name);
-    QVERIFY2(startServer(), "no CUPS server could be started (cups, cupsd)");
-    const QString lpadmin = tool(QStringLiteral("lpadmin"));
-    QVERIFY2(!run(lpadmin,
-                  { QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"),
-                    QStringLiteral("cups-pdf:/"), QStringLiteral("-m"),
-                    QStringLiteral("lsb/usr/cups-pdf/CUPS-PDF_opt.ppd") })
-                  .isNull(),
-             "the cups-pdf queue could not be added (printer-driver-cups-pdf)");
-    QVERIFY(!run(lpadmin, { QStringLiteral("-d"), kQueue }).isNull());
+    const QStringList missing = CupsPdfPrinter::missingTools();
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
+    QVERIFY2(!CupsTool(QStringLiteral("pdftocairo")).isEmpty(), "pdftocairo");
+    const QString failure = m_cups.setUp();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     // Qt sees CUPS printers only through its CUPS print support plugin.
-    QVERIFY2(QPrinterInfo::availablePrinterNames().contains(kQueue),
+    QVERIFY2(QPrinterInfo::availablePrinterNames().contains(CupsPdfPrinter::queue()),
              "Qt does not see the CUPS printers (printsupport/libcupsprintersupport.so)");
-    QCOMPARE(QPrinterInfo::defaultPrinterName(), kQueue);
-    m_outputFolder = cupsPdfOutputFolder();
+    QCOMPARE(QPrinterInfo::defaultPrinterName(), CupsPdfPrinter::queue());
+    m_outputFolder = CupsPdfOutputFolder();
 }
 
 void CupsPrintTest::cleanupTestCase()
 {
-    if (m_server.state() == QProcess::NotRunning)
-        return;
-    m_server.terminate();
-    if (!m_server.waitForFinished(10000)) {
-        m_server.kill();
-        m_server.waitForFinished(5000);
-    }
+    m_cups.stop();
 }
 
 void CupsPrintTest::printsStraightToTheDefaultPrinter()
@@ -190,23 +95,13 @@ void CupsPrintTest::printsStraightToTheDefaultPrinter()
         = QStringLiteral("vellumark-test-%1").arg(QCoreApplication::applicationPid());
     job->printer().setDocName(title);
     child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
-    QCOMPARE(job->printer().printerName(), kQueue);
+    QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
     QCOMPARE(job->printer().outputFormat(), QPrinter::NativeFormat);
 
     // The file stands empty until the job ends.
-    QVERIFY2(waitFor(
-                 [] {
-                     return run(tool(QStringLiteral("lpstat")),
-                                { QStringLiteral("-W"), QStringLiteral("not-completed"),
-                                  QStringLiteral("-o") },
-                                5000)
-                         .trimmed()
-                         .isEmpty();
-                 },
-                 60000),
-             "the print job did not end");
+    QVERIFY2(WaitFor(CupsPdfPrinter::allJobsDone, 60000), "the print job did not end");
     QString pdf;
-    QVERIFY2(waitFor(
+    QVERIFY2(WaitFor(
                  [&] {
                      const QDir folder(m_outputFolder);
                      for (const QFileInfo &file : folder.entryInfoList({ title + u'*' }))
