@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -204,9 +206,17 @@ void Form2::Command1_Click()
             m_beep();
         return;
     }
-    m_chosenFile = JoinPath(Dir1->path(), Text1->text());
+    // A full path typed into the name field is taken as it is, and its
+    // folder is the one remembered.
+    const QString typed = Text1->text();
+    if (QDir::isAbsolutePath(typed)) {
+        m_chosenFile = QDir::cleanPath(typed);
+        m_chosenFolder = QFileInfo(m_chosenFile).absolutePath();
+    } else {
+        m_chosenFile = JoinPath(Dir1->path(), typed);
+        m_chosenFolder = Dir1->path();
+    }
     showFolder();
-    m_chosenFolder = Dir1->path();
     m_outcome = Outcome::Confirmed;
     accept();
 }

@@ -39,6 +39,7 @@ private slots:
     void fileListConfirms_data();
     void fileListConfirms();
     void typedNameIsHandedBack();
+    void typedFullPathIsTakenAsIs();
     void cancelHandsBackPreviewOnly();
     void closeBoxHandsBackNothing();
     void unreadablePictureKeepsPreview();
@@ -302,6 +303,19 @@ void PictureDialogTest::typedNameIsHandedBack()
     QTest::keyClick(name, Qt::Key_Return);
     QCOMPARE(dialog.outcome(), Form2::Outcome::Confirmed);
     QCOMPARE(dialog.chosenFile(), m_folder.path() + QStringLiteral("/not there.jpg"));
+}
+
+void PictureDialogTest::typedFullPathIsTakenAsIs()
+{
+    QTemporaryDir elsewhere;
+    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    dialog.show();
+    auto *name = child<QLineEdit>(&dialog, QStringLiteral("Text1"));
+    QTest::keyClicks(name, elsewhere.path() + QStringLiteral("/sub/../cover.jpg"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(dialog.outcome(), Form2::Outcome::Confirmed);
+    QCOMPARE(dialog.chosenFile(), elsewhere.path() + QStringLiteral("/cover.jpg"));
+    QCOMPARE(dialog.chosenFolder(), elsewhere.path());
 }
 
 void PictureDialogTest::cancelHandsBackPreviewOnly()
