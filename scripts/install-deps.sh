@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
           qt6-image-formats-plugins)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(clang-format poppler-utils cups printer-driver-cups-pdf
-               xvfb xauth xdotool imagemagick)
+               xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
 fi
 
 missing=()
