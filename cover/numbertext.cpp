@@ -42,8 +42,9 @@ double ReadNumber(QStringView text)
         negative = s[pos++] == '-';
     const std::size_t mantissaStart = pos;
 
-    // The decimal magnitude (digits before the point, leading zeros aside)
-    // tells an overflow from an underflow when the value does not fit.
+    // The decimal magnitude (digits before the point, leading zeros aside,
+    // less the zeros right after the point) tells an overflow from an
+    // underflow when the value does not fit.
     long magnitude = 0;
     bool significant = false;
     std::size_t digits = 0;
@@ -57,6 +58,11 @@ double ReadNumber(QStringView text)
     if (pos < n && s[pos] == '.') {
         ++pos;
         while (pos < n && isDigit(s[pos])) {
+            if (!significant) {
+                significant = s[pos] != '0';
+                if (!significant)
+                    --magnitude;
+            }
             ++pos;
             ++digits;
         }

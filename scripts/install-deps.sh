@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
           qt6-image-formats-plugins)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(clang-format poppler-utils cups printer-driver-cups-pdf
-               xvfb xauth xdotool imagemagick appstream desktop-file-utils libxcb1-dev)
+               xvfb xauth xdotool imagemagick appstream desktop-file-utils libxcb1-dev
+               clang libclang-rt-14-dev)
 fi
 
 missing=()

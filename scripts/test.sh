@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test headless.
+# Installs what is missing, builds and runs every test headless; then the
+# whole suite again under AddressSanitizer and UBSan, and a short run of
+# each fuzz target (docs/ROBUSTNESS.md).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 scripts/check-format.sh
 scripts/build.sh
 runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --timeout 300
+
+echo "Sanitized build: AddressSanitizer, LeakSanitizer, UBSan"
+cmake -S . -B build-asan -G Ninja -DVELLUMARK_SANITIZE=ON >/dev/null
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1 \
+LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure --timeout 600
+
+scripts/fuzz.sh 20

@@ -9,6 +9,10 @@
 
 #include <limits>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace vellumark {
 
 namespace {
@@ -24,6 +28,32 @@ void keepPrivate(const QString &path)
 {
     if (QFile::permissions(path) & GroupAndOthers)
         QFile::setPermissions(path, OwnerOnly);
+}
+
+// A writer killed while it held the file's lock leaves the lock file behind.
+// When it died before writing its process id into it (or while removing a
+// stale lock, which is guarded by "<lock>.rmlock", "<lock>.rmlock.rmlock"...),
+// the next write waits half a minute before taking the lock for stale. A
+// live writer holds its lock file locked for as long as it writes, so a lock
+// file nobody holds is such a leftover: remove it. A writer caught between
+// creating its lock file and locking it could lose its lock this way; the
+// file is still replaced whole by either writer.
+void removeAbandonedLocks(const QString &settingsFile)
+{
+    QByteArray name = QFile::encodeName(settingsFile) + ".lock";
+    // A guard may outlive the lock it guarded, so look one level past a
+    // missing lock.
+    for (int level = 0; level < 64; ++level, name += ".rmlock") {
+        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            if (level == 0)
+                continue;
+            break;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(name.constData());
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -118,6 +148,7 @@ void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
         return;
     }
     const QString path = filePath(keyPath);
+    removeAbandonedLocks(path);
     {
         // QSettings replaces the file atomically under its own lock file.
         QSettings settings(path, QSettings::IniFormat);

@@ -47,6 +47,9 @@ void NumberTextTest::readNumber_data()
     QTest::newRow("overflow") << "1e400" << DBL_MAX;
     QTest::newRow("negative overflow") << "-1e400" << -DBL_MAX;
     QTest::newRow("underflow") << "1e-400" << 0.0;
+    QTest::newRow("fraction underflow")
+        << QStringLiteral("0.%1").arg(QString(400, u'0')) + QStringLiteral("1e5") << 0.0;
+    QTest::newRow("fraction overflow") << "0.001e400" << DBL_MAX;
     QTest::newRow("non-ASCII digit ends it") << QString::fromUtf8("1\xd9\xa3") << 1.0;
     QTest::newRow("hex is not read") << "&H10" << 0.0;
     QTest::newRow("carriage return skipped") << "1\r2" << 12.0;
