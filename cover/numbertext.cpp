@@ -115,6 +115,10 @@ QString FormatNumber(double value)
 {
     if (value == 0.0 || std::isnan(value))
         return QStringLiteral("0"); // also writes -0 as 0
+    // A sum of two huge measures overflows: write the largest number instead,
+    // which reads back as itself rather than as 0.
+    if (std::isinf(value))
+        value = std::copysign(DBL_MAX, value);
     return QString::number(value, 'g', 15);
 }
 

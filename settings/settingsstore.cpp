@@ -9,9 +9,11 @@
 
 #include <limits>
 
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#endif
 
 namespace vellumark {
 
@@ -40,6 +42,7 @@ void keepPrivate(const QString &path)
 // file is still replaced whole by either writer.
 void removeAbandonedLocks(const QString &settingsFile)
 {
+#ifdef Q_OS_UNIX
     QByteArray name = QFile::encodeName(settingsFile) + ".lock";
     // A guard may outlive the lock it guarded, so look one level past a
     // missing lock.
@@ -54,6 +57,9 @@ void removeAbandonedLocks(const QString &settingsFile)
             ::unlink(name.constData());
         ::close(fd);
     }
+#else
+    Q_UNUSED(settingsFile); // the leftovers above are those of POSIX lock files
+#endif
 }
 
 } // namespace

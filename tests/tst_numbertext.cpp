@@ -106,6 +106,7 @@ void NumberTextTest::formatNumber_data()
     QTest::newRow("minus zero") << -0.0 << "0";
     QTest::newRow("negative") << -1.25 << "-1.25";
     QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0.333333333333333";
+    QTest::newRow("overflowed sum") << 1e308 + 1e308 << "1.79769313486232e+308";
 }
 
 void NumberTextTest::formatNumber()
