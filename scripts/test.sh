@@ -16,7 +16,7 @@ ctest --test-dir build --output-on-failure --timeout 300
 echo "Sanitized build: AddressSanitizer, LeakSanitizer, UBSan"
 cmake -S . -B build-asan -G Ninja -DVELLUMARK_SANITIZE=ON >/dev/null
 cmake --build build-asan
-ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1 \
+ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure --timeout 600
