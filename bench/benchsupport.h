@@ -36,7 +36,7 @@ inline double medianNanoseconds(int runs, const std::function<void()> &run)
 inline void reportRow(const QString &measure, const QString &value, const QString &comparison,
                       const QString &comparisonValue, double ratio, const QString &target)
 {
-    std::printf("| %s | %s | %s | %s | %.3f | %s |\n", qUtf8Printable(measure),
+    std::printf("| %s | %s | %s | %s | %.3g | %s |\n", qUtf8Printable(measure),
                 qUtf8Printable(value), qUtf8Printable(comparison), qUtf8Printable(comparisonValue),
                 ratio, qUtf8Printable(target));
     std::fflush(stdout);

@@ -12,5 +12,6 @@ echo
 echo "| measure | value | compared with | its value | ratio | target |"
 echo "|---|---|---|---|---|---|"
 for bench in build/bench/bench_*; do
-    [[ -x "$bench" ]] && "$bench"
+    [[ -f "$bench" && -x "$bench" ]] || continue
+    "$bench"
 done

@@ -22,3 +22,9 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure --timeout 600
 
 scripts/fuzz.sh 20
+
+# Every step above stops the run on a failure, so reaching here means all passed.
+normal=$(ctest --test-dir build -N | sed -n 's/^Total Tests: //p')
+sanitized=$(ctest --test-dir build-asan -N | sed -n 's/^Total Tests: //p')
+echo
+echo "tests: $((normal + sanitized)) passed, 0 failed"
