@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cover/leftclick.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -49,7 +51,7 @@ protected:
 
 private:
     QImage m_picture;
-    bool m_pressed = false;
+    LeftClick m_click;
     bool m_outlined = false;
     // The first file of the drag over the box, when it can be dropped;
     // decided once as the drag enters.

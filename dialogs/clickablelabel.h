@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cover/leftclick.h"
+
 #include <QLabel>
 
 namespace vellumark {
@@ -21,7 +23,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    LeftClick m_click;
 };
 
 } // namespace vellumark
