@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +59,9 @@ int main(int argc, char *argv[])
         vellumark::ProgramSettings(vellumark::SettingsStore::forCurrentUser()));
     if (!window.Form_Load())
         return EXIT_SUCCESS; // the start-up password was not given
+    // Start centred on the screen.
+    if (const QScreen *screen = window.screen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();
 }
