@@ -1,7 +1,7 @@
-#include "app/artwork.h"
 #include "app/mdiform1.h"
-#include "app/programinfo.h"
 #include "app/singleinstance.h"
+#include "logic/artwork.h"
+#include "logic/programinfo.h"
 
 #include <QApplication>
 #include <QImageReader>

@@ -1,17 +1,17 @@
 #include "app/mdiform1.h"
 
-#include "app/artwork.h"
-#include "app/backgroundshape.h"
-#include "app/controlsarea.h"
-#include "app/lineitem.h"
-#include "app/programinfo.h"
 #include "app/toolset.h"
-#include "app/twips.h"
-#include "cover/measurefield.h"
-#include "cover/numbertext.h"
-#include "cover/picturebox.h"
-#include "cover/typologylist.h"
-#include "i18n/maintexts.h"
+#include "logic/artwork.h"
+#include "logic/maintexts.h"
+#include "logic/numbertext.h"
+#include "logic/programinfo.h"
+#include "logic/twips.h"
+#include "widgets/backgroundshape.h"
+#include "widgets/controlsarea.h"
+#include "widgets/lineitem.h"
+#include "widgets/measurefield.h"
+#include "widgets/picturebox.h"
+#include "widgets/typologylist.h"
 
 #include <QApplication>
 #include <QCheckBox>

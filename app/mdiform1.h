@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cover/typology.h"
-#include "i18n/language.h"
-#include "settings/programsettings.h"
+#include "logic/language.h"
+#include "logic/programsettings.h"
+#include "logic/typology.h"
 
 #include <QHash>
 #include <QImage>

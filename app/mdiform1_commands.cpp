@@ -1,12 +1,12 @@
 // The dispatcher of the toolbar and menu commands.
 #include "app/mdiform1.h"
 
-#include "app/backgroundshape.h"
-#include "app/controlsarea.h"
-#include "app/programinfo.h"
-#include "app/twips.h"
-#include "cover/picturebox.h"
-#include "cover/pictureloader.h"
+#include "logic/pictureloader.h"
+#include "logic/programinfo.h"
+#include "logic/twips.h"
+#include "widgets/backgroundshape.h"
+#include "widgets/controlsarea.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // The help viewer.
 #include "app/mdiform1.h"
 
-#include "app/programinfo.h"
-#include "dialogs/helpfile.h"
 #include "dialogs/helpviewer.h"
+#include "logic/helpfile.h"
+#include "logic/programinfo.h"
 
 namespace vellumark {
 

@@ -2,8 +2,8 @@
 #include "app/mdiform1.h"
 
 #include "app/toolset.h"
-#include "cover/typologylist.h"
-#include "i18n/maintexts.h"
+#include "logic/maintexts.h"
+#include "widgets/typologylist.h"
 
 #include <QAction>
 #include <QLabel>

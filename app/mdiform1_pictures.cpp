@@ -1,11 +1,11 @@
 // Loading pictures into the slots and the DVD panel.
 #include "app/mdiform1.h"
 
-#include "app/programinfo.h"
-#include "cover/picturebox.h"
-#include "cover/picturefilters.h"
-#include "cover/picturefolder.h"
-#include "cover/pictureloader.h"
+#include "logic/picturefilters.h"
+#include "logic/picturefolder.h"
+#include "logic/pictureloader.h"
+#include "logic/programinfo.h"
+#include "widgets/picturebox.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,12 +1,12 @@
 // Printing the covers and turning the DVD picture.
 #include "app/mdiform1.h"
 
-#include "cover/measurefield.h"
-#include "cover/numbertext.h"
-#include "cover/picturebox.h"
-#include "print/coverplan.h"
-#include "print/printjob.h"
-#include "print/rotatepicture.h"
+#include "dialogs/printjob.h"
+#include "logic/coverplan.h"
+#include "logic/numbertext.h"
+#include "logic/rotatepicture.h"
+#include "widgets/measurefield.h"
+#include "widgets/picturebox.h"
 
 #include <QCheckBox>
 #include <QFrame>

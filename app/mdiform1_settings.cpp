@@ -1,13 +1,13 @@
 // Reading the main window's settings at start and writing them at exit.
 #include "app/mdiform1.h"
 
-#include "app/backgroundshape.h"
-#include "app/controlsarea.h"
 #include "app/toolset.h"
-#include "cover/numbertext.h"
-#include "cover/pictureloader.h"
-#include "cover/typologylist.h"
-#include "i18n/maintexts.h"
+#include "logic/maintexts.h"
+#include "logic/numbertext.h"
+#include "logic/pictureloader.h"
+#include "widgets/backgroundshape.h"
+#include "widgets/controlsarea.h"
+#include "widgets/typologylist.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "app/singleinstance.h"
 
-#include "app/programinfo.h"
+#include "logic/programinfo.h"
 
 #include <QCoreApplication>
 #include <QDir>

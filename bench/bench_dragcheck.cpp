@@ -2,8 +2,8 @@
 // the same 6000 x 4000 JPEG.
 
 #include "benchsupport.h"
-#include "cover/picturebox.h"
-#include "cover/pictureloader.h"
+#include "logic/pictureloader.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

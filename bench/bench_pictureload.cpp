@@ -3,8 +3,8 @@
 // child processes (one per measure, so that each peak is its own).
 
 #include "benchsupport.h"
-#include "cover/picturebox.h"
-#include "cover/pictureloader.h"
+#include "logic/pictureloader.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QImageReader>

@@ -1,8 +1,8 @@
 // Printing two 6000 x 4000 JPEG covers (A+B) to a PDF file: the time from
 // the plan to the finished file, and the file's size.
 #include "bench/benchsupport.h"
-#include "print/coverplan.h"
-#include "print/printjob.h"
+#include "dialogs/printjob.h"
+#include "logic/coverplan.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

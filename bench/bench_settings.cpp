@@ -1,7 +1,7 @@
 // Storing one value (open, atomic write, close) against one bare atomic
 // replace of the same bytes with QSaveFile.
 #include "bench/benchsupport.h"
-#include "settings/programsettings.h"
+#include "logic/programsettings.h"
 
 #include <QCoreApplication>
 #include <QFile>

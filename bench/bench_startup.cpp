@@ -3,7 +3,7 @@
 // use of fonts, styles and settings is counted as a user meets it.
 #include "app/mdiform1.h"
 #include "bench/benchsupport.h"
-#include "settings/programsettings.h"
+#include "logic/programsettings.h"
 
 #include <QApplication>
 #include <QProcess>

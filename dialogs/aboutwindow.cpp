@@ -1,9 +1,9 @@
 #include "dialogs/aboutwindow.h"
 
-#include "app/programinfo.h"
-#include "dialogs/clickablelabel.h"
 #include "dialogs/dialogartwork.h"
-#include "i18n/dialogtexts.h"
+#include "logic/dialogtexts.h"
+#include "logic/programinfo.h"
+#include "widgets/clickablelabel.h"
 
 #include <QDesktopServices>
 #include <QFrame>

@@ -1,13 +1,13 @@
 #include "dialogs/form2.h"
 
-#include "app/twips.h"
-#include "cover/numbertext.h"
-#include "cover/picturebox.h"
-#include "dialogs/drives.h"
-#include "dialogs/filelist.h"
-#include "dialogs/folderlist.h"
-#include "dialogs/picturefiles.h"
-#include "i18n/dialogtexts.h"
+#include "logic/dialogtexts.h"
+#include "logic/drives.h"
+#include "logic/numbertext.h"
+#include "logic/picturefiles.h"
+#include "logic/twips.h"
+#include "widgets/filelist.h"
+#include "widgets/folderlist.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QCheckBox>

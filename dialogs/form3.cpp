@@ -1,11 +1,11 @@
 #include "dialogs/form3.h"
 
-#include "app/programinfo.h"
-#include "app/twips.h"
-#include "cover/numbertext.h"
-#include "cover/typology.h"
-#include "dialogs/borderwidth.h"
-#include "i18n/dialogtexts.h"
+#include "logic/borderwidth.h"
+#include "logic/dialogtexts.h"
+#include "logic/numbertext.h"
+#include "logic/programinfo.h"
+#include "logic/twips.h"
+#include "logic/typology.h"
 
 #include <QCheckBox>
 #include <QEvent>

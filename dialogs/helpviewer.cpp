@@ -1,7 +1,7 @@
 #include "dialogs/helpviewer.h"
 
-#include "app/programinfo.h"
-#include "dialogs/helpfile.h"
+#include "logic/helpfile.h"
+#include "logic/programinfo.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "i18n/language.h"
+#include "logic/language.h"
 
 #include <QDialog>
 #include <QUrl>

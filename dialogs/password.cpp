@@ -1,8 +1,8 @@
 #include "dialogs/password.h"
 
-#include "app/programinfo.h"
 #include "dialogs/dialogartwork.h"
-#include "i18n/dialogtexts.h"
+#include "logic/dialogtexts.h"
+#include "logic/programinfo.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

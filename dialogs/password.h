@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/programsettings.h"
+#include "logic/programsettings.h"
 
 #include <QDialog>
 

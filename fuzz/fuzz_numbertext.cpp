@@ -2,8 +2,8 @@
 // the value is that of the longest decimal prefix once blanks are dropped,
 // written numbers read back to themselves, and whole numbers round half to
 // even.
-#include "cover/numbertext.h"
 #include "fuzz/fuzzcheck.h"
+#include "logic/numbertext.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // one back: nothing may crash, every read gives text, a number or the
 // default, and the value written reads back.
 #include "fuzz/fuzzcheck.h"
-#include "settings/settingsstore.h"
+#include "logic/settingsstore.h"
 
 #include <QDateTime>
 #include <QDir>

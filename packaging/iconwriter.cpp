@@ -1,7 +1,7 @@
 // Writes the program's icon as PNG files for the desktop's icon theme:
 //   vellumark-iconwriter OUTPUT_FOLDER
 // makes OUTPUT_FOLDER/<size>x<size>/apps/vellumark.png for each size.
-#include "app/artwork.h"
+#include "logic/artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mdiform1.h"
-#include "settings/programsettings.h"
+#include "logic/programsettings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "app/artwork.h"
 #include "app/mdiform1.h"
-#include "app/programinfo.h"
 #include "dialogs/aboutwindow.h"
 #include "dialogs/password.h"
+#include "logic/artwork.h"
+#include "logic/programinfo.h"
 #include "testsupport.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
-#include "app/backgroundshape.h"
 #include "app/mdiform1.h"
 #include "app/toolset.h"
-#include "app/twips.h"
-#include "cover/picturebox.h"
+#include "logic/twips.h"
 #include "testsupport.h"
+#include "widgets/backgroundshape.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QApplication>

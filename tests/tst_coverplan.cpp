@@ -1,4 +1,4 @@
-#include "print/coverplan.h"
+#include "logic/coverplan.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
+#include "dialogs/printjob.h"
+#include "logic/coverplan.h"
+#include "logic/paintcoverplan.h"
 #include "pagescan.h"
-#include "print/coverplan.h"
-#include "print/paintcoverplan.h"
-#include "print/printjob.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The print command through a real CUPS server and its PDF printer: the
 // page leaves the program as a real print job and comes back as a file.
-#include "cover/picturebox.h"
 #include "cupspdfprinter.h"
+#include "dialogs/printjob.h"
 #include "pagescan.h"
-#include "print/printjob.h"
 #include "testsupport.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 // printed through CUPS to a PDF file and measured, the exit, and a second
 // start that finds everything as it was left. Screenshots of every step are
 // kept in e2e-artifacts of the build folder.
-#include "app/twips.h"
 #include "childprocess.h"
 #include "cupspdfprinter.h"
+#include "logic/twips.h"
 #include "pagescan.h"
 #include "virtualdisplay.h"
 

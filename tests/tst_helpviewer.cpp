@@ -1,8 +1,8 @@
 #include "app/mdiform1.h"
-#include "app/programinfo.h"
-#include "dialogs/helpfile.h"
 #include "dialogs/helpviewer.h"
-#include "i18n/maintexts.h"
+#include "logic/helpfile.h"
+#include "logic/maintexts.h"
+#include "logic/programinfo.h"
 #include "testsupport.h"
 
 #include <QAction>

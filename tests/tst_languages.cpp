@@ -1,6 +1,6 @@
 #include "app/mdiform1.h"
 #include "app/toolset.h"
-#include "i18n/maintexts.h"
+#include "logic/maintexts.h"
 #include "testsupport.h"
 
 #include <QAction>

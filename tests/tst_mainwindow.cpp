@@ -1,8 +1,8 @@
-#include "app/lineitem.h"
 #include "app/mdiform1.h"
-#include "app/twips.h"
-#include "cover/picturebox.h"
+#include "logic/twips.h"
 #include "testsupport.h"
+#include "widgets/lineitem.h"
+#include "widgets/picturebox.h"
 
 #include <QComboBox>
 #include <QLabel>

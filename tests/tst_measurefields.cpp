@@ -1,9 +1,9 @@
-#include "app/lineitem.h"
 #include "app/mdiform1.h"
 #include "app/toolset.h"
-#include "app/twips.h"
-#include "cover/picturebox.h"
+#include "logic/twips.h"
 #include "testsupport.h"
+#include "widgets/lineitem.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QApplication>

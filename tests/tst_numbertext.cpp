@@ -1,4 +1,4 @@
-#include "cover/numbertext.h"
+#include "logic/numbertext.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "app/mdiform1.h"
-#include "cover/typology.h"
 #include "dialogs/form3.h"
+#include "logic/typology.h"
 #include "testsupport.h"
 
 #include <QAction>

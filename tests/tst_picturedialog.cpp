@@ -1,9 +1,9 @@
-#include "cover/picturebox.h"
-#include "dialogs/filelist.h"
-#include "dialogs/folderlist.h"
 #include "dialogs/form2.h"
-#include "dialogs/picturefiles.h"
+#include "logic/picturefiles.h"
 #include "testsupport.h"
+#include "widgets/filelist.h"
+#include "widgets/folderlist.h"
+#include "widgets/picturebox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "cover/jpegend.h"
-#include "cover/picturefilters.h"
-#include "cover/picturefolder.h"
-#include "cover/pictureloader.h"
+#include "logic/jpegend.h"
+#include "logic/picturefilters.h"
+#include "logic/picturefolder.h"
+#include "logic/pictureloader.h"
 #include "testpictures.h"
 
 #include <QBuffer>

@@ -1,9 +1,9 @@
 #include "app/mdiform1.h"
-#include "app/programinfo.h"
 #include "app/toolset.h"
-#include "cover/picturebox.h"
+#include "logic/programinfo.h"
 #include "testpictures.h"
 #include "testsupport.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QApplication>

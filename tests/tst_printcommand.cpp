@@ -1,7 +1,7 @@
-#include "cover/picturebox.h"
+#include "dialogs/printjob.h"
 #include "pagescan.h"
-#include "print/printjob.h"
 #include "testsupport.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QApplication>

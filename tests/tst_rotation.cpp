@@ -1,7 +1,7 @@
 #include "app/mdiform1.h"
-#include "cover/picturebox.h"
-#include "print/rotatepicture.h"
+#include "logic/rotatepicture.h"
 #include "testsupport.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "app/backgroundshape.h"
 #include "app/mdiform1.h"
-#include "app/programinfo.h"
 #include "app/toolset.h"
+#include "logic/programinfo.h"
 #include "testsupport.h"
+#include "widgets/backgroundshape.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "settings/settingsstore.h"
+#include "logic/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>

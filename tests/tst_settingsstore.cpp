@@ -1,5 +1,5 @@
-#include "settings/programsettings.h"
-#include "settings/settingsstore.h"
+#include "logic/programsettings.h"
+#include "logic/settingsstore.h"
 
 #include <QFile>
 #include <QSettings>

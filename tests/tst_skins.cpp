@@ -1,5 +1,5 @@
 #include "app/mdiform1.h"
-#include "app/programinfo.h"
+#include "logic/programinfo.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModel>

@@ -1,0 +1,34 @@
+#include "logic/helpfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vellumark {
+
+QString HelpFileName(Language language)
+{
+    switch (language) {
+    case Language::Italian:
+        return QStringLiteral("help-it.html");
+    case Language::German:
+        return QStringLiteral("help-de.html");
+    case Language::English:
+        break;
+    }
+    return QStringLiteral("help-en.html");
+}
+
+QString HelpFilePath(const QString &programFolder, Language language)
+{
+    if (programFolder.isEmpty())
+        return QString();
+    const QDir folder(programFolder);
+    for (Language candidate : { language, Language::English, Language::Italian }) {
+        const QFileInfo file(folder.filePath(HelpFileName(candidate)));
+        if (file.isFile() && file.isReadable())
+            return file.absoluteFilePath();
+    }
+    return QString();
+}
+
+} // namespace vellumark
