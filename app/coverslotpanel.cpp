@@ -14,8 +14,9 @@ namespace vellumark {
 
 namespace {
 
-// Slot A's captions stand left of their fields and end at them; they may
-// start left of the frame so that the longest ones are not cut.
+// Slot A's captions stand left of their fields and end at them; the fields
+// stand far enough right for the longest (German) caption to show whole
+// inside the frame. The hint over the preview has room for two lines.
 const CoverSlotLayout LayoutA = {
     CoverSlot::A,
     { "Line33", 120, 120, 2640, 120 },
@@ -24,20 +25,20 @@ const CoverSlotLayout LayoutA = {
     { "Line36", 2640, 120, 2640, 2640 },
     { "Image1", QRect(240, 240, 2295, 2295) },
     "Cover A",
-    { "Label20", QRect(240, 1200, 2295, 375) },
-    { "Label4", QRect(120, 2880, 2880, 225) },
-    { "Label10", QRect(120, 3390, 2880, 225) },
+    { "Label20", QRect(240, 1125, 2295, 525) },
+    { "Label4", QRect(120, 2880, 2805, 225) },
+    { "Label10", QRect(120, 3405, 2805, 195) },
     { {
-        { "Text1", QRect(720, 3120, 615, 285) },
-        { "Text2", QRect(1920, 3120, 615, 285) },
-        { "Text5", QRect(720, 3600, 615, 285) },
-        { "Text6", QRect(1920, 3600, 615, 285) },
+        { "Text1", QRect(840, 3120, 615, 285) },
+        { "Text2", QRect(2100, 3120, 615, 285) },
+        { "Text5", QRect(840, 3600, 615, 285) },
+        { "Text6", QRect(2100, 3600, 615, 285) },
     } },
     { {
-        { "Label6", QRect(0, 3150, 720, 225) },
-        { "Label7", QRect(1320, 3150, 600, 225) },
-        { "Label11", QRect(0, 3630, 720, 225) },
-        { "Label12", QRect(1320, 3630, 600, 225) },
+        { "Label6", QRect(135, 3150, 705, 225) },
+        { "Label7", QRect(1455, 3150, 645, 225) },
+        { "Label11", QRect(135, 3630, 705, 225) },
+        { "Label12", QRect(1455, 3630, 645, 225) },
     } },
     { "List1", QRect(720, 3960, 1815, 240) },
     { "Check1", QRect(720, 4260, 210, 255) },
@@ -48,7 +49,8 @@ const CoverSlotLayout LayoutA = {
     } },
 };
 
-// Slot B's captions stand right of their fields.
+// Slot B's captions stand right of their fields; the fields start left of
+// the preview, so that the longest captions end inside the frame.
 const CoverSlotLayout LayoutB = {
     CoverSlot::B,
     { "Line40", 3120, 120, 5640, 120 },
@@ -57,20 +59,20 @@ const CoverSlotLayout LayoutB = {
     { "Line37", 5640, 120, 5640, 2640 },
     { "Image2", QRect(3240, 240, 2295, 2295) },
     "Cover B",
-    { "Label21", QRect(3240, 1200, 2295, 375) },
-    { "Label5", QRect(3240, 2880, 2535, 225) },
-    { "Label13", QRect(3240, 3390, 2535, 225) },
+    { "Label21", QRect(3240, 1125, 2295, 525) },
+    { "Label5", QRect(2940, 2880, 2700, 225) },
+    { "Label13", QRect(2940, 3405, 2700, 195) },
     { {
-        { "Text3", QRect(3240, 3120, 615, 285) },
-        { "Text4", QRect(4440, 3120, 615, 285) },
-        { "Text7", QRect(3240, 3600, 615, 285) },
-        { "Text8", QRect(4440, 3600, 615, 285) },
+        { "Text3", QRect(2940, 3120, 615, 285) },
+        { "Text4", QRect(4335, 3120, 615, 285) },
+        { "Text7", QRect(2940, 3600, 615, 285) },
+        { "Text8", QRect(4335, 3600, 615, 285) },
     } },
     { {
-        { "Label8", QRect(3840, 3150, 600, 225) },
-        { "Label9", QRect(5040, 3150, 600, 225) },
-        { "Label14", QRect(3840, 3630, 600, 225) },
-        { "Label15", QRect(5040, 3630, 600, 225) },
+        { "Label8", QRect(3555, 3150, 780, 225) },
+        { "Label9", QRect(4950, 3150, 675, 225) },
+        { "Label14", QRect(3555, 3630, 780, 225) },
+        { "Label15", QRect(4950, 3630, 675, 225) },
     } },
     { "List2", QRect(3240, 3960, 1815, 240) },
     { "Check2", QRect(3240, 4260, 210, 255) },
@@ -149,10 +151,9 @@ CoverSlotPanel::CoverSlotPanel(const CoverSlotLayout &layout, QWidget *area,
     m_hint = make.label(nameOf(layout.hint), layout.hint.twips, Qt::AlignCenter);
     m_hint->setWordWrap(true);
 
-    make.label(nameOf(layout.sizeHeading), layout.sizeHeading.twips,
-               Qt::AlignLeft | Qt::AlignVCenter);
-    make.label(nameOf(layout.positionHeading), layout.positionHeading.twips,
-               Qt::AlignLeft | Qt::AlignVCenter);
+    // A heading's first letter keeps off the frame line it may start at.
+    for (const CoverSlotLayout::Control &heading : { layout.sizeHeading, layout.positionHeading })
+        make.label(nameOf(heading), heading.twips, Qt::AlignLeft | Qt::AlignVCenter)->setIndent(3);
     for (const CoverSlotLayout::Control &caption : layout.fieldCaptions)
         make.label(nameOf(caption), caption.twips, Qt::AlignRight | Qt::AlignVCenter);
 

@@ -293,6 +293,10 @@ void MdiForm1::buildDvdPanel(QWidget *area)
     Image7->setCursor(PictureCursor());
     Label25 = addLabel(QStringLiteral("Label25"), QStringLiteral("click"),
                        QRect(120, 2280, 5295, 375), Frame2, Qt::AlignCenter);
+
+    // The preview's frame reaches down over the button's place: the button
+    // lies on top, where a click finds it.
+    Command2->raise();
 }
 
 bool MdiForm1::Form_Load()
