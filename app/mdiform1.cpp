@@ -114,8 +114,27 @@ void MdiForm1::buildControls()
     addLine(QStringLiteral("Line31"), 120, 5640, 5640, 5640, false, m_area);
     addLine(QStringLiteral("Line32"), 5640, 2760, 5640, 5640, false, m_area);
 
-    buildSlotA(m_area);
-    buildSlotB(m_area);
+    const ControlMakers makers {
+        [this](const QString &name, QRect twips, Qt::Alignment alignment) {
+            return addLabel(name, QString(), twips, m_area, alignment);
+        },
+        [this](const QString &name, int x1, int y1, int x2, int y2, bool light) {
+            return addLine(name, x1, y1, x2, y2, light, m_area);
+        },
+    };
+    m_slotA = std::make_unique<CoverSlotPanel>(SlotALayout(), m_area, makers);
+    m_slotB = std::make_unique<CoverSlotPanel>(SlotBLayout(), m_area, makers);
+    for (CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
+        connect(panel->list(), &TypologyList::selected, this,
+                [this, panel] { applyTypology(*panel); });
+        for (Measure measure :
+             { Measure::Width, Measure::Height, Measure::Horizontal, Measure::Vertical }) {
+            connect(panel->field(measure), &MeasureField::edited, this,
+                    [this, panel, measure] { storeMeasure(*panel, measure); });
+        }
+        for (PictureBox *thumbnail : panel->thumbnails())
+            thumbnail->setOutlinedWhenEmpty(true);
+    }
 
     // Print selection with its thumbnails' captions and brackets.
     addLabel(QStringLiteral("Label1"), QStringLiteral("A"), QRect(720, 4560, 735, 180), m_area,
@@ -157,14 +176,16 @@ void MdiForm1::buildControls()
     Option4->setAccessibleName(QStringLiteral("B"));
     Option5->setChecked(true);
 
-    for (PictureBox *thumbnail : { Image3, Image4, Image5, Image6 })
-        thumbnail->setOutlinedWhenEmpty(true);
-
     // Thumbnails select the print option beside them.
-    connect(Image3, &PictureBox::clicked, this, [this] { selectPrintOption(Option3); });
-    connect(Image4, &PictureBox::clicked, this, [this] { selectPrintOption(Option5); });
-    connect(Image5, &PictureBox::clicked, this, [this] { selectPrintOption(Option5); });
-    connect(Image6, &PictureBox::clicked, this, [this] { selectPrintOption(Option4); });
+    const std::pair<PictureBox *, QRadioButton *> besides[] = {
+        { m_slotA->thumbnails()[0], Option3 },
+        { m_slotA->thumbnails()[1], Option5 },
+        { m_slotB->thumbnails()[0], Option5 },
+        { m_slotB->thumbnails()[1], Option4 },
+    };
+    for (const auto &[thumbnail, option] : besides)
+        connect(thumbnail, &PictureBox::clicked, this,
+                [this, option] { selectPrintOption(option); });
 
     Label2 = addLabel(QStringLiteral("Label2"), QString(), QRect(120, 5880, 3615, 255), m_area);
     Label2->setAutoFillBackground(true);
@@ -186,7 +207,7 @@ void MdiForm1::buildControls()
     Label24 = hidden(QStringLiteral("Label24"));
     Check3 = new QCheckBox(m_area);
     Check3->setObjectName(QStringLiteral("Check3"));
-    Check3->setChecked(true);
+    Check3->setChecked(m_openWithPreview);
     Check3->hide();
 
     buildDvdPanel(m_area);
@@ -195,8 +216,14 @@ void MdiForm1::buildControls()
 void MdiForm1::setUpKeyboard()
 {
     // Tab follows the layout: slot A, slot B, then the print selection.
-    const QList<QWidget *> order = { List1, Text1, Text2, Text5,  Text6,   Check1,  List2,  Text3,
-                                     Text4, Text7, Text8, Check2, Option3, Option5, Option4 };
+    QList<QWidget *> order;
+    for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
+        order.append(panel->list());
+        for (MeasureField *field : panel->fields())
+            order.append(field);
+        order.append(panel->border());
+    }
+    order += { Option3, Option5, Option4 };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
@@ -222,120 +249,6 @@ void MdiForm1::setUpKeyboard()
         const QString id = QString::fromLatin1(opener.menu);
         connect(shortcut, &QShortcut::activated, this, [popUp, id] { popUp(id); });
     }
-}
-
-void MdiForm1::buildSlotA(QWidget *area)
-{
-    Line33 = addLine(QStringLiteral("Line33"), 120, 120, 2640, 120, true, area);
-    Line34 = addLine(QStringLiteral("Line34"), 120, 120, 120, 2640, true, area);
-    Line35 = addLine(QStringLiteral("Line35"), 120, 2640, 2640, 2640, false, area);
-    Line36 = addLine(QStringLiteral("Line36"), 2640, 120, 2640, 2640, false, area);
-
-    Image1 = new PictureBox(QStringLiteral("Image1"), area);
-    Image1->setGeometry(TwipsRect(240, 240, 2295, 2295));
-    Image1->setToolTip(QStringLiteral("Cover A"));
-    Image1->setCursor(PictureCursor());
-    Label20 = addLabel(QStringLiteral("Label20"), QString(), QRect(240, 1200, 2295, 375), area,
-                       Qt::AlignCenter);
-    Label20->setWordWrap(true);
-
-    addLabel(QStringLiteral("Label4"), QString(), QRect(120, 2880, 2880, 225), area);
-    addLabel(QStringLiteral("Label10"), QString(), QRect(120, 3390, 2880, 225), area);
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    // These captions end at their field; they may start left of the frame
-    // so that the longest ones are not cut.
-    addLabel(QStringLiteral("Label6"), QString(), QRect(0, 3150, 720, 225), area, right);
-    addLabel(QStringLiteral("Label7"), QString(), QRect(1320, 3150, 600, 225), area, right);
-    addLabel(QStringLiteral("Label11"), QString(), QRect(0, 3630, 720, 225), area, right);
-    addLabel(QStringLiteral("Label12"), QString(), QRect(1320, 3630, 600, 225), area, right);
-
-    auto field = [area](const QString &name, int left, int top) {
-        auto *edit = new MeasureField(name, area);
-        edit->setGeometry(TwipsRect(left, top, 615, 285));
-        return edit;
-    };
-    Text1 = field(QStringLiteral("Text1"), 720, 3120);
-    Text2 = field(QStringLiteral("Text2"), 1920, 3120);
-    Text5 = field(QStringLiteral("Text5"), 720, 3600);
-    Text6 = field(QStringLiteral("Text6"), 1920, 3600);
-    connect(Text1, &MeasureField::edited, this,
-            [this] { storeMeasure(Text1, CoverSlot::A, Measure::Width); });
-    connect(Text2, &MeasureField::edited, this,
-            [this] { storeMeasure(Text2, CoverSlot::A, Measure::Height); });
-    connect(Text5, &MeasureField::edited, this,
-            [this] { storeMeasure(Text5, CoverSlot::A, Measure::Horizontal); });
-    connect(Text6, &MeasureField::edited, this,
-            [this] { storeMeasure(Text6, CoverSlot::A, Measure::Vertical); });
-
-    List1 = new TypologyList(QStringLiteral("List1"), area);
-    List1->setGeometry(TwipsRect(720, 3960, 1815, 240));
-    connect(List1, &TypologyList::selected, this, &MdiForm1::ApplyTypologyA);
-
-    Check1 = new QCheckBox(area);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(TwipsRect(720, 4260, 210, 255));
-    addLabel(QStringLiteral("Label22"), QString(), QRect(960, 4290, 1800, 225), area);
-
-    Image3 = new PictureBox(QStringLiteral("Image3"), area);
-    Image3->setGeometry(TwipsRect(720, 4800, 735, 735));
-    Image4 = new PictureBox(QStringLiteral("Image4"), area);
-    Image4->setGeometry(TwipsRect(2040, 4800, 735, 735));
-}
-
-void MdiForm1::buildSlotB(QWidget *area)
-{
-    Line40 = addLine(QStringLiteral("Line40"), 3120, 120, 5640, 120, true, area);
-    Line39 = addLine(QStringLiteral("Line39"), 3120, 120, 3120, 2640, true, area);
-    Line38 = addLine(QStringLiteral("Line38"), 3120, 2640, 5640, 2640, false, area);
-    Line37 = addLine(QStringLiteral("Line37"), 5640, 120, 5640, 2640, false, area);
-
-    Image2 = new PictureBox(QStringLiteral("Image2"), area);
-    Image2->setGeometry(TwipsRect(3240, 240, 2295, 2295));
-    Image2->setToolTip(QStringLiteral("Cover B"));
-    Image2->setCursor(PictureCursor());
-    Label21 = addLabel(QStringLiteral("Label21"), QString(), QRect(3240, 1200, 2295, 375), area,
-                       Qt::AlignCenter);
-    Label21->setWordWrap(true);
-
-    addLabel(QStringLiteral("Label5"), QString(), QRect(3240, 2880, 2535, 225), area);
-    addLabel(QStringLiteral("Label13"), QString(), QRect(3240, 3390, 2535, 225), area);
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    addLabel(QStringLiteral("Label8"), QString(), QRect(3840, 3150, 600, 225), area, right);
-    addLabel(QStringLiteral("Label9"), QString(), QRect(5040, 3150, 600, 225), area, right);
-    addLabel(QStringLiteral("Label14"), QString(), QRect(3840, 3630, 600, 225), area, right);
-    addLabel(QStringLiteral("Label15"), QString(), QRect(5040, 3630, 600, 225), area, right);
-
-    auto field = [area](const QString &name, int left, int top) {
-        auto *edit = new MeasureField(name, area);
-        edit->setGeometry(TwipsRect(left, top, 615, 285));
-        return edit;
-    };
-    Text3 = field(QStringLiteral("Text3"), 3240, 3120);
-    Text4 = field(QStringLiteral("Text4"), 4440, 3120);
-    Text7 = field(QStringLiteral("Text7"), 3240, 3600);
-    Text8 = field(QStringLiteral("Text8"), 4440, 3600);
-    connect(Text3, &MeasureField::edited, this,
-            [this] { storeMeasure(Text3, CoverSlot::B, Measure::Width); });
-    connect(Text4, &MeasureField::edited, this,
-            [this] { storeMeasure(Text4, CoverSlot::B, Measure::Height); });
-    connect(Text7, &MeasureField::edited, this,
-            [this] { storeMeasure(Text7, CoverSlot::B, Measure::Horizontal); });
-    connect(Text8, &MeasureField::edited, this,
-            [this] { storeMeasure(Text8, CoverSlot::B, Measure::Vertical); });
-
-    List2 = new TypologyList(QStringLiteral("List2"), area);
-    List2->setGeometry(TwipsRect(3240, 3960, 1815, 240));
-    connect(List2, &TypologyList::selected, this, &MdiForm1::ApplyTypologyB);
-
-    Check2 = new QCheckBox(area);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Check2->setGeometry(TwipsRect(3240, 4260, 210, 255));
-    addLabel(QStringLiteral("Label23"), QString(), QRect(3480, 4290, 1800, 225), area);
-
-    Image5 = new PictureBox(QStringLiteral("Image5"), area);
-    Image5->setGeometry(TwipsRect(3000, 4800, 735, 735));
-    Image6 = new PictureBox(QStringLiteral("Image6"), area);
-    Image6->setGeometry(TwipsRect(4320, 4800, 735, 735));
 }
 
 void MdiForm1::buildDvdPanel(QWidget *area)
@@ -380,6 +293,10 @@ void MdiForm1::buildDvdPanel(QWidget *area)
     Image7->setCursor(PictureCursor());
     Label25 = addLabel(QStringLiteral("Label25"), QStringLiteral("click"),
                        QRect(120, 2280, 5295, 375), Frame2, Qt::AlignCenter);
+
+    // The preview's frame reaches down over the button's place: the button
+    // lies on top, where a click finds it.
+    Command2->raise();
 }
 
 bool MdiForm1::Form_Load()
@@ -389,19 +306,18 @@ bool MdiForm1::Form_Load()
     if (m_loadAborted)
         return false;
     setWindowTitle(ProgramCaption());
-    const QString marker = languageMarker();
-    if (marker == u"Italiano")
+    switch (m_language) {
+    case Language::Italian:
         Italianizza();
-    else if (marker == u"Tedesco")
+        break;
+    case Language::German:
         Tedeschizza();
-    else
+        break;
+    case Language::English:
         Inglesizza();
+        break;
+    }
     return true;
-}
-
-QString MdiForm1::languageMarker() const
-{
-    return Label19->text();
 }
 
 QImage MdiForm1::backgroundPicture() const
@@ -413,61 +329,44 @@ QImage MdiForm1::backgroundPicture() const
 
 void MdiForm1::ApplyTypologyA()
 {
-    const int index = List1->currentIndex();
-    if (IsTypologyIndex(index)) {
-        const std::pair<MeasureField *, Measure> fields[] = {
-            { Text1, Measure::Width },
-            { Text2, Measure::Height },
-            { Text5, Measure::Horizontal },
-            { Text6, Measure::Vertical },
-        };
-        for (const auto &[field, measure] : fields) {
-            field->setText(m_settings.text(MeasureValueName(index, measure, CoverSlot::A),
-                                           StandardMeasure(index, measure, CoverSlot::A)));
-        }
-        Text8->setText(DerivedVerticalB(Text6->text(), Text2->text()));
-        const SlotAPreview preview = SlotAPreviewGeometry(index);
-        Line33->setX2(preview.topBottomRightX2);
-        Line35->setX2(preview.topBottomRightX2);
-        Line36->setX1(preview.rightEdgeX);
-        Line36->setX2(preview.rightEdgeX);
-        Image1->setGeometry(TwipsRect(240, 240, preview.pictureWidth, 2295));
-    }
-    Label20->setGeometry(Image1->x(), Label20->y(), Image1->width(), Label20->height());
+    applyTypology(*m_slotA);
 }
 
 void MdiForm1::ApplyTypologyB()
 {
-    const int index = List2->currentIndex();
+    applyTypology(*m_slotB);
+}
+
+void MdiForm1::applyTypology(CoverSlotPanel &panel)
+{
+    const int index = panel.list()->currentIndex();
     if (IsTypologyIndex(index)) {
-        const std::pair<MeasureField *, Measure> fields[] = {
-            { Text3, Measure::Width },
-            { Text4, Measure::Height },
-            { Text7, Measure::Horizontal },
-        };
-        for (const auto &[field, measure] : fields) {
-            field->setText(m_settings.text(MeasureValueName(index, measure, CoverSlot::B),
-                                           StandardMeasure(index, measure, CoverSlot::B)));
+        for (Measure measure :
+             { Measure::Width, Measure::Height, Measure::Horizontal, Measure::Vertical }) {
+            // Slot B's vertical position follows slot A's cover, below.
+            if (panel.slot() == CoverSlot::B && measure == Measure::Vertical)
+                continue;
+            panel.field(measure)->setText(
+                m_settings.text(MeasureValueName(index, measure, panel.slot()),
+                                StandardMeasure(index, measure, panel.slot())));
         }
-        Text8->setText(DerivedVerticalB(Text6->text(), Text2->text()));
-        const SlotBPreview preview = SlotBPreviewGeometry(index);
-        Line39->setX1(preview.leftEdgeX);
-        Line39->setX2(preview.leftEdgeX);
-        Line38->setX1(preview.topBottomLeftX1);
-        Line40->setX1(preview.topBottomLeftX1);
-        Image2->setGeometry(TwipsRect(preview.pictureLeft, 240, preview.pictureWidth, 2295));
+        m_slotB->field(Measure::Vertical)
+            ->setText(DerivedVerticalB(m_slotA->field(Measure::Vertical)->text(),
+                                       m_slotA->field(Measure::Height)->text()));
+        panel.shapePreview(index);
     }
-    Label21->setGeometry(Image2->x(), Label21->y(), Image2->width(), Label21->height());
+    panel.alignHint();
 }
 
 // Size and position fields ------------------------------------------------
 
-void MdiForm1::storeMeasure(MeasureField *field, CoverSlot slot, Measure measure)
+void MdiForm1::storeMeasure(const CoverSlotPanel &panel, Measure measure)
 {
-    const int index = (slot == CoverSlot::A ? List1 : List2)->currentIndex();
+    const int index = panel.list()->currentIndex();
     if (!IsTypologyIndex(index))
         return;
-    m_settings.setText(MeasureValueName(index, measure, slot), field->text());
+    m_settings.setText(MeasureValueName(index, measure, panel.slot()),
+                       panel.field(measure)->text());
 }
 
 void MdiForm1::applyDvdFormat(bool fullCase)
@@ -492,7 +391,7 @@ void MdiForm1::selectPrintOption(QRadioButton *option)
 
 bool MdiForm1::confirmExit()
 {
-    const QString question = ExitQuestion(LanguageOfMarker(languageMarker()), ProgramTitle());
+    const QString question = ExitQuestion(m_language, ProgramTitle());
     QMessageBox box(QMessageBox::Question, ProgramTitle(), question,
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("ExitQuestion"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/coverslotpanel.h"
 #include "logic/language.h"
 #include "logic/programsettings.h"
 #include "logic/typology.h"
@@ -9,6 +10,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -70,7 +72,7 @@ public:
     void applyLanguage(Language language);
 
     // The language marker ("Italiano", "Inglese" or "Tedesco").
-    QString languageMarker() const;
+    QString languageMarker() const { return MarkerOfLanguage(m_language); }
 
     // Prints the current layout: one page per call.
     void PrintCovers();
@@ -84,15 +86,14 @@ protected:
 private:
     void buildControls();
     void setUpKeyboard();
-    void buildSlotA(QWidget *area);
-    void buildSlotB(QWidget *area);
+    void applyTypology(CoverSlotPanel &panel);
     void buildDvdPanel(QWidget *area);
     QLabel *addLabel(const QString &name, const QString &text, QRect twips, QWidget *parent,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     LineItem *addLine(const QString &name, int x1, int y1, int x2, int y2, bool light,
                       QWidget *parent);
 
-    void storeMeasure(MeasureField *field, CoverSlot slot, Measure measure);
+    void storeMeasure(const CoverSlotPanel &panel, Measure measure);
     void applyDvdFormat(bool fullCase);
     void selectPrintOption(QRadioButton *option);
 
@@ -129,7 +130,7 @@ private:
     class PrintJob *m_printJob = nullptr;
 
     // Selects a typology from code and runs the slot's selection once.
-    void selectTypology(TypologyList *list, int index);
+    void selectTypology(CoverSlotPanel &panel, int index);
     void fillTypologyList(TypologyList *list, Language language);
 
     // Commands of the dispatcher.
@@ -153,37 +154,9 @@ private:
     QStatusBar *StatusBar1 = nullptr;
     BackgroundShape *Shape1 = nullptr;
 
-    // Slot A.
-    TypologyList *List1 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    MeasureField *Text1 = nullptr;
-    MeasureField *Text2 = nullptr;
-    MeasureField *Text5 = nullptr;
-    MeasureField *Text6 = nullptr;
-    PictureBox *Image1 = nullptr;
-    PictureBox *Image3 = nullptr;
-    PictureBox *Image4 = nullptr;
-    QLabel *Label20 = nullptr;
-    LineItem *Line33 = nullptr;
-    LineItem *Line34 = nullptr;
-    LineItem *Line35 = nullptr;
-    LineItem *Line36 = nullptr;
-
-    // Slot B.
-    TypologyList *List2 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    MeasureField *Text3 = nullptr;
-    MeasureField *Text4 = nullptr;
-    MeasureField *Text7 = nullptr;
-    MeasureField *Text8 = nullptr;
-    PictureBox *Image2 = nullptr;
-    PictureBox *Image5 = nullptr;
-    PictureBox *Image6 = nullptr;
-    QLabel *Label21 = nullptr;
-    LineItem *Line37 = nullptr;
-    LineItem *Line38 = nullptr;
-    LineItem *Line39 = nullptr;
-    LineItem *Line40 = nullptr;
+    // The two cover slots, built by one piece of code.
+    std::unique_ptr<CoverSlotPanel> m_slotA;
+    std::unique_ptr<CoverSlotPanel> m_slotB;
 
     // Print selection.
     QRadioButton *Option3 = nullptr;
@@ -206,13 +179,23 @@ private:
     // Labels whose texts follow the language, by name.
     QHash<QString, QLabel *> m_labels;
 
-    // Holders of state.
+    // The window's state; the hidden holders below show it, and nothing
+    // reads them back.
+    Language m_language = Language::English;
+    QString m_previewSwitch; // the preview dialog's switch, as stored ("Anteprima")
+    QString m_backgroundFile; // the background picture's path ("Immagine")
+    bool m_openWithPreview = true; // pictures open through the preview dialog
+    void setLanguage(Language language, const QString &marker);
+    void setPreviewSwitch(const QString &state);
+    void setBackgroundFile(const QString &file);
+    void setOpenWithPreview(bool withPreview);
+
     QLabel *Label2 = nullptr; // last picture folder, shown
-    QLabel *Label3 = nullptr; // preview switch of the file dialog
+    QLabel *Label3 = nullptr; // mirrors m_previewSwitch
     QLabel *Label17 = nullptr; // scratch
-    QLabel *Label19 = nullptr; // language marker
-    QLabel *Label24 = nullptr; // background picture path
-    QCheckBox *Check3 = nullptr; // ticked: pictures open through the preview dialog
+    QLabel *Label19 = nullptr; // mirrors the language marker
+    QLabel *Label24 = nullptr; // mirrors m_backgroundFile
+    QCheckBox *Check3 = nullptr; // mirrors m_openWithPreview
     QString m_chosenFile; // the file name of the last file dialog
 };
 

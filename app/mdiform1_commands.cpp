@@ -1,6 +1,7 @@
 // The dispatcher of the toolbar and menu commands.
 #include "app/mdiform1.h"
 
+#include "app/coverslotpanel.h"
 #include "logic/pictureloader.h"
 #include "logic/programinfo.h"
 #include "logic/twips.h"
@@ -28,9 +29,9 @@ void MdiForm1::SSActiveToolBars1_ToolClick(QAction *tool)
     if (id == u"ID_covers") {
         showDvdPanel(tool->isChecked());
     } else if (id == u"left_to_right") {
-        copyPicture(Image1, { Image2, Image5, Image6 });
+        copyPicture(m_slotA->preview(), m_slotB->pictureBoxes());
     } else if (id == u"right_to_left") {
-        copyPicture(Image2, { Image1, Image3, Image4 });
+        copyPicture(m_slotB->preview(), m_slotA->pictureBoxes());
     } else if (id == u"ID_Print") {
         PrintCovers();
     } else if (id == u"ID_Opzioni") {
@@ -40,9 +41,9 @@ void MdiForm1::SSActiveToolBars1_ToolClick(QAction *tool)
     } else if (id == u"ID_Stampa") {
         showPrinterSetup();
     } else if (id == u"ID_ApriPrew") {
-        Check3->setChecked(true);
+        setOpenWithPreview(true);
     } else if (id == u"ID_ApriWin") {
-        Check3->setChecked(false);
+        setOpenWithPreview(false);
     } else if (id == u"ID_Elimina") {
         removeBackgroundPicture();
     } else if (id == u"ID_Colore") {
@@ -123,13 +124,13 @@ void MdiForm1::chooseBackgroundPicture()
     if (picture.isNull())
         return;
     m_area->setBackgroundPicture(picture);
-    Label24->setText(file);
+    setBackgroundFile(file);
 }
 
 void MdiForm1::removeBackgroundPicture()
 {
     m_area->setBackgroundPicture(QImage());
-    Label24->setText(QString());
+    setBackgroundFile(QString());
 }
 
 void MdiForm1::openAddress(const QString &address)

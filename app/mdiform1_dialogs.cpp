@@ -32,16 +32,16 @@ void MdiForm1::showOptionsDialog()
 
 bool MdiForm1::choosePictureWithPreview()
 {
-    Form2 dialog(Label2->text(), Label3->text(), languageMarker(), this);
+    Form2 dialog(Label2->text(), m_previewSwitch, languageMarker(), this);
     dialog.exec();
     switch (dialog.outcome()) {
     case Form2::Outcome::Confirmed:
         m_chosenFile = dialog.chosenFile();
         Label2->setText(dialog.chosenFolder());
-        Label3->setText(dialog.previewState());
+        setPreviewSwitch(dialog.previewState());
         return true;
     case Form2::Outcome::Cancelled:
-        Label3->setText(dialog.previewState());
+        setPreviewSwitch(dialog.previewState());
         return false;
     case Form2::Outcome::Closed:
         break;

@@ -9,7 +9,7 @@ namespace vellumark {
 
 void MdiForm1::showHelp()
 {
-    const Language language = LanguageOfMarker(languageMarker());
+    const Language language = m_language;
     // No help beside the program: the command ends without a word.
     if (HelpFilePath(ProgramFolder(), language).isEmpty())
         return;

@@ -1,6 +1,7 @@
 // The three languages of the main window.
 #include "app/mdiform1.h"
 
+#include "app/coverslotpanel.h"
 #include "app/toolset.h"
 #include "logic/maintexts.h"
 #include "widgets/typologylist.h"
@@ -33,9 +34,9 @@ void MdiForm1::applyLanguage(Language language)
             tool->setText(text);
     };
 
-    Label19->setText(texts.marker);
-    Label20->setText(texts.loadHint);
-    Label21->setText(texts.loadHint);
+    setLanguage(language, texts.marker);
+    m_slotA->hint()->setText(texts.loadHint);
+    m_slotB->hint()->setText(texts.loadHint);
     m_labels.value(QStringLiteral("Label4"))->setText(texts.sizeHeadingA);
     m_labels.value(QStringLiteral("Label5"))->setText(texts.sizeHeadingB);
     m_labels.value(QStringLiteral("Label22"))->setText(texts.borderCaption);
@@ -43,8 +44,8 @@ void MdiForm1::applyLanguage(Language language)
     setTool(QStringLiteral("ID_Print"), texts.printTool);
     m_labels.value(QStringLiteral("Label10"))->setText(texts.positionHeadingA);
     m_labels.value(QStringLiteral("Label13"))->setText(texts.positionHeadingB);
-    List1->setToolTip(texts.listTip);
-    List2->setToolTip(texts.listTip);
+    m_slotA->list()->setToolTip(texts.listTip);
+    m_slotB->list()->setToolTip(texts.listTip);
     for (const auto &[id, text] : texts.languageTools)
         setTool(id, text);
     m_tools->tool(texts.checkedLanguageTool)->setChecked(true);
@@ -53,12 +54,12 @@ void MdiForm1::applyLanguage(Language language)
 
     // Rebuilding the lists keeps each slot's typology and runs its
     // selection again; no selection stays no selection.
-    const int indexA = List1->currentIndex();
-    const int indexB = List2->currentIndex();
-    fillTypologyList(List1, language);
-    fillTypologyList(List2, language);
-    selectTypology(List1, indexA);
-    selectTypology(List2, indexB);
+    const int indexA = m_slotA->list()->currentIndex();
+    const int indexB = m_slotB->list()->currentIndex();
+    fillTypologyList(m_slotA->list(), language);
+    fillTypologyList(m_slotB->list(), language);
+    selectTypology(*m_slotA, indexA);
+    selectTypology(*m_slotB, indexB);
 
     for (const auto &[name, text] : texts.fieldLabels)
         m_labels.value(name)->setText(text);

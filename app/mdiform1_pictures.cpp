@@ -1,6 +1,7 @@
 // Loading pictures into the slots and the DVD panel.
 #include "app/mdiform1.h"
 
+#include "app/coverslotpanel.h"
 #include "logic/picturefilters.h"
 #include "logic/picturefolder.h"
 #include "logic/pictureloader.h"
@@ -17,8 +18,8 @@ namespace vellumark {
 void MdiForm1::connectPictures()
 {
     const QList<QList<PictureBox *>> owners = {
-        { Image1, Image3, Image4 },
-        { Image2, Image5, Image6 },
+        m_slotA->pictureBoxes(),
+        m_slotB->pictureBoxes(),
         { Image7 },
     };
     for (const QList<PictureBox *> &boxes : owners) {
@@ -35,7 +36,7 @@ void MdiForm1::choosePicture(const QList<PictureBox *> &boxes)
     // Closing the preview dialog without a choice leaves the slot as it was,
     // rather than loading the previous choice again.
     const bool chosen
-        = Check3->isChecked() ? choosePictureWithPreview() : choosePictureWithSystemDialog();
+        = m_openWithPreview ? choosePictureWithPreview() : choosePictureWithSystemDialog();
     if (!chosen || m_chosenFile.isEmpty())
         return;
     Label2->setText(PictureFolder(m_chosenFile));

@@ -1,6 +1,7 @@
 // Printing the covers and turning the DVD picture.
 #include "app/mdiform1.h"
 
+#include "app/coverslotpanel.h"
 #include "dialogs/printjob.h"
 #include "logic/coverplan.h"
 #include "logic/numbertext.h"
@@ -17,16 +18,15 @@ namespace vellumark {
 
 namespace {
 
-SlotInput slotInput(const MeasureField *width, const MeasureField *height, const MeasureField *left,
-                    const MeasureField *top, const QCheckBox *border, const PictureBox *picture)
+SlotInput slotInput(const CoverSlotPanel &panel)
 {
     SlotInput slot;
-    slot.width = width->text();
-    slot.height = height->text();
-    slot.left = left->text();
-    slot.top = top->text();
-    slot.border = border->isChecked();
-    slot.picture = picture->picture();
+    slot.width = panel.field(Measure::Width)->text();
+    slot.height = panel.field(Measure::Height)->text();
+    slot.left = panel.field(Measure::Horizontal)->text();
+    slot.top = panel.field(Measure::Vertical)->text();
+    slot.border = panel.border()->isChecked();
+    slot.picture = panel.preview()->picture();
     return slot;
 }
 
@@ -46,8 +46,8 @@ void MdiForm1::PrintCovers()
         = ReadNumber(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))) == 1.0;
 
     CoverPlanInput input;
-    input.slotA = slotInput(Text1, Text2, Text5, Text6, Check1, Image1);
-    input.slotB = slotInput(Text3, Text4, Text7, Text8, Check2, Image2);
+    input.slotA = slotInput(*m_slotA);
+    input.slotB = slotInput(*m_slotB);
     input.selection = Option3->isChecked() ? PrintSelection::SlotA
         : Option4->isChecked()             ? PrintSelection::SlotB
                                            : PrintSelection::BothSlots;

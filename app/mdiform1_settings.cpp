@@ -1,6 +1,7 @@
 // Reading the main window's settings at start and writing them at exit.
 #include "app/mdiform1.h"
 
+#include "app/coverslotpanel.h"
 #include "app/toolset.h"
 #include "logic/maintexts.h"
 #include "logic/numbertext.h"
@@ -62,7 +63,7 @@ void MdiForm1::ApplicaValori()
     // Every value falls back to its default when it is missing or cannot be
     // used, never to what another read left behind.
     Label2->setText(m_settings.text(QStringLiteral("Percorso")));
-    Label3->setText(m_settings.text(QStringLiteral("Anteprima")));
+    setPreviewSwitch(m_settings.text(QStringLiteral("Anteprima")));
 
     const QString print = m_settings.text(QStringLiteral("Stampa"));
     if (print == u"A")
@@ -75,8 +76,8 @@ void MdiForm1::ApplicaValori()
     auto flag = [this](const QString &name) {
         return RoundHalfEven(ReadNumber(m_settings.text(name))) == 1;
     };
-    Check1->setChecked(flag(QStringLiteral("BordoA")));
-    Check2->setChecked(flag(QStringLiteral("BordoB")));
+    m_slotA->border()->setChecked(flag(QStringLiteral("BordoA")));
+    m_slotB->border()->setChecked(flag(QStringLiteral("BordoB")));
 
     auto typology = [this](const QString &name) {
         const std::optional<int> index = wholeNumber(m_settings.text(name));
@@ -84,12 +85,13 @@ void MdiForm1::ApplicaValori()
             return *index;
         return DefaultSettingValue(name).toInt();
     };
-    Label19->setText(m_settings.text(QStringLiteral("Lingua")));
-    const Language language = LanguageOfMarker(Label19->text());
-    fillTypologyList(List1, language);
-    selectTypology(List1, typology(QStringLiteral("TipoCoverA")));
-    fillTypologyList(List2, language);
-    selectTypology(List2, typology(QStringLiteral("TipoCoverB")));
+    // The marker shows what was stored until loading applies the language.
+    const QString marker = m_settings.text(QStringLiteral("Lingua"));
+    setLanguage(LanguageOfMarker(marker), marker);
+    fillTypologyList(m_slotA->list(), m_language);
+    selectTypology(*m_slotA, typology(QStringLiteral("TipoCoverA")));
+    fillTypologyList(m_slotB->list(), m_language);
+    selectTypology(*m_slotB, typology(QStringLiteral("TipoCoverB")));
 
     const std::optional<int> colour = wholeNumber(m_settings.text(QStringLiteral("Colore")));
     Shape1->setFillColor(
@@ -104,7 +106,7 @@ void MdiForm1::ApplicaValori()
     }
 
     const QString background = m_settings.text(QStringLiteral("Immagine"));
-    Label24->setText(background);
+    setBackgroundFile(background);
     const QImage picture = LoadPicture(background);
     if (!picture.isNull())
         m_area->setBackgroundPicture(picture);
@@ -113,7 +115,7 @@ void MdiForm1::ApplicaValori()
     const bool withPreview = openStyle == u"0" ? false
         : openStyle == u"1"                    ? true
                             : DefaultSettingValue(QStringLiteral("ApriFile")) == u"1";
-    Check3->setChecked(withPreview);
+    setOpenWithPreview(withPreview);
     m_tools->tool(withPreview ? QStringLiteral("ID_ApriPrew") : QStringLiteral("ID_ApriWin"))
         ->setChecked(true);
 }
@@ -127,20 +129,22 @@ void MdiForm1::ScritturaRegistry()
         m_settings.setText(QStringLiteral("Stampa"), QStringLiteral("B"));
     if (Option5->isChecked())
         m_settings.setText(QStringLiteral("Stampa"), QStringLiteral("C"));
-    m_settings.setText(QStringLiteral("Anteprima"), Label3->text());
+    m_settings.setText(QStringLiteral("Anteprima"), m_previewSwitch);
     m_settings.setText(QStringLiteral("BordoA"),
-                       Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+                       m_slotA->border()->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     m_settings.setText(QStringLiteral("BordoB"),
-                       Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    m_settings.setText(QStringLiteral("TipoCoverA"), QString::number(List1->currentIndex()));
-    m_settings.setText(QStringLiteral("TipoCoverB"), QString::number(List2->currentIndex()));
-    m_settings.setText(QStringLiteral("Lingua"), Label19->text());
+                       m_slotB->border()->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setText(QStringLiteral("TipoCoverA"),
+                       QString::number(m_slotA->list()->currentIndex()));
+    m_settings.setText(QStringLiteral("TipoCoverB"),
+                       QString::number(m_slotB->list()->currentIndex()));
+    m_settings.setText(QStringLiteral("Lingua"), languageMarker());
     m_settings.setText(QStringLiteral("Skin"), QString::number(Shape1->fillStyle()));
     m_settings.setText(QStringLiteral("Colore"),
                        QString::number(ColourNumber(Shape1->fillColor())));
-    m_settings.setText(QStringLiteral("Immagine"), Label24->text());
+    m_settings.setText(QStringLiteral("Immagine"), m_backgroundFile);
     m_settings.setText(QStringLiteral("ApriFile"),
-                       Check3->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+                       m_openWithPreview ? QStringLiteral("1") : QStringLiteral("0"));
     QCoreApplication::processEvents();
     endProgram();
 }
@@ -153,16 +157,37 @@ void MdiForm1::fillTypologyList(TypologyList *list, Language language)
     list->setCurrentIndex(-1);
 }
 
-void MdiForm1::selectTypology(TypologyList *list, int index)
+void MdiForm1::selectTypology(CoverSlotPanel &panel, int index)
 {
     {
-        const QSignalBlocker quiet(list);
-        list->setCurrentIndex(index);
+        const QSignalBlocker quiet(panel.list());
+        panel.list()->setCurrentIndex(index);
     }
-    if (list == List1)
-        ApplyTypologyA();
-    else
-        ApplyTypologyB();
+    applyTypology(panel);
+}
+
+void MdiForm1::setLanguage(Language language, const QString &marker)
+{
+    m_language = language;
+    Label19->setText(marker);
+}
+
+void MdiForm1::setPreviewSwitch(const QString &state)
+{
+    m_previewSwitch = state;
+    Label3->setText(state);
+}
+
+void MdiForm1::setBackgroundFile(const QString &file)
+{
+    m_backgroundFile = file;
+    Label24->setText(file);
+}
+
+void MdiForm1::setOpenWithPreview(bool withPreview)
+{
+    m_openWithPreview = withPreview;
+    Check3->setChecked(withPreview);
 }
 
 } // namespace vellumark

@@ -52,6 +52,7 @@ Form3::Form3(ProgramSettings settings, QString languageMarker, QWidget *parent)
         auto *text = new QLabel(this);
         text->setObjectName(name);
         text->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        text->setWordWrap(true);
         return text;
     };
     auto button = [this](const QString &name, QRect twips) {
@@ -61,17 +62,19 @@ Form3::Form3(ProgramSettings settings, QString languageMarker, QWidget *parent)
         return push;
     };
 
+    // The texts reach to the dialog's right margin and wrap there: the
+    // longest, German, takes two lines.
     Check1 = checkBox(QStringLiteral("Check1"), QRect(480, 240, 210, 210));
-    Label2 = label(QStringLiteral("Label2"), QRect(840, 240, 2775, 255));
+    Label2 = label(QStringLiteral("Label2"), QRect(840, 240, 3735, 255));
     Check2 = checkBox(QStringLiteral("Check2"), QRect(480, 720, 210, 255));
-    Label3 = label(QStringLiteral("Label3"), QRect(840, 720, 2775, 255));
+    Label3 = label(QStringLiteral("Label3"), QRect(840, 720, 3735, 255));
     Check3 = checkBox(QStringLiteral("Check3"), QRect(480, 1200, 210, 255));
-    Label4 = label(QStringLiteral("Label4"), QRect(840, 1200, 2775, 255));
+    Label4 = label(QStringLiteral("Label4"), QRect(840, 1200, 3735, 255));
 
     Text1 = new QLineEdit(QStringLiteral("5"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(TwipsRect(360, 1680, 375, 315));
-    Label1 = label(QStringLiteral("Label1"), QRect(840, 1800, 2535, 255));
+    Label1 = label(QStringLiteral("Label1"), QRect(840, 1800, 3735, 255));
 
     Command3 = button(QStringLiteral("Command3"), QRect(360, 2160, 2175, 375));
     Command1 = button(QStringLiteral("Command1"), QRect(3120, 2160, 1335, 375));
@@ -107,9 +110,9 @@ void Form3::Form_Activate()
     Label4->setText(texts.aboutAtStart);
     Command2->setText(texts.cancel);
     Command3->setText(texts.measureDefaults);
-    // Texts longer than their label can still be read whole.
+    // A text that wraps takes the lines it needs, from the same top.
     for (QLabel *label : { Label1, Label2, Label3, Label4 })
-        label->setToolTip(label->text());
+        label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
 }
 
 void Form3::showEvent(QShowEvent *event)

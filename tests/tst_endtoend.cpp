@@ -36,13 +36,15 @@ const QString ProgramTitle = QStringLiteral("^Vellumark$");
 const QString PictureDialogTitle = QStringLiteral("^Seleziona cover\\.\\.\\.$");
 
 const QString PictureName = QStringLiteral("picture.jpg");
+// Red above, blue below: a quarter turn clockwise puts red on the right.
+const QString DvdPictureName = QStringLiteral("dvd.jpg");
 const QString ArtifactsName = QStringLiteral("e2e-artifacts");
 constexpr int Dpi = 300;
 
 // Places in the main window's controls' area, in pixels.
 const QRect FolderLabel = TwipsRect(120, 5880, 3615, 255); // Label2
 const QPoint TypologyListA = TwipsRect(720, 3960, 1815, 240).center(); // List1
-const QPoint WidthFieldA = TwipsRect(720, 3120, 615, 285).center(); // Text1
+const QPoint WidthFieldA = TwipsRect(840, 3120, 615, 285).center(); // Text1
 // Slot A's preview Image1 (as wide as "Fronte\CD" makes it), and a point on
 // it away from the hint in its middle.
 const QRect PreviewA = TwipsRect(240, 240, 2295, 2295);
@@ -53,6 +55,14 @@ const int RetroFrameEdge = TwipsToPixels(2870);
 const int FrontFrameEdge = TwipsToPixels(2640);
 const int FrameTop = TwipsToPixels(120);
 const int FrameBottom = TwipsToPixels(2640);
+// The DVD panel: a point on its picture Image7 away from the hint in its
+// middle, with the panel where the "Cover DVD" tool shows it; and the "90°"
+// button Command2 from the picture's top-left corner (Image7 lies at 120, 120
+// of Frame2, which lies at 0, 120 of the panel that holds the button).
+const QPoint DvdPicturePoint
+    = TwipsRect(120 + 120, 60 + 240, 5295, 4815).topLeft() + QPoint(30, 30);
+const QPoint TurnButtonFromPicture
+    = TwipsRect(2880, 5280, 495, 375).center() - TwipsRect(120, 240, 0, 0).topLeft();
 
 bool IsMidGrey(QRgb c)
 {
@@ -147,6 +157,7 @@ private slots:
     void exitCommandSavesTheSettings();
     void secondStartShowsTheLayoutAsLeft();
     void secondStartPrintsTheSameMeasures();
+    void dvdPictureTurnsAtAClickOnNinety();
     void closeBoxEndsAndSaves();
 
 private:
@@ -164,6 +175,8 @@ private:
     bool showsFront(const QImage &window) const;
     bool showsRedPicture(const QImage &window) const;
     void choosePicture(bool navigateToFolder);
+    // Chooses the file in the picture dialog the click at the point opens.
+    void chooseInPictureDialog(QPoint clickAt, const QString &file, bool navigateToFolder);
     void printAndMeasure(const QString &label);
 
     VirtualDisplay m_display;
@@ -201,6 +214,12 @@ void EndToEndTest::initTestCase()
     QImage picture(64, 48, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QVERIFY(picture.save(QDir(m_artifacts).filePath(PictureName), "JPG", 95));
+    QImage dvd(64, 48, QImage::Format_RGB32);
+    dvd.fill(Qt::blue);
+    for (int y = 0; y < dvd.height() / 2; ++y)
+        for (int x = 0; x < dvd.width(); ++x)
+            dvd.setPixel(x, y, qRgb(255, 0, 0));
+    QVERIFY(dvd.save(QDir(m_artifacts).filePath(DvdPictureName), "JPG", 95));
 
     const QString failure = m_cups.setUp();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -401,8 +420,18 @@ void EndToEndTest::widthTypedIsStoredAtOnce()
 
 void EndToEndTest::choosePicture(bool navigateToFolder)
 {
+    chooseInPictureDialog(m_area + PreviewPointA, PictureName, navigateToFolder);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY2(
+        waitForMainWindow([this](const QImage &window) { return showsRedPicture(window); }, 5000),
+        "the picture did not show in slot A");
+}
+
+void EndToEndTest::chooseInPictureDialog(QPoint clickAt, const QString &file, bool navigateToFolder)
+{
     QVERIFY(m_display.focus(m_mainWindow));
-    QVERIFY(m_display.click(m_mainWindow, m_area + PreviewPointA));
+    QVERIFY(m_display.click(m_mainWindow, clickAt));
     // The title is Italian: the language is Italian.
     const QString dialog = m_display.waitForWindow(PictureDialogTitle, 10000);
     QVERIFY2(!dialog.isEmpty(), "the picture dialog did not open");
@@ -437,14 +466,11 @@ void EndToEndTest::choosePicture(bool navigateToFolder)
     // Folders, picture type, files, then the name field.
     QVERIFY(m_display.pressKeys(
         dialog, { QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab") }));
-    QVERIFY(m_display.typeText(dialog, PictureName));
+    QVERIFY(m_display.typeText(dialog, file));
     shot(QStringLiteral("picture-chosen"), dialog);
     QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("Return") }));
     QVERIFY2(m_display.waitForNoWindow(PictureDialogTitle, 5000),
              "Enter did not close the picture dialog");
-    QVERIFY2(
-        waitForMainWindow([this](const QImage &window) { return showsRedPicture(window); }, 5000),
-        "the picture did not show in slot A");
 }
 
 void EndToEndTest::pictureChosenInThePreviewDialog()
@@ -566,6 +592,58 @@ void EndToEndTest::secondStartPrintsTheSameMeasures()
         return;
     shot(QStringLiteral("second-picture"), m_mainWindow);
     printAndMeasure(QStringLiteral("page-second-run"));
+}
+
+void EndToEndTest::dvdPictureTurnsAtAClickOnNinety()
+{
+    // The "Cover DVD" tool is the toolbar's one dark blue-grey picture.
+    const QImage before = m_display.grab(m_mainWindow);
+    const QRect toolBar(0, 0, before.width(), m_area.y());
+    const QRect dvdTool = BoundsOf(
+        before,
+        [](QRgb c) {
+            return qAbs(qRed(c) - 60) < 8 && qAbs(qGreen(c) - 60) < 8 && qAbs(qBlue(c) - 80) < 8;
+        },
+        toolBar);
+    QVERIFY2(dvdTool.isValid(), "the \"Cover DVD\" tool was not found in the toolbar");
+    QVERIFY(m_display.focus(m_mainWindow));
+    QVERIFY(m_display.click(m_mainWindow, dvdTool.center()));
+    QVERIFY2(
+        waitForMainWindow([this](const QImage &window) { return !showsRedPicture(window); }, 5000),
+        "the DVD panel did not cover the slots");
+
+    chooseInPictureDialog(m_area + DvdPicturePoint, DvdPictureName, false);
+    if (QTest::currentTestFailed())
+        return;
+    // The picture fills Image7: its bounds tell where the panel lies.
+    QRect picture;
+    auto halves = [&](const QImage &window, bool turned) {
+        const QRect below(0, m_area.y(), window.width(), window.height() - m_area.y());
+        picture = BoundsOf(
+            window, [](QRgb c) { return IsRed(c) || IsBlue(c); }, below);
+        if (picture.width() < 100 || picture.height() < 100)
+            return false;
+        const int w = picture.width() / 4;
+        const int h = picture.height() / 4;
+        const QRect top(picture.left(), picture.top(), picture.width(), h);
+        const QRect bottom(picture.left(), picture.bottom() - h, picture.width(), h);
+        const QRect left(picture.left(), picture.top(), w, picture.height());
+        const QRect right(picture.right() - w, picture.top(), w, picture.height());
+        if (turned)
+            return ShareMatching(window, left, IsBlue) > 0.8
+                && ShareMatching(window, right, IsRed) > 0.8;
+        return ShareMatching(window, top, IsRed) > 0.8
+            && ShareMatching(window, bottom, IsBlue) > 0.8;
+    };
+    QVERIFY2(waitForMainWindow([&](const QImage &window) { return halves(window, false); }, 5000),
+             "the DVD picture did not show upright");
+    shot(QStringLiteral("dvd-picture"), m_mainWindow);
+
+    QVERIFY(m_display.click(m_mainWindow, picture.topLeft() + TurnButtonFromPicture));
+    const bool turned
+        = waitForMainWindow([&](const QImage &window) { return halves(window, true); }, 10000);
+    shot(QStringLiteral("dvd-turned"), m_mainWindow);
+    QVERIFY2(turned, "a click on \"90°\" did not turn the DVD picture");
 }
 
 void EndToEndTest::closeBoxEndsAndSaves()

@@ -389,7 +389,7 @@ void PicturesTest::previewClosedWithoutChoiceKeepsSlot()
 
     // The preview dialog closes without a choice: the earlier file is not
     // loaded again, neither here nor into the other slot.
-    child<QCheckBox>(window, QStringLiteral("Check3"))->setChecked(true);
+    window->tools()->tool(QStringLiteral("ID_ApriPrew"))->trigger();
     ModalWatcher watcher;
     click(window, QStringLiteral("Image2"));
     click(window, QStringLiteral("Image1"));

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "logic/typology.h"
+
+#include <QList>
+#include <QRect>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QWidget;
+
+namespace vellumark {
+
+class LineItem;
+class MeasureField;
+class PictureBox;
+class TypologyList;
+
+// Where one cover slot's controls lie on the main window, in twips, and
+// their names.
+struct CoverSlotLayout
+{
+    struct Control
+    {
+        const char *name;
+        QRect twips;
+    };
+    struct Line
+    {
+        const char *name;
+        int x1, y1, x2, y2;
+    };
+
+    CoverSlot slot;
+    Line frameTop, frameLeft, frameBottom, frameRight;
+    Control preview;
+    const char *previewTip;
+    Control hint;
+    Control sizeHeading;
+    Control positionHeading;
+    // By measure: width, height, horizontal and vertical position.
+    std::array<Control, 4> fields;
+    // Right-aligned, whichever side of its field a caption stands.
+    std::array<Control, 4> fieldCaptions;
+    Control list;
+    Control border;
+    Control borderCaption;
+    std::array<Control, 2> thumbnails;
+};
+
+const CoverSlotLayout &SlotALayout();
+const CoverSlotLayout &SlotBLayout();
+
+// How the window makes its labels and lines, so that both slots get them
+// alike.
+struct ControlMakers
+{
+    std::function<QLabel *(const QString &name, QRect twips, Qt::Alignment alignment)> label;
+    std::function<LineItem *(const QString &name, int x1, int y1, int x2, int y2, bool light)> line;
+};
+
+// One cover slot of the main window: typology list, measure fields, border
+// check box, preview with its frame and hint, and thumbnails.
+class CoverSlotPanel
+{
+public:
+    CoverSlotPanel(const CoverSlotLayout &layout, QWidget *area, const ControlMakers &make);
+
+    CoverSlot slot() const { return m_layout.slot; }
+    TypologyList *list() const { return m_list; }
+    QCheckBox *border() const { return m_border; }
+    PictureBox *preview() const { return m_preview; }
+    QLabel *hint() const { return m_hint; }
+    MeasureField *field(Measure measure) const { return m_fields.at(int(measure) - 1); }
+    const std::array<MeasureField *, 4> &fields() const { return m_fields; }
+    const std::array<PictureBox *, 2> &thumbnails() const { return m_thumbnails; }
+    // The preview first, then the thumbnails: the boxes that show the
+    // slot's picture.
+    QList<PictureBox *> pictureBoxes() const;
+
+    // Shapes the preview and its frame to a typology's proportions.
+    void shapePreview(int typology);
+    // Lays the hint over the preview, as wide as it.
+    void alignHint();
+
+private:
+    const CoverSlotLayout &m_layout;
+    TypologyList *m_list = nullptr;
+    QCheckBox *m_border = nullptr;
+    PictureBox *m_preview = nullptr;
+    QLabel *m_hint = nullptr;
+    std::array<MeasureField *, 4> m_fields {};
+    std::array<PictureBox *, 2> m_thumbnails {};
+    LineItem *m_frameTop = nullptr;
+    LineItem *m_frameLeft = nullptr;
+    LineItem *m_frameBottom = nullptr;
+    LineItem *m_frameRight = nullptr;
+};
+
+} // namespace vellumark
