@@ -1,13 +1,14 @@
 #include "settings/settingsstore.h"
 
+#include "settings/settingsfileformat.h"
+#include "settings/verbatimsettings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
-
-#include <limits>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -62,6 +63,21 @@ void removeAbandonedLocks(const QString &settingsFile)
 #endif
 }
 
+// Whether the file holds the value already in the verbatim format, so that
+// writing it would change nothing. (A file in the INI format is rewritten.)
+bool alreadyStored(const QString &path, const QString &name, const QString &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (!IsVerbatimSettingsFile(bytes))
+        return false;
+    const SettingsValues values = ReadVerbatimSettings(bytes);
+    const auto stored = values.constFind(name);
+    return stored != values.cend() && stored->toString() == text;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(QString rootFolder)
@@ -112,37 +128,17 @@ QVariant SettingsStore::GetSettingValue(const QString &keyPath, const QString &n
 {
     if (!keyExists(keyPath) || name.isEmpty())
         return defaultValue;
-    const QSettings settings(filePath(keyPath), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
+    // The file is replaced whole by every write, so reading it needs no lock.
+    QFile file(filePath(keyPath));
+    if (!file.open(QIODevice::ReadOnly))
         return defaultValue;
-    const QVariant stored = settings.value(name);
-    switch (stored.typeId()) {
-    case QMetaType::QString:
-        return stored;
-    case QMetaType::QStringList:
-        // A hand-written "12,5" comes back as a list; give the text as written.
-        return stored.toStringList().join(u',');
-    case QMetaType::Int:
-        return stored;
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong: {
-        bool ok = false;
-        const qlonglong number = stored.toLongLong(&ok);
-        if (ok && number >= std::numeric_limits<int>::min()
-            && number <= std::numeric_limits<int>::max())
-            return int(number);
-        return defaultValue;
-    }
-    default:
-        return defaultValue;
-    }
+    return ReadSettingsFile(file.readAll()).value(name, defaultValue);
 }
 
 void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
                                     const QVariant &value, int type) const
 {
-    if (!keyExists(keyPath) || name.isEmpty())
+    if (!keyExists(keyPath) || !IsStorableSettingName(name))
         return;
     QVariant stored;
     if (type == Text) {
@@ -154,10 +150,12 @@ void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
         return;
     }
     const QString path = filePath(keyPath);
+    if (alreadyStored(path, name, stored.toString()))
+        return;
     removeAbandonedLocks(path);
     {
         // QSettings replaces the file atomically under its own lock file.
-        QSettings settings(path, QSettings::IniFormat);
+        QSettings settings(path, SettingsFileFormat());
         settings.setValue(name, stored);
         settings.sync();
     }
