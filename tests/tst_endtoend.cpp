@@ -7,6 +7,7 @@
 #include "childprocess.h"
 #include "cupspdfprinter.h"
 #include "pagescan.h"
+#include "settings/settingsfileformat.h"
 #include "virtualdisplay.h"
 
 #include <QDateTime>
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -247,8 +247,10 @@ QString EndToEndTest::settingsFile() const
 
 QString EndToEndTest::setting(const QString &name) const
 {
-    const QSettings file(settingsFile(), QSettings::IniFormat);
-    return file.value(name).toString();
+    QFile file(settingsFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return ReadSettingsFile(file.readAll()).value(name).toString();
 }
 
 void EndToEndTest::startProgram()
