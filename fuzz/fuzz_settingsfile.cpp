@@ -10,7 +10,6 @@
 #include "settings/settingsstore.h"
 #include "settings/verbatimsettings.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -76,11 +75,6 @@ void checkFileThroughTheStore(const QByteArray &bytes)
         QFile file(path);
         check(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the file is written");
         file.write(bytes);
-        // QSettings tells a changed file by its size and time, which a quick
-        // rewrite may keep: give every input a time of its own.
-        static qint64 runs = 0;
-        file.setFileTime(QDateTime::fromSecsSinceEpoch(946684800 + ++runs),
-                         QFileDevice::FileModificationTime);
     }
 
     const SettingsValues before = ReadSettingsFile(bytes);

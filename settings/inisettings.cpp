@@ -38,10 +38,10 @@ QVariant readable(const QVariant &stored)
 
 SettingsValues ReadIniSettings(const QByteArray &file)
 {
-    // QSettings reads INI only from a file of its own. A copy, not the file
-    // itself: QSettings shares one cache per path between its formats, and
-    // this may run while it writes that path. The copy is private to its
-    // owner and removed at once.
+    // QSettings reads INI only from a file. A copy, not the settings file
+    // itself: QSettings keeps what it read of a path and trusts it while the
+    // file's size and time stay the same, which a quick rewrite may keep.
+    // The copy is private to its owner and removed at once.
     QTemporaryFile copy;
     if (!copy.open() || copy.write(file) != file.size() || !copy.flush())
         return {};

@@ -3,7 +3,7 @@
 #include "settings/verbatimsettings.h"
 
 #include <QByteArray>
-#include <QSettings>
+#include <QString>
 
 namespace vellumark {
 
@@ -11,10 +11,10 @@ namespace vellumark {
 // marked so, otherwise by the INI rules older versions wrote it with.
 SettingsValues ReadSettingsFile(const QByteArray &file);
 
-// The format under which QSettings reads and writes the settings file (its
-// lock file and atomic replace stay QSettings'). Every write is in the
-// verbatim format; a file in the INI format is read by its rules once and
-// written anew.
-QSettings::Format SettingsFileFormat();
+// The file with one value written into it. A verbatim file keeps every
+// other line byte for byte (and comes back unchanged when it holds the value
+// already); a file of the INI format is written anew, in the verbatim
+// format, with all its values.
+QByteArray WithSettingValue(const QByteArray &file, const QString &name, const QString &text);
 
 } // namespace vellumark

@@ -1,12 +1,12 @@
 #include "settings/settingsstore.h"
 
 #include "settings/settingsfileformat.h"
-#include "settings/verbatimsettings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -61,21 +61,6 @@ void removeAbandonedLocks(const QString &settingsFile)
 #else
     Q_UNUSED(settingsFile); // the leftovers above are those of POSIX lock files
 #endif
-}
-
-// Whether the file holds the value already in the verbatim format, so that
-// writing it would change nothing. (A file in the INI format is rewritten.)
-bool alreadyStored(const QString &path, const QString &name, const QString &text)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (!IsVerbatimSettingsFile(bytes))
-        return false;
-    const SettingsValues values = ReadVerbatimSettings(bytes);
-    const auto stored = values.constFind(name);
-    return stored != values.cend() && stored->toString() == text;
 }
 
 } // namespace
@@ -150,15 +135,26 @@ void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
         return;
     }
     const QString path = filePath(keyPath);
-    if (alreadyStored(path, name, stored.toString()))
-        return;
     removeAbandonedLocks(path);
-    {
-        // QSettings replaces the file atomically under its own lock file.
-        QSettings settings(path, SettingsFileFormat());
-        settings.setValue(name, stored);
-        settings.sync();
+    // Read, change one value and replace the file whole, under the lock file
+    // that QSettings (and so older versions) take too: a second writer waits.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.lock())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray current = file.readAll();
+    file.close();
+    const QByteArray updated = WithSettingValue(current, name, stored.toString());
+    if (updated == current)
+        return;
+    QSaveFile replacement(path);
+    if (!replacement.open(QIODevice::WriteOnly) || replacement.write(updated) != updated.size()) {
+        replacement.cancelWriting();
+        return;
     }
+    replacement.commit();
     keepPrivate(path);
 }
 

@@ -7,7 +7,7 @@
 
 namespace vellumark {
 
-// Values by name, as QSettings hands them to a file format.
+// Values by name.
 using SettingsValues = QMap<QString, QVariant>;
 
 // The settings file as a person reads and edits it. A line "Name=value"
@@ -36,7 +36,8 @@ QByteArray WriteVerbatimSettings(const QByteArray &currentFile, const SettingsVa
 
 // Whether a name can stand before the "=" and be read back as itself (no
 // "=", backslash, control character or blank at either end, not starting
-// like a comment or a header, and unchanged by QSettings' key rules).
+// like a comment or a header, no "/" at either end or doubled, as QSettings'
+// key rules in older versions would have changed it).
 bool IsStorableSettingName(const QString &name);
 
 } // namespace vellumark

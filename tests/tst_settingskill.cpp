@@ -296,7 +296,6 @@ void SettingsKillTest::heldLockIsWaitedFor()
     });
     QVERIFY(!writer->wait(500));
     QVERIFY(QFile::exists(path + QStringLiteral(".lock")));
-    // (QSettings itself would wait for the writer here.)
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(!file.readAll().contains("Tedesco"));
