@@ -122,6 +122,8 @@ void MdiForm1::ApplicaValori()
 
 void MdiForm1::ScritturaRegistry()
 {
+    // Only the window's own values: "Password", "OnPassword", the measures
+    // and whatever a person added keep their lines in the file byte for byte.
     m_settings.setText(QStringLiteral("Percorso"), Label2->text());
     if (Option3->isChecked())
         m_settings.setText(QStringLiteral("Stampa"), QStringLiteral("A"));

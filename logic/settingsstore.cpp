@@ -1,13 +1,14 @@
 #include "logic/settingsstore.h"
 
+#include "logic/settingsfileformat.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
-
-#include <limits>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -112,37 +113,17 @@ QVariant SettingsStore::GetSettingValue(const QString &keyPath, const QString &n
 {
     if (!keyExists(keyPath) || name.isEmpty())
         return defaultValue;
-    const QSettings settings(filePath(keyPath), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
+    // The file is replaced whole by every write, so reading it needs no lock.
+    QFile file(filePath(keyPath));
+    if (!file.open(QIODevice::ReadOnly))
         return defaultValue;
-    const QVariant stored = settings.value(name);
-    switch (stored.typeId()) {
-    case QMetaType::QString:
-        return stored;
-    case QMetaType::QStringList:
-        // A hand-written "12,5" comes back as a list; give the text as written.
-        return stored.toStringList().join(u',');
-    case QMetaType::Int:
-        return stored;
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong: {
-        bool ok = false;
-        const qlonglong number = stored.toLongLong(&ok);
-        if (ok && number >= std::numeric_limits<int>::min()
-            && number <= std::numeric_limits<int>::max())
-            return int(number);
-        return defaultValue;
-    }
-    default:
-        return defaultValue;
-    }
+    return ReadSettingsFile(file.readAll()).value(name, defaultValue);
 }
 
 void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
                                     const QVariant &value, int type) const
 {
-    if (!keyExists(keyPath) || name.isEmpty())
+    if (!keyExists(keyPath) || !IsStorableSettingName(name))
         return;
     QVariant stored;
     if (type == Text) {
@@ -155,12 +136,25 @@ void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
     }
     const QString path = filePath(keyPath);
     removeAbandonedLocks(path);
-    {
-        // QSettings replaces the file atomically under its own lock file.
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setValue(name, stored);
-        settings.sync();
+    // Read, change one value and replace the file whole, under the lock file
+    // that QSettings (and so older versions) take too: a second writer waits.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.lock())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray current = file.readAll();
+    file.close();
+    const QByteArray updated = WithSettingValue(current, name, stored.toString());
+    if (updated == current)
+        return;
+    QSaveFile replacement(path);
+    if (!replacement.open(QIODevice::WriteOnly) || replacement.write(updated) != updated.size()) {
+        replacement.cancelWriting();
+        return;
     }
+    replacement.commit();
     keepPrivate(path);
 }
 

@@ -7,10 +7,12 @@ namespace vellumark {
 
 // The per-user key/value store. A key path such as
 // "Software\Orvandi\Vellumark\Settings" names a file below the root folder:
-// the levels after "Software" are folders and the last level is an INI file
-// (<root>/Orvandi/Vellumark/Settings.ini). A key exists exactly when its
-// file exists. Every call opens the file, does one thing and closes it:
-// nothing is cached, so a value written is read back at once.
+// the levels after "Software" are folders and the last level is a file
+// (<root>/Orvandi/Vellumark/Settings.ini) that a person can edit: each value
+// is read exactly as it stands after "=" (settings/verbatimsettings.h). A key
+// exists exactly when its file exists. Every call opens the file, does one
+// thing and closes it: nothing is cached, so a value written is read back at
+// once.
 class SettingsStore
 {
 public:
@@ -33,14 +35,15 @@ public:
     void CreateSettingsKey(const QString &keyPath) const;
 
     // Reads one value. A missing key or value, or a value of a type that is
-    // not handled, gives the default. Text and text lists read as text,
-    // numbers as int.
+    // not handled, gives the default. Values read as text; only a file still
+    // in the older INI format can hold a number stored as such (read as int).
     QVariant GetSettingValue(const QString &keyPath, const QString &name,
                              const QVariant &defaultValue) const;
 
-    // Writes one value. Type Text stores the value as text, type Number as
-    // a 32-bit integer; other types store nothing. A missing key stores
-    // nothing.
+    // Writes one value, leaving every other line of the file as it is. Type
+    // Text stores the value as text, type Number as the text of a 32-bit
+    // integer; other types store nothing. A missing key, or a name that
+    // cannot stand in the file, stores nothing.
     void SetSettingValue(const QString &keyPath, const QString &name, const QVariant &value,
                          int type = Text) const;
 

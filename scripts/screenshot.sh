@@ -12,7 +12,7 @@ trap 'kill "${app:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/config/Orvandi/Vellumark" "$work/runtime"
 chmod 700 "$work/runtime"
 {
-    echo "[General]"
+    echo '; Vellumark settings, verbatim: a value is everything after the first "=" up to the end of its line'
     echo "About=0"
     for pair in "$@"; do echo "$pair"; done
 } > "$work/config/Orvandi/Vellumark/Settings.ini"

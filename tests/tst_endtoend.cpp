@@ -5,6 +5,7 @@
 // kept in e2e-artifacts of the build folder.
 #include "childprocess.h"
 #include "cupspdfprinter.h"
+#include "logic/settingsfileformat.h"
 #include "logic/twips.h"
 #include "pagescan.h"
 #include "virtualdisplay.h"
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -266,8 +266,10 @@ QString EndToEndTest::settingsFile() const
 
 QString EndToEndTest::setting(const QString &name) const
 {
-    const QSettings file(settingsFile(), QSettings::IniFormat);
-    return file.value(name).toString();
+    QFile file(settingsFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return ReadSettingsFile(file.readAll()).value(name).toString();
 }
 
 void EndToEndTest::startProgram()

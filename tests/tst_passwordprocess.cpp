@@ -43,6 +43,8 @@ private slots:
     void rightEntryThenCloseBoxStarts();
     void closedWithNothingTypedEnds();
     void emptyPasswordAsksNothing();
+    void handWrittenPasswordIsAccepted_data();
+    void handWrittenPasswordIsAccepted();
 
 private:
     // The program over a settings folder of its own.
@@ -266,6 +268,44 @@ void PasswordProcessTest::emptyPasswordAsksNothing()
     QVERIFY(!windowShown(PromptTitle));
     QVERIFY(requestClose(window));
     QVERIFY(waitForEnd(10000));
+}
+
+void PasswordProcessTest::handWrittenPasswordIsAccepted_data()
+{
+    // Characters that other settings files give a meaning of their own.
+    QTest::addColumn<QString>("password");
+    QTest::newRow("semicolon and hash") << QStringLiteral("p;w#1");
+    QTest::newRow("backslash") << QStringLiteral("a\\b");
+}
+
+void PasswordProcessTest::handWrittenPasswordIsAccepted()
+{
+    QFETCH(QString, password);
+    // The program's file, with the password written into it by hand.
+    const ProgramSettings store { SettingsStore(m_config->path()) };
+    store.createKey();
+    store.setText(QStringLiteral("About"), QStringLiteral("0"));
+    store.setText(QStringLiteral("Uscita"), QStringLiteral("0"));
+    {
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("OnPassword=1\nPassword=" + password.toUtf8() + "\n");
+    }
+    const QByteArray written = fileBytes(settingsFile());
+    startProgram({});
+
+    const QString prompt = waitForWindow(PromptTitle, 15000);
+    QVERIFY2(!prompt.isEmpty(), "no password prompt");
+    typeInto(prompt, password);
+    pressKey(prompt, QStringLiteral("Return"));
+    const QString window = waitForWindow(MainTitle, 10000);
+    QVERIFY2(!window.isEmpty(), "the password was refused");
+    QVERIFY(!windowShown(WarningTitle));
+    QVERIFY(requestClose(window));
+    QVERIFY(waitForEnd(10000));
+    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
+    // The exit kept the lines as they were written.
+    QVERIFY(fileBytes(settingsFile()).startsWith(written));
 }
 
 QTEST_GUILESS_MAIN(PasswordProcessTest)

@@ -1,6 +1,7 @@
 #include "app/mdiform1.h"
 #include "app/toolset.h"
 #include "logic/programinfo.h"
+#include "logic/settingsfileformat.h"
 #include "testsupport.h"
 #include "widgets/backgroundshape.h"
 
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,18 +35,29 @@ private slots:
     void skinUsesFirstCharacter();
     void typologyMinusOneLeavesNoSelection();
     void missingBackgroundIsKeptAndWrittenBack();
+    void handWrittenFileSurvivesStartAndExit_data();
+    void handWrittenFileSurvivesStartAndExit();
 };
 
 namespace {
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QMap<QString, QString> storedValues(const TemporarySettings &temp)
 {
-    QSettings raw(temp.settingsFile(), QSettings::IniFormat);
+    const SettingsValues stored = ReadSettingsFile(fileBytes(temp.settingsFile()));
     QMap<QString, QString> values;
-    for (const QString &key : raw.allKeys())
-        values.insert(key, raw.value(key).toString());
+    for (auto value = stored.cbegin(); value != stored.cend(); ++value)
+        values.insert(value.key(), value->toString());
     return values;
 }
+
+const QByteArray Marker = "; Vellumark settings, verbatim: a value is everything after the first "
+                          "\"=\" up to the end of its line";
 
 } // namespace
 
@@ -294,6 +305,70 @@ void SettingsFlowTest::missingBackgroundIsKeptAndWrittenBack()
     window->show();
     window->close();
     QCOMPARE(temp.settings().text(QStringLiteral("Immagine")), gone);
+}
+
+void SettingsFlowTest::handWrittenFileSurvivesStartAndExit_data()
+{
+    // Lines a person added to the file, and one value they hold.
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("password with ; and #")
+        << QByteArray("Password=p;w#1\n") << QStringLiteral("Password") << QStringLiteral("p;w#1");
+    QTest::newRow("password with a backslash")
+        << QByteArray("Password=a\\b\n") << QStringLiteral("Password") << QStringLiteral("a\\b");
+    QTest::newRow("two blanks before")
+        << QByteArray("Password=  two blanks before\n") << QStringLiteral("Password")
+        << QStringLiteral("  two blanks before");
+    QTest::newRow("trailing blanks")
+        << QByteArray("Immagine=/nowhere/skin.SCI  \n") << QStringLiteral("Immagine")
+        << QStringLiteral("/nowhere/skin.SCI  ");
+    QTest::newRow("network share") << QByteArray("02A=\\\\server\\share\n") << QStringLiteral("02A")
+                                   << QStringLiteral("\\\\server\\share");
+    QTest::newRow("language") << QByteArray("Lingua=Tedesco\n") << QStringLiteral("Lingua")
+                              << QStringLiteral("Tedesco");
+    QTest::newRow("CRLF line ends") << QByteArray("Password=p;w#1\r\nLingua=Tedesco\r\n")
+                                    << QStringLiteral("Password") << QStringLiteral("p;w#1");
+    QTest::newRow("comment line") << QByteArray("; Skin=3 was too dark\nLingua=Tedesco\n")
+                                  << QStringLiteral("Lingua") << QStringLiteral("Tedesco");
+    QTest::newRow("unknown key") << QByteArray("Mine=a, b;c #d\n") << QStringLiteral("Mine")
+                                 << QStringLiteral("a, b;c #d");
+}
+
+void SettingsFlowTest::handWrittenFileSurvivesStartAndExit()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    const QByteArray lineEnd = lines.endsWith("\r\n") ? "\r\n" : "\n";
+    for (const QByteArray &start : { QByteArray(), QByteArray("\xEF\xBB\xBF") }) {
+        TemporarySettings temp;
+        temp.settings().createKey();
+        const QByteArray before
+            = start + Marker + lineEnd + "About=0" + lineEnd + "Uscita=0" + lineEnd + lines;
+        {
+            QFile file(temp.settingsFile());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(before);
+        }
+        QCOMPARE(temp.settings().text(name, QStringLiteral("?")), value);
+
+        LoadedWindow loaded = loadWindow(temp.settings());
+        MdiForm1 *window = loaded.window.get();
+        if (name == u"Lingua")
+            QCOMPARE(window->languageMarker(), value);
+        if (name == u"Immagine")
+            QCOMPARE(child<QLabel>(window, QStringLiteral("Label24"))->text(), value);
+        window->show();
+        window->close();
+        QCOMPARE(*loaded.endCount, 1);
+
+        // Every byte is still there; the window's own values follow.
+        const QByteArray after = fileBytes(temp.settingsFile());
+        QVERIFY2(after.startsWith(before), after.constData());
+        QVERIFY(after.contains(lineEnd + "Stampa=C" + lineEnd));
+        QCOMPARE(temp.settings().text(name, QStringLiteral("?")), value);
+    }
 }
 
 QTEST_MAIN(SettingsFlowTest)

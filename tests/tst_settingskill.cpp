@@ -1,4 +1,6 @@
+#include "logic/settingsfileformat.h"
 #include "logic/settingsstore.h"
+#include "logic/verbatimsettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +11,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -122,23 +123,17 @@ QString SettingsKillTest::checkFile(const QString &path, QList<qint64> &rounds)
         return QStringLiteral("the settings file is gone");
     const QByteArray raw = file.readAll();
     const QList<QByteArray> lines = raw.split('\n');
-    for (const QByteArray &line : lines) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed.isEmpty())
-            continue;
-        const bool section = trimmed.startsWith('[') && trimmed.endsWith(']');
-        const bool value = trimmed.indexOf('=') > 0;
-        if (!section && !value)
-            return QStringLiteral("malformed line: ") + QString::fromLatin1(trimmed.left(80));
+    if (!IsVerbatimSettingsFile(raw))
+        return QStringLiteral("the file lost its first line");
+    for (const QByteArray &line : lines.mid(1)) {
+        if (!line.isEmpty() && line.indexOf('=') <= 0)
+            return QStringLiteral("malformed line: ") + QString::fromLatin1(line.left(80));
     }
-
-    const QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        return QStringLiteral("the file does not parse");
+    const SettingsValues values = ReadSettingsFile(raw);
 
     QList<qint64> now;
     for (int index = 0; index < ValueCount; ++index) {
-        const QString text = settings.value(valueName(index)).toString();
+        const QString text = values.value(valueName(index)).toString();
         const qint64 round = roundOf(index, text);
         if (round < 0)
             return valueName(index) + QStringLiteral(" is torn: ") + text.left(60);
@@ -301,7 +296,6 @@ void SettingsKillTest::heldLockIsWaitedFor()
     });
     QVERIFY(!writer->wait(500));
     QVERIFY(QFile::exists(path + QStringLiteral(".lock")));
-    // (QSettings itself would wait for the writer here.)
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(!file.readAll().contains("Tedesco"));
