@@ -2,6 +2,7 @@
 
 #include "cover/typology.h"
 #include "i18n/language.h"
+#include "i18n/qttranslation.h"
 #include "settings/programsettings.h"
 
 #include <QHash>
@@ -144,6 +145,7 @@ private:
     void openAddress(const QString &address);
 
     ProgramSettings m_settings;
+    QtTranslation m_qtTranslation; // Qt's own dialogs in the window's language
     std::function<void()> m_endProgram;
     bool m_ending = false;
     bool m_loadAborted = false;
