@@ -72,11 +72,11 @@ SingleInstance::Outcome SingleInstance::acquire()
 
 SingleInstance::Outcome SingleInstance::takeOver()
 {
-    m_lock->removeStaleLockFile();
+    const bool removed = m_lock->removeStaleLockFile();
     if (m_lock->tryLock(0))
         return Outcome::Only;
-    // Another start got it first.
-    if (m_lock->error() == QLockFile::LockFailedError && QFileInfo(m_path).isFile())
+    // Another start got it first; or the old lock could not be removed.
+    if (removed && m_lock->error() == QLockFile::LockFailedError && QFileInfo(m_path).isFile())
         return Outcome::AnotherRuns;
     return noLock();
 }

@@ -21,6 +21,7 @@ private slots:
     void initTestCase();
     void secondStartIsRefused();
     void staleLockDoesNotBlock();
+    void damagedLockIsTakenOver();
     void startsWhenNoLockCanBeTaken_data();
     void startsWhenNoLockCanBeTaken();
 
@@ -118,6 +119,31 @@ void SingleInstanceTest::staleLockDoesNotBlock()
     QProcess *next = start();
     QVERIFY(next->waitForStarted());
     QTest::qWait(1500);
+    QCOMPARE(next->state(), QProcess::Running);
+    QVERIFY(!next->readAllStandardError().contains("esecuzione"));
+    next->terminate();
+    QVERIFY(next->waitForFinished(10000));
+}
+
+void SingleInstanceTest::damagedLockIsTakenOver()
+{
+    // An empty lock file, as a full disk or a crash while writing leaves it.
+    const QString lock = m_runtime.filePath(QStringLiteral("vellumark.lock"));
+    QFile::remove(lock);
+    QFile damaged(lock);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.close();
+
+    QProcess *next = start();
+    QVERIFY(next->waitForStarted());
+    // The lock now names the new process.
+    const QByteArray pid = QByteArray::number(next->processId());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QFile file(lock);
+            return file.open(QIODevice::ReadOnly) && file.readLine().trimmed() == pid;
+        }(),
+        10000);
     QCOMPARE(next->state(), QProcess::Running);
     QVERIFY(!next->readAllStandardError().contains("esecuzione"));
     next->terminate();
