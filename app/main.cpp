@@ -46,13 +46,24 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(vellumark::ProgramIcon());
 
     vellumark::SingleInstance instance;
-    if (!instance.acquire()) {
+    switch (instance.acquire()) {
+    case vellumark::SingleInstance::Outcome::Only:
+        break;
+    case vellumark::SingleInstance::Outcome::NoLock:
+        // Nothing says another instance runs: better two than none.
+        std::fprintf(stderr,
+                     "Vellumark could not take its single-instance lock (%s); it starts "
+                     "anyway.\n",
+                     qUtf8Printable(instance.failure()));
+        break;
+    case vellumark::SingleInstance::Outcome::AnotherRuns: {
         // Also on the terminal, for whoever started it from one.
         std::fprintf(stderr, "%s\n", qUtf8Printable(vellumark::SingleInstance::refusalMessage()));
         QMessageBox box(QMessageBox::Critical, vellumark::ProgramTitle(),
                         vellumark::SingleInstance::refusalMessage(), QMessageBox::Ok);
         box.exec();
         return EXIT_SUCCESS;
+    }
     }
 
     vellumark::MdiForm1 window(

@@ -3,6 +3,7 @@
 #include "app/coverslotpanel.h"
 #include "logic/language.h"
 #include "logic/programsettings.h"
+#include "logic/qttranslation.h"
 #include "logic/typology.h"
 
 #include <QHash>
@@ -145,6 +146,7 @@ private:
     void openAddress(const QString &address);
 
     ProgramSettings m_settings;
+    QtTranslation m_qtTranslation; // Qt's own dialogs in the window's language
     std::function<void()> m_endProgram;
     bool m_ending = false;
     bool m_loadAborted = false;

@@ -29,6 +29,7 @@ void MdiForm1::Tedeschizza()
 void MdiForm1::applyLanguage(Language language)
 {
     const MainWindowTexts &texts = MainTexts(language);
+    m_qtTranslation.use(language);
     auto setTool = [this](const QString &id, const QString &text) {
         if (QAction *tool = m_tools->tool(id))
             tool->setText(text);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -40,27 +41,59 @@ bool ownerIsRunning(qint64 pid)
 } // namespace
 
 SingleInstance::SingleInstance()
-    : m_lock(std::make_unique<QLockFile>(lockFilePath()))
+    : m_path(lockFilePath())
+    , m_lock(std::make_unique<QLockFile>(m_path))
 {
     // Never stale by age: a running program may hold its lock for weeks.
     m_lock->setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::acquire()
 {
     if (m_lock->tryLock(0))
-        return true;
+        return Outcome::Only;
+    if (m_lock->error() != QLockFile::LockFailedError || !QFileInfo(m_path).isFile())
+        return noLock();
     qint64 pid = 0;
     QString hostName;
     QString appName;
-    if (m_lock->error() != QLockFile::LockFailedError
-        || !m_lock->getLockInfo(&pid, &hostName, &appName))
-        return false;
+    if (!m_lock->getLockInfo(&pid, &hostName, &appName)) {
+        // Being written by a program starting at this very moment, or
+        // damaged: a moment later it tells.
+        QThread::msleep(100);
+        if (!m_lock->getLockInfo(&pid, &hostName, &appName))
+            return takeOver();
+    }
     if (ownerIsRunning(pid))
-        return false;
-    // Left behind by a run that crashed or was killed: take it over.
-    m_lock->removeStaleLockFile();
-    return m_lock->tryLock(0);
+        return Outcome::AnotherRuns;
+    // Left behind by a run that crashed or was killed.
+    return takeOver();
+}
+
+SingleInstance::Outcome SingleInstance::takeOver()
+{
+    const bool removed = m_lock->removeStaleLockFile();
+    if (m_lock->tryLock(0))
+        return Outcome::Only;
+    // Another start got it first; or the old lock could not be removed.
+    if (removed && m_lock->error() == QLockFile::LockFailedError && QFileInfo(m_path).isFile())
+        return Outcome::AnotherRuns;
+    return noLock();
+}
+
+SingleInstance::Outcome SingleInstance::noLock()
+{
+    const QFileInfo lock(m_path);
+    const QFileInfo folder(lock.absolutePath());
+    if (lock.exists() && !lock.isFile())
+        m_failure = QStringLiteral("%1 is in the way and is not a file").arg(m_path);
+    else if (!folder.isDir())
+        m_failure = QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+    else if (!folder.isWritable())
+        m_failure = QStringLiteral("the folder %1 is not writable").arg(folder.filePath());
+    else
+        m_failure = QStringLiteral("%1 cannot be created").arg(m_path);
+    return Outcome::NoLock;
 }
 
 QString SingleInstance::lockFilePath()

@@ -13,11 +13,18 @@ namespace vellumark {
 class SingleInstance
 {
 public:
+    enum class Outcome {
+        Only, // the lock is held until this object is destroyed
+        AnotherRuns, // a live instance holds the lock
+        NoLock, // the lock cannot be taken at all; see failure()
+    };
+
     SingleInstance();
 
-    // True when this is the only running instance; the lock is then held
-    // until this object is destroyed.
-    bool acquire();
+    Outcome acquire();
+
+    // Why the lock could not be taken, after NoLock.
+    QString failure() const { return m_failure; }
 
     static QString lockFilePath();
 
@@ -25,7 +32,12 @@ public:
     static QString refusalMessage();
 
 private:
+    Outcome noLock();
+    Outcome takeOver();
+
+    QString m_path;
     std::unique_ptr<QLockFile> m_lock;
+    QString m_failure;
 };
 
 } // namespace vellumark

@@ -12,6 +12,18 @@ namespace vellumark {
 
 namespace {
 
+// Qt's automatic tooltip drops blanks and a trailing "...": a tool's
+// tooltip is its text as it stands, also after a language switch.
+void keepToolTipAsText(QAction *action)
+{
+    auto follow = [action] {
+        if (action->toolTip() != action->text())
+            action->setToolTip(action->text());
+    };
+    follow();
+    QObject::connect(action, &QAction::changed, action, follow);
+}
+
 QStringList arrangementOf(const QList<QAction *> &actions)
 {
     QStringList ids;
@@ -141,6 +153,7 @@ QAction *ToolSet::addTool(const QString &id, const QString &caption, bool checka
     action->setCheckable(checkable);
     action->setIcon(ToolIcon(id));
     action->setIconVisibleInMenu(false);
+    keepToolTipAsText(action);
     connect(action, &QAction::triggered, this, [this, action] { emit toolClicked(action); });
     m_tools.insert(id, action);
     m_order.append(id);
@@ -153,6 +166,7 @@ QMenu *ToolSet::addMenu(const QString &id, const QString &caption)
     menu->setObjectName(id + QStringLiteral("_menu"));
     QAction *action = menu->menuAction();
     action->setObjectName(id);
+    keepToolTipAsText(action);
     m_tools.insert(id, action);
     m_menus.insert(id, menu);
     m_order.append(id);

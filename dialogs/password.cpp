@@ -38,6 +38,10 @@ Password::Password(ProgramSettings settings, QWidget *parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedSize(32, 32);
     Picture1->setPixmap(QPixmap::fromImage(ClosedPadlockPicture()));
+    // Hidden during the last wait, it keeps its place: the window keeps its size.
+    QSizePolicy keepPlace = Picture1->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    Picture1->setSizePolicy(keepPlace);
     // The picture of a right entry, never shown by itself.
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -48,6 +52,8 @@ Password::Password(ProgramSettings settings, QWidget *parent)
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setEchoMode(QLineEdit::Password);
+    // A star for each character typed, not the style's dot.
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     Text1->setMinimumWidth(160);
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -1,5 +1,6 @@
 #include "dialogs/printjob.h"
 
+#include "dialogs/printableorigin.h"
 #include "logic/paintcoverplan.h"
 #include "widgets/busycursor.h"
 
@@ -29,8 +30,7 @@ PrintJob::~PrintJob() = default;
 
 QPrinter &PrintJob::printer()
 {
-    // High resolution and the printable area's origin: the page's
-    // centimetres are counted from there.
+    // High resolution: borders are drawn in the printer's own pixels.
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
@@ -71,6 +71,7 @@ bool PrintJob::printerReachable()
 bool PrintJob::paintPage(const CoverPlan &plan)
 {
     const BusyCursor busy;
+    PlaceOriginAtPrintableArea(printer());
     QPainter painter;
     if (!painter.begin(&printer()))
         return false;

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
-          qt6-image-formats-plugins)
+          qt6-image-formats-plugins qt6-translations-l10n)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(clang-format poppler-utils cups printer-driver-cups-pdf
                xvfb xauth xdotool imagemagick appstream desktop-file-utils libxcb1-dev

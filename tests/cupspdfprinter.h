@@ -8,6 +8,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPointF>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -77,6 +79,49 @@ inline QString CupsPdfOutputFolder()
     return out.replace(QStringLiteral("${HOME}"), home);
 }
 
+// The PPD the PDF queue is made from, as the printer driver installs it;
+// empty when it is not there.
+inline QString CupsPdfPpd()
+{
+    for (const char *folder : { "/usr/share/ppd/cups-pdf", "/usr/share/cups/model/cups-pdf" }) {
+        const QString ppd = QString::fromLatin1(folder) + QStringLiteral("/CUPS-PDF_opt.ppd");
+        if (QFileInfo::exists(ppd))
+            return ppd;
+    }
+    return {};
+}
+
+// The top-left corner of a paper's imageable area as a PPD describes it,
+// in centimetres from the paper's top-left corner; none when the PPD does
+// not describe that paper.
+inline std::optional<QPointF> PrintableCornerInPpd(const QString &ppd, const QString &paper)
+{
+    QFile file(ppd);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    const QString text = QString::fromLatin1(file.readAll());
+    const QString number = QStringLiteral("([0-9.]+)");
+    auto figures = [&](const QString &keyword, int count) {
+        QString pattern = QStringLiteral("^\\*%1 %2(/[^:]*)?:\\s*\"")
+                              .arg(keyword, QRegularExpression::escape(paper));
+        for (int i = 0; i < count; ++i)
+            pattern += (i ? QStringLiteral("\\s+") : QString()) + number;
+        const QRegularExpressionMatch match
+            = QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text);
+        QList<double> values;
+        for (int i = 0; match.hasMatch() && i < count; ++i)
+            values.append(match.captured(i + 2).toDouble());
+        return values;
+    };
+    const QList<double> size = figures(QStringLiteral("PaperDimension"), 2);
+    const QList<double> area = figures(QStringLiteral("ImageableArea"), 4);
+    if (size.size() != 2 || area.size() != 4)
+        return std::nullopt;
+    // PostScript points, counted from the paper's lower left corner.
+    constexpr double cmPerPoint = 2.54 / 72;
+    return QPointF(area[0] * cmPerPoint, (size[1] - area[3]) * cmPerPoint);
+}
+
 class CupsPdfPrinter
 {
 public:
@@ -126,6 +171,23 @@ public:
         if (RunTool(lpadmin, { QStringLiteral("-d"), queue() }).isNull())
             return QStringLiteral("the cups-pdf queue could not be made the default");
         return QString();
+    }
+
+    // Adds a further cups-pdf queue described by the given PPD file; the
+    // reason when it fails, else empty.
+    static QString addQueue(const QString &name, const QString &ppd)
+    {
+        if (RunTool(CupsTool(QStringLiteral("lpadmin")),
+                    { QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                      QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), ppd })
+                .isNull())
+            return QStringLiteral("the queue %1 could not be added").arg(name);
+        return QString();
+    }
+
+    static void removeQueue(const QString &name)
+    {
+        RunTool(CupsTool(QStringLiteral("lpadmin")), { QStringLiteral("-x"), name });
     }
 
     // Stops the server, if this object started it.

@@ -4,8 +4,7 @@
 // landed, in pixels and in centimetres of the printable area.
 
 #include <QImage>
-#include <QPageLayout>
-#include <QPrinter>
+#include <QPointF>
 #include <QProcess>
 #include <QRect>
 #include <QStandardPaths>
@@ -88,17 +87,18 @@ inline double InkAlongRow(const QImage &page, int y, int fromX, int toX)
     return ink;
 }
 
-// Centimetres of the printable area to pixels of the page rasterised at dpi.
+// Centimetres of the printable area to pixels of the whole sheet
+// rasterised at dpi. The printable area's corner comes from the printer's
+// own description (its PPD), never from what the program was told; a PDF
+// file's printable area is the whole sheet.
 class PagePixels
 {
 public:
-    PagePixels(const QPrinter &printer, int dpi)
+    explicit PagePixels(int dpi, QPointF printableCornerCm = {})
         : m_dpi(dpi)
-    {
-        const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-        m_left = area.left() / 10.0;
-        m_top = area.top() / 10.0;
-    }
+        , m_left(printableCornerCm.x())
+        , m_top(printableCornerCm.y())
+    { }
 
     double x(double cm) const { return (m_left + cm) * m_dpi / 2.54; }
     double y(double cm) const { return (m_top + cm) * m_dpi / 2.54; }

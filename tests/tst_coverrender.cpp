@@ -78,7 +78,7 @@ QString CoverRenderTest::print(const CoverPlan &plan, PagePixels *pixels, int dp
     if (!job.print(plan, false, nullptr))
         return {};
     if (pixels)
-        *pixels = PagePixels(job.printer(), dpi);
+        *pixels = PagePixels(dpi); // a PDF file: the whole sheet is printable
     return path;
 }
 
@@ -89,7 +89,7 @@ void CoverRenderTest::slotsLandAtTrueSize()
     input.slotA = slot(2, 2, 12.1, 12.1, true, solid(Qt::red));
     input.slotB = slot(2, 16, 10, 5, false, solid(Qt::green));
     input.borderWidth = QStringLiteral("40");
-    PagePixels pixels(QPrinter(), kDpi);
+    PagePixels pixels(kDpi);
     const QString pdf = print(BuildCoverPlan(input), &pixels);
     QVERIFY(!pdf.isEmpty());
     const QImage page = RasterisePdf(pdf, kDpi);
@@ -118,7 +118,7 @@ void CoverRenderTest::laterSlotLiesOnTop()
     input.slotA = slot(2, 2, 10, 10, false, solid(Qt::red));
     input.slotB = slot(7, 7, 10, 10, true, solid(Qt::green));
     input.borderWidth = QStringLiteral("40");
-    PagePixels pixels(QPrinter(), kDpi);
+    PagePixels pixels(kDpi);
     const QString pdf = print(BuildCoverPlan(input), &pixels);
     const QImage page = RasterisePdf(pdf, kDpi);
     QVERIFY(!page.isNull());
@@ -149,7 +149,7 @@ void CoverRenderTest::dvdFormats()
     input.dvdFullCase = fullCase;
     input.dvdPicture = solid(Qt::blue);
     input.borderWidth = QStringLiteral("40");
-    PagePixels pixels(QPrinter(), kDpi);
+    PagePixels pixels(kDpi);
     const QString pdf = print(BuildCoverPlan(input), &pixels);
     const QImage page = RasterisePdf(pdf, kDpi);
     QVERIFY(!page.isNull());
@@ -182,7 +182,7 @@ void CoverRenderTest::borderWidthInDevicePixels()
     input.slotA = slot(2, 2, 3, 3, true, QImage());
     input.borderWidth = spessore;
     constexpr int dpi = 1200;
-    PagePixels page(QPrinter(), dpi);
+    PagePixels page(dpi);
     const QString pdf = print(BuildCoverPlan(input), &page, dpi);
     QVERIFY(!pdf.isEmpty());
     const QPoint edge(int(page.x(2)), int(page.y(3.5)));

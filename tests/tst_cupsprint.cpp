@@ -15,7 +15,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 using namespace vellumark;
 using namespace vellumark::test;
@@ -28,15 +31,51 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void printsStraightToTheDefaultPrinter();
+    void landsAtThePrintableAreaOfTheChosenPrinter_data();
+    void landsAtThePrintableAreaOfTheChosenPrinter();
 
 private:
+    // The PDF that cups-pdf wrote for the job of that title, once the job
+    // has ended; empty when none came.
+    QString printedPage(const QString &title);
+
     CupsPdfPrinter m_cups;
     QString m_outputFolder;
+    QTemporaryDir m_dir;
+    QString m_marginsQueue;
+    int m_printed = 0;
 };
 
 namespace {
 
 constexpr int kDpi = 300;
+
+// The printable area of the second queue on A4 (595 x 842 pt): 18 pt from
+// the left edge, 36 pt from the top, 24 pt from the bottom and 18 pt from
+// the right.
+constexpr int kMarginLeftPt = 18;
+constexpr int kMarginTopPt = 36;
+
+// A copy of the PDF queue's PPD whose A4 paper has the margins above.
+bool writeMarginsPpd(const QString &from, const QString &to)
+{
+    QFile source(from);
+    QFile target(to);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray text = source.readAll();
+    const QByteArray whole = "*ImageableArea A4/A4: \"0 0 595 842\"";
+    if (!text.contains(whole))
+        return false;
+    // PostScript counts from the lower left corner.
+    text.replace(whole,
+                 QStringLiteral("*ImageableArea A4/A4: \"%1 24 %2 %3\"")
+                     .arg(kMarginLeftPt)
+                     .arg(595 - kMarginLeftPt)
+                     .arg(842 - kMarginTopPt)
+                     .toLatin1());
+    return target.write(text) == text.size();
+}
 
 QImage solid(Qt::GlobalColor colour)
 {
@@ -59,11 +98,46 @@ void CupsPrintTest::initTestCase()
              "Qt does not see the CUPS printers (printsupport/libcupsprintersupport.so)");
     QCOMPARE(QPrinterInfo::defaultPrinterName(), CupsPdfPrinter::queue());
     m_outputFolder = CupsPdfOutputFolder();
+
+    // A second printer, like the first but unable to print near the
+    // paper's top and left edges. Named after this run, so that other runs
+    // on the same server keep theirs.
+    const QString ppd = CupsPdfPpd();
+    QVERIFY2(!ppd.isEmpty(), "the PPD of cups-pdf (printer-driver-cups-pdf)");
+    QVERIFY(m_dir.isValid());
+    const QString marginsPpd = m_dir.filePath(QStringLiteral("margins.ppd"));
+    QVERIFY2(writeMarginsPpd(ppd, marginsPpd), qPrintable(ppd));
+    m_marginsQueue = QStringLiteral("VellumarkMargins%1").arg(QCoreApplication::applicationPid());
+    const QString added = CupsPdfPrinter::addQueue(m_marginsQueue, marginsPpd);
+    QVERIFY2(added.isEmpty(), qPrintable(added));
+    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
+                    10000));
 }
 
 void CupsPrintTest::cleanupTestCase()
 {
+    // Also when another run ended the server meanwhile.
+    if (!m_marginsQueue.isEmpty() && m_cups.setUp().isEmpty())
+        CupsPdfPrinter::removeQueue(m_marginsQueue);
     m_cups.stop();
+}
+
+QString CupsPrintTest::printedPage(const QString &title)
+{
+    // The file stands empty until the job ends.
+    if (!WaitFor(CupsPdfPrinter::allJobsDone, 60000))
+        return {};
+    QString pdf;
+    WaitFor(
+        [&] {
+            const QDir folder(m_outputFolder);
+            for (const QFileInfo &file : folder.entryInfoList({ title + u'*' }))
+                if (file.size() > 0)
+                    pdf = file.filePath();
+            return !pdf.isEmpty();
+        },
+        30000);
+    return pdf;
 }
 
 void CupsPrintTest::printsStraightToTheDefaultPrinter()
@@ -98,23 +172,16 @@ void CupsPrintTest::printsStraightToTheDefaultPrinter()
     QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
     QCOMPARE(job->printer().outputFormat(), QPrinter::NativeFormat);
 
-    // The file stands empty until the job ends.
-    QVERIFY2(WaitFor(CupsPdfPrinter::allJobsDone, 60000), "the print job did not end");
-    QString pdf;
-    QVERIFY2(WaitFor(
-                 [&] {
-                     const QDir folder(m_outputFolder);
-                     for (const QFileInfo &file : folder.entryInfoList({ title + u'*' }))
-                         if (file.size() > 0)
-                             pdf = file.filePath();
-                     return !pdf.isEmpty();
-                 },
-                 30000),
-             qPrintable(QStringLiteral("no page in ") + m_outputFolder));
+    const QString pdf = printedPage(title);
+    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no page in ") + m_outputFolder));
 
     const QImage page = RasterisePdf(pdf, kDpi);
+    QFile::remove(pdf);
     QVERIFY(!page.isNull());
-    const PagePixels pixels(job->printer(), kDpi);
+    // The PDF printer's PPD says where its printable area begins.
+    const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
+    QVERIFY(corner);
+    const PagePixels pixels(kDpi, *corner);
     const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
     QVERIFY2(SameEdges(BoundsOf(page, IsRed), a), qPrintable(Describe(BoundsOf(page, IsRed), a)));
     const QRectF border = pixels.rect(QRectF(2, 2, 12.1, 12.1), 20, job->printer().resolution());
@@ -123,7 +190,77 @@ void CupsPrintTest::printsStraightToTheDefaultPrinter()
     const QRectF b = pixels.rect(QRectF(2, 16, 10, 5));
     QVERIFY2(SameEdges(BoundsOf(page, IsGreen), b),
              qPrintable(Describe(BoundsOf(page, IsGreen), b)));
+}
+
+void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter_data()
+{
+    constexpr double cmPerPoint = 2.54 / 72;
+    const std::optional<QPointF> wholePage
+        = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
+    const QPointF margins(kMarginLeftPt * cmPerPoint, kMarginTopPt * cmPerPoint);
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QPointF>("corner"); // of the printable area, in cm
+    QTest::addColumn<double>("dialogMargins"); // mm left on the page by the dialog; 0: none
+    QTest::newRow("whole page, margins left by the dialog")
+        << CupsPdfPrinter::queue() << wholePage.value_or(QPointF(-1, -1)) << 20.0;
+    QTest::newRow("18 pt left, 36 pt top") << m_marginsQueue << margins << 0.0;
+    QTest::newRow("18 pt left, 36 pt top, margins left by the dialog")
+        << m_marginsQueue << margins << 20.0;
+}
+
+void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
+{
+    QFETCH(QString, queue);
+    QFETCH(QPointF, corner);
+    QFETCH(double, dialogMargins);
+    QVERIFY(corner.x() >= 0);
+    // The server may be another run's, which ends it with that run: make
+    // sure one answers and sees the queue before the job starts.
+    const QString failure = m_cups.setUp();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(queue); }, 10000));
+    TemporarySettings settings;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("1") } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MdiForm1 *window = loaded.window.get();
+    auto *job = window->findChild<PrintJob *>();
+    // The user picks the printer in the print dialog, which may leave page
+    // margins of its own on the layout.
+    job->setPrintDialog([&](QPrinter &printer, QWidget *) {
+        printer.setPrinterName(queue);
+        if (dialogMargins > 0)
+            printer.setPageMargins(
+                QMarginsF(dialogMargins, dialogMargins, dialogMargins, dialogMargins),
+                QPageLayout::Millimeter);
+        return true;
+    });
+    const QList<std::pair<const char *, const char *>> fields {
+        { "Text1", "5" }, { "Text2", "4" }, { "Text5", "2" }, { "Text6", "2" }
+    };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+
+    const QString title = QStringLiteral("vellumark-test-%1-%2")
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(++m_printed);
+    job->printer().setDocName(title);
+    child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
+    QCOMPARE(job->printer().printerName(), queue);
+
+    const QString pdf = printedPage(title);
+    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no page in ") + m_outputFolder));
+    const QImage page = RasterisePdf(pdf, kDpi);
     QFile::remove(pdf);
+    QVERIFY(!page.isNull());
+    // The sheet is A4: 21 x 29.7 cm.
+    QVERIFY2(std::abs(page.width() - 21 * kDpi / 2.54) <= 2,
+             qPrintable(QString::number(page.width())));
+    const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
+    const QRect red = BoundsOf(page, IsRed);
+    QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
 }
 
 QTEST_MAIN(CupsPrintTest)

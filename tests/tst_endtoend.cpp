@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -538,10 +537,11 @@ void EndToEndTest::printAndMeasure(const QString &label)
     const QImage page = RasterisePdf(kept, Dpi);
     QVERIFY2(!page.isNull(), "pdftocairo could not read the page");
     page.save(QDir(m_artifacts).filePath(label + QStringLiteral(".png")));
-    // Centimetres count from the printable area of the printer's page.
-    const QPrinter printer(QPrinter::HighResolution);
-    QCOMPARE(printer.printerName(), CupsPdfPrinter::queue());
-    const PagePixels pixels(printer, Dpi);
+    // Centimetres count from the printable area of the printer's page, as
+    // the printer's PPD describes it.
+    const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
+    QVERIFY2(corner, "the A4 paper of the cups-pdf PPD");
+    const PagePixels pixels(Dpi, *corner);
     // "Retro" with its standard height 11.8, the width typed, at (2, 2).
     const QRectF expected = pixels.rect(QRectF(2, 2, 13.5, 11.8));
     const QRect found = BoundsOf(page, IsRed);

@@ -7,7 +7,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 
 using namespace vellumark;
 using namespace vellumark::test;
@@ -25,6 +28,8 @@ private slots:
     void reapplyingReRunsSelections();
     void noSelectionStaysNoSelection();
     void fieldLabelBlanks();
+    void qtDialogsSpeakTheWindowsLanguage_data();
+    void qtDialogsSpeakTheWindowsLanguage();
 };
 
 namespace {
@@ -128,6 +133,21 @@ void LanguagesTest::switchSetsEveryElement()
              QStringLiteral("Cover DVD"));
     QCOMPARE(window->tools()->tool(QStringLiteral("ID_Menu"))->text(), QStringLiteral("Menu"));
     QCOMPARE(labelText(window, QStringLiteral("Label25")), QStringLiteral("click"));
+
+    // A toolbar button's tooltip is its text from the table, exactly.
+    QHash<QString, QString> toolTexts { { QStringLiteral("ID_Print"), texts.printTool } };
+    for (const auto &[id, text] : texts.languageTools + texts.otherTools)
+        toolTexts.insert(id, text);
+    int buttons = 0;
+    for (QAction *action : window->tools()->toolBar()->actions()) {
+        if (!toolTexts.contains(action->objectName()))
+            continue;
+        QWidget *button = window->tools()->toolBar()->widgetForAction(action);
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), toolTexts.value(action->objectName()));
+        ++buttons;
+    }
+    QCOMPARE(buttons, 3); // options, picture, print
 }
 
 void LanguagesTest::germanToolsAndOnlyGermanChecked()
@@ -189,6 +209,71 @@ void LanguagesTest::fieldLabelBlanks()
     QCOMPARE(labelText(window, QStringLiteral("Label8")), QStringLiteral("  width"));
     QCOMPARE(labelText(window, QStringLiteral("Label13")),
              QStringLiteral("Cover B Position(in cm)"));
+}
+
+void LanguagesTest::qtDialogsSpeakTheWindowsLanguage_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("tool"); // a language switch after start; empty: none
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("no");
+    QTest::newRow("Italiano") << "Italiano"
+                              << ""
+                              << "Sì"
+                              << "No";
+    QTest::newRow("Tedesco") << "Tedesco"
+                             << ""
+                             << "Ja"
+                             << "Nein";
+    QTest::newRow("Inglese") << "Inglese"
+                             << ""
+                             << "Yes"
+                             << "No";
+    QTest::newRow("Italiano, then English") << "Italiano"
+                                            << "ID_English"
+                                            << "Yes"
+                                            << "No";
+    QTest::newRow("Tedesco, then Italian") << "Tedesco"
+                                           << "ID_Italiano"
+                                           << "Sì"
+                                           << "No";
+    QTest::newRow("Inglese, then German") << "Inglese"
+                                          << "ID_Duch"
+                                          << "Ja"
+                                          << "Nein";
+}
+
+void LanguagesTest::qtDialogsSpeakTheWindowsLanguage()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, tool);
+    QFETCH(QString, yes);
+    QFETCH(QString, no);
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Lingua"), stored },
+                { QStringLiteral("Uscita"), QStringLiteral("1") } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MdiForm1 *window = loaded.window.get();
+    if (!tool.isEmpty())
+        window->tools()->tool(tool)->trigger();
+
+    // The buttons of the exit question, as shown (without the mnemonic's &).
+    QString shownYes;
+    QString shownNo;
+    onNextModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || !box->button(QMessageBox::Yes) || !box->button(QMessageBox::No))
+            return false;
+        shownYes = box->button(QMessageBox::Yes)->text().remove(u'&');
+        shownNo = box->button(QMessageBox::No)->text().remove(u'&');
+        box->done(QMessageBox::No);
+        return true;
+    });
+    window->close();
+    QCOMPARE(shownYes, yes);
+    QCOMPARE(shownNo, no);
+    QCOMPARE(*loaded.endCount, 0); // No: the program goes on
 }
 
 QTEST_MAIN(LanguagesTest)

@@ -198,14 +198,16 @@ void MeasureFieldsTest::commaTextStoredAsTyped()
 
 void MeasureFieldsTest::contextMenuEditsStored_data()
 {
-    QTest::addColumn<QString>("action"); // the context menu entry, without its shortcut
+    // The context menu entry, without its shortcut, as the Italian window
+    // shows it.
+    QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("expected");
     // Text5 holds "2" (front standard); the clipboard holds "0.5".
-    QTest::newRow("paste") << "Paste"
+    QTest::newRow("paste") << "Incolla"
                            << "20.5";
-    QTest::newRow("cut") << "Cut" << QString();
-    QTest::newRow("delete") << "Delete" << QString();
-    QTest::newRow("undo") << "Undo"
+    QTest::newRow("cut") << "Taglia" << QString();
+    QTest::newRow("delete") << "Elimina" << QString();
+    QTest::newRow("undo") << "Annulla"
                           << "2";
 }
 
@@ -217,11 +219,11 @@ void MeasureFieldsTest::contextMenuEditsStored()
     QLineEdit *text5 = f.field(QStringLiteral("Text5"));
     QCOMPARE(text5->text(), QStringLiteral("2"));
     QApplication::clipboard()->setText(QStringLiteral("0.5"));
-    if (action == u"Undo") { // something to undo first
+    if (action == u"Annulla") { // something to undo first
         QTest::keyClick(text5, Qt::Key_End);
         QTest::keyClick(text5, Qt::Key_9);
         QCOMPARE(f.stored(QStringLiteral("03A")), QStringLiteral("29"));
-    } else if (action == u"Paste") {
+    } else if (action == u"Incolla") {
         text5->end(false);
     } else {
         text5->selectAll();
@@ -234,7 +236,7 @@ void MeasureFieldsTest::contextMenuEditsStored()
         if (candidate->text().section(u'\t', 0, 0).remove(u'&') == action)
             entry = candidate;
     }
-    QVERIFY(entry);
+    QVERIFY2(entry, qPrintable(action));
     QVERIFY(entry->isEnabled());
     entry->trigger();
     QCOMPARE(text5->text(), expected);

@@ -182,11 +182,16 @@ void PasswordPromptTest::rightEntryPausesTwice()
     const QImage open = child<QLabel>(&prompt, QStringLiteral("Picture2"))->pixmap().toImage();
     QVERIFY(closed != open);
 
-    // Look at the picture in the middle of each pause.
+    // Look at the picture, and the window's size, in the middle of each pause.
+    const QSize size = prompt.size();
     QImage firstPause;
     bool shownInSecondPause = true;
+    QSize sizeInSecondPause;
     QTimer::singleShot(500ms, &prompt, [&] { firstPause = picture->pixmap().toImage(); });
-    QTimer::singleShot(1500ms, &prompt, [&] { shownInSecondPause = picture->isVisible(); });
+    QTimer::singleShot(1500ms, &prompt, [&] {
+        shownInSecondPause = picture->isVisible();
+        sizeInSecondPause = prompt.size();
+    });
     QElapsedTimer clock;
     clock.start();
     enter(&prompt, QStringLiteral("abc"));
@@ -195,6 +200,7 @@ void PasswordPromptTest::rightEntryPausesTwice()
     QVERIFY2(elapsed >= 1950 && elapsed < 4000, qPrintable(QString::number(elapsed)));
     QCOMPARE(firstPause, open);
     QVERIFY(!shownInSecondPause);
+    QCOMPARE(sizeInSecondPause, size);
 }
 
 void PasswordPromptTest::closingWithRightEntryPausesOnce()
@@ -253,6 +259,9 @@ void PasswordPromptTest::promptLooks()
              QStringLiteral("Password di Vellumark"));
     QCOMPARE(entry(&prompt)->echoMode(), QLineEdit::Password);
     QVERIFY(entry(&prompt)->hasFocus());
+    // Each character typed shows as a star.
+    QTest::keyClicks(entry(&prompt), QStringLiteral("a b"));
+    QCOMPARE(entry(&prompt)->displayText(), QStringLiteral("***"));
     QCOMPARE(child<QLabel>(&prompt, QStringLiteral("Picture1"))->pixmap().size(), QSize(32, 32));
     QCOMPARE(child<QLabel>(&prompt, QStringLiteral("Picture2"))->pixmap().size(), QSize(32, 32));
 }

@@ -169,7 +169,7 @@ void PrintCommandTest::printsTheLayoutAtTrueSize()
     const QString pdf = w->job->printer().outputFileName();
     const QImage page = RasterisePdf(pdf, kDpi);
     QVERIFY(!page.isNull());
-    const PagePixels pixels(w->job->printer(), kDpi);
+    const PagePixels pixels(kDpi);
 
     const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
     QVERIFY2(SameEdges(BoundsOf(page, IsRed), a), qPrintable(Describe(BoundsOf(page, IsRed), a)));
@@ -227,7 +227,7 @@ void PrintCommandTest::dvdPanelPrintsItsFormat()
     triggerPrint(w->window);
     const QImage page = RasterisePdf(w->job->printer().outputFileName(), kDpi);
     QVERIFY(!page.isNull());
-    const PagePixels pixels(w->job->printer(), kDpi);
+    const PagePixels pixels(kDpi);
     QVERIFY2(SameEdges(BoundsOf(page, IsBlue), pixels.rect(cm)),
              qPrintable(Describe(BoundsOf(page, IsBlue), pixels.rect(cm))));
     QVERIFY(BoundsOf(page, IsRed).isEmpty());
@@ -260,7 +260,7 @@ void PrintCommandTest::borderWidthFromSettings()
 
     // Read at the printer's own 1200 dpi, across the left edge of slot A.
     constexpr int dpi = 1200;
-    const PagePixels page(w->job->printer(), dpi);
+    const PagePixels page(dpi);
     const QPoint edge(int(page.x(2)), int(page.y(8)));
     const QImage strip = RasterisePdf(w->job->printer().outputFileName(), dpi,
                                       QRect(edge - QPoint(30, 2), QSize(60, 5)));

@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <unistd.h>
 
 using namespace vellumark;
 
@@ -19,9 +21,14 @@ private slots:
     void initTestCase();
     void secondStartIsRefused();
     void staleLockDoesNotBlock();
+    void damagedLockIsTakenOver();
+    void startsWhenNoLockCanBeTaken_data();
+    void startsWhenNoLockCanBeTaken();
 
 private:
-    QProcess *start(const QStringList &extraEnvironment = {});
+    // The program with the runtime folder given (the shared one when empty),
+    // run through the wrapper command when one is given.
+    QProcess *start(const QString &runtime = {}, const QStringList &wrapper = {});
     bool waitForLock(int milliseconds);
 
     QString m_program;
@@ -42,15 +49,21 @@ void SingleInstanceTest::initTestCase()
     settings.write("[General]\nAbout=0\nUscita=0\n");
 }
 
-QProcess *SingleInstanceTest::start(const QStringList &)
+QProcess *SingleInstanceTest::start(const QString &runtime, const QStringList &wrapper)
 {
     auto *process = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                       runtime.isEmpty() ? m_runtime.path() : runtime);
+    if (!runtime.isEmpty())
+        environment.insert(QStringLiteral("TMPDIR"), runtime);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process->setProcessEnvironment(environment);
-    process->start(m_program, {});
+    if (wrapper.isEmpty())
+        process->start(m_program, {});
+    else
+        process->start(wrapper.first(), wrapper.mid(1) << m_program);
     return process;
 }
 
@@ -110,6 +123,82 @@ void SingleInstanceTest::staleLockDoesNotBlock()
     QVERIFY(!next->readAllStandardError().contains("esecuzione"));
     next->terminate();
     QVERIFY(next->waitForFinished(10000));
+}
+
+void SingleInstanceTest::damagedLockIsTakenOver()
+{
+    // An empty lock file, as a full disk or a crash while writing leaves it.
+    const QString lock = m_runtime.filePath(QStringLiteral("vellumark.lock"));
+    QFile::remove(lock);
+    QFile damaged(lock);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.close();
+
+    QProcess *next = start();
+    QVERIFY(next->waitForStarted());
+    // The lock now names the new process.
+    const QByteArray pid = QByteArray::number(next->processId());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            QFile file(lock);
+            return file.open(QIODevice::ReadOnly) && file.readLine().trimmed() == pid;
+        }(),
+        10000);
+    QCOMPARE(next->state(), QProcess::Running);
+    QVERIFY(!next->readAllStandardError().contains("esecuzione"));
+    next->terminate();
+    QVERIFY(next->waitForFinished(10000));
+}
+
+void SingleInstanceTest::startsWhenNoLockCanBeTaken_data()
+{
+    QTest::addColumn<bool>("folderInTheWay"); // else: the runtime folder is not writable
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("lock path is a folder") << true << QByteArray("is not a file");
+    QTest::newRow("runtime folder not writable") << false << QByteArray("is not writable");
+}
+
+void SingleInstanceTest::startsWhenNoLockCanBeTaken()
+{
+    QFETCH(bool, folderInTheWay);
+    QFETCH(QByteArray, reason);
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    const QString lock = runtime.filePath(QStringLiteral("vellumark.lock"));
+    QStringList wrapper;
+    if (folderInTheWay) {
+        QVERIFY(QFile::setPermissions(runtime.path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                          | QFileDevice::ExeOwner));
+        QVERIFY(QDir().mkdir(lock));
+    } else {
+        // Neither the runtime folder nor the temporary one (where Qt would
+        // turn instead) can take a file.
+        QVERIFY(
+            QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        // The superuser writes anywhere, unless it gives that power up.
+        if (geteuid() == 0) {
+            const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+            QVERIFY2(!setpriv.isEmpty(), "setpriv (util-linux)");
+            wrapper = { setpriv, QStringLiteral("--bounding-set=-dac_override,-dac_read_search") };
+        }
+    }
+
+    QProcess *process = start(runtime.path(), wrapper);
+    QVERIFY(process->waitForStarted());
+    // Said on the terminal, and then the program goes on to its window.
+    QByteArray told;
+    QTRY_VERIFY_WITH_TIMEOUT((told += process->readAllStandardError())
+                                 .contains("could not take its single-instance lock"),
+                             10000);
+    QVERIFY2(told.contains(reason), told.constData());
+    QVERIFY2(!told.contains("esecuzione"), told.constData());
+    QVERIFY(!process->waitForFinished(1000));
+    QCOMPARE(process->state(), QProcess::Running);
+    process->terminate();
+    QVERIFY(process->waitForFinished(10000));
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

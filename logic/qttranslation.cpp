@@ -1,0 +1,49 @@
+#include "logic/qttranslation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace vellumark {
+
+namespace {
+
+QString qtCatalogue(Language language)
+{
+    switch (language) {
+    case Language::Italian:
+        return QStringLiteral("qtbase_it");
+    case Language::German:
+        return QStringLiteral("qtbase_de");
+    case Language::English:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+QtTranslation::QtTranslation() = default;
+
+QtTranslation::~QtTranslation()
+{
+    use(Language::English);
+}
+
+void QtTranslation::use(Language language)
+{
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+    }
+    const QString catalogue = qtCatalogue(language);
+    if (catalogue.isEmpty())
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    m_translator = std::move(translator);
+}
+
+} // namespace vellumark
