@@ -406,7 +406,7 @@ void MdiForm1::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     // A missing value asks; a text that is no number reads as 0 and does not.
-    const double ask = ReadNumber(m_settings.text(QStringLiteral("Uscita"), QStringLiteral("1")));
+    const double ask = ReadNumber(m_settings.text(QStringLiteral("Uscita")));
     if (ask != 0.0 && !confirmExit())
         return;
     ScritturaRegistry();

@@ -59,6 +59,10 @@ public:
 
     // The one dispatcher of every toolbar and menu command.
     void SSActiveToolBars1_ToolClick(QAction *tool);
+    // The dispatcher's command for a tool ID, from its table; nothing for an
+    // ID without a command.
+    using ToolCommand = void (*)(MdiForm1 &window, QAction *tool);
+    static ToolCommand commandOfTool(const QString &id);
 
     // Settings: first-start defaults, reading at start, writing at exit.
     void ValoriDefault();
@@ -134,10 +138,10 @@ private:
     void selectTypology(CoverSlotPanel &panel, int index);
     void fillTypologyList(TypologyList *list, Language language);
 
-    // Commands of the dispatcher.
     void showDvdPanel(bool shown);
     void copyPicture(PictureBox *from, const QList<PictureBox *> &to);
-    void setFillStyleFromTool(QAction *tool);
+    // The skin tools' command: the fill style is in the tool's data.
+    static void setFillStyleFromTool(MdiForm1 &window, QAction *tool);
     void chooseFillColour();
     void chooseBackgroundPicture();
     void removeBackgroundPicture();

@@ -24,52 +24,65 @@ void MdiForm1::SSActiveToolBars1_ToolClick(QAction *tool)
 {
     if (!tool)
         return;
-    const QString id = tool->objectName();
+    if (const ToolCommand command = commandOfTool(tool->objectName()))
+        command(*this, tool);
+}
 
-    if (id == u"ID_covers") {
-        showDvdPanel(tool->isChecked());
-    } else if (id == u"left_to_right") {
-        copyPicture(m_slotA->preview(), m_slotB->pictureBoxes());
-    } else if (id == u"right_to_left") {
-        copyPicture(m_slotB->preview(), m_slotA->pictureBoxes());
-    } else if (id == u"ID_Print") {
-        PrintCovers();
-    } else if (id == u"ID_Opzioni") {
-        showOptionsDialog();
-        ApplyTypologyA();
-        ApplyTypologyB();
-    } else if (id == u"ID_Stampa") {
-        showPrinterSetup();
-    } else if (id == u"ID_ApriPrew") {
-        setOpenWithPreview(true);
-    } else if (id == u"ID_ApriWin") {
-        setOpenWithPreview(false);
-    } else if (id == u"ID_Elimina") {
-        removeBackgroundPicture();
-    } else if (id == u"ID_Colore") {
-        chooseFillColour();
-    } else if (id == u"ID_Immagine") {
-        chooseBackgroundPicture();
-    } else if (id == u"ID_Uscita") {
-        close();
-    } else if (id == u"ID_Guida") {
-        showHelp();
-    } else if (id == u"ID_Orvandi") {
-        openAddress(MakerWebSite());
-    } else if (id == u"ID_Email") {
-        openAddress(QStringLiteral("mailto:") + MakerEmail());
-    } else if (id == u"ID_Informazioni") {
-        showAboutWindow();
-    } else if (id == u"ID_Duch") {
-        Tedeschizza();
-    } else if (id == u"ID_Italiano") {
-        Italianizza();
-    } else if (id == u"ID_English") {
-        Inglesizza();
-    } else if (id.size() == 8 && id.startsWith(u"ID_Skin") && id.at(7) >= u'0'
-               && id.at(7) <= u'7') {
-        setFillStyleFromTool(tool);
+MdiForm1::ToolCommand MdiForm1::commandOfTool(const QString &id)
+{
+    // One row per tool ID; the first row with the ID runs.
+    static const QList<std::pair<QString, ToolCommand>> commands = {
+        { QStringLiteral("ID_covers"),
+          [](MdiForm1 &w, QAction *tool) { w.showDvdPanel(tool->isChecked()); } },
+        { QStringLiteral("left_to_right"),
+          [](MdiForm1 &w, QAction *) {
+              w.copyPicture(w.m_slotA->preview(), w.m_slotB->pictureBoxes());
+          } },
+        { QStringLiteral("right_to_left"),
+          [](MdiForm1 &w, QAction *) {
+              w.copyPicture(w.m_slotB->preview(), w.m_slotA->pictureBoxes());
+          } },
+        { QStringLiteral("ID_Print"), [](MdiForm1 &w, QAction *) { w.PrintCovers(); } },
+        { QStringLiteral("ID_Opzioni"),
+          [](MdiForm1 &w, QAction *) {
+              w.showOptionsDialog();
+              w.ApplyTypologyA();
+              w.ApplyTypologyB();
+          } },
+        { QStringLiteral("ID_Stampa"), [](MdiForm1 &w, QAction *) { w.showPrinterSetup(); } },
+        { QStringLiteral("ID_ApriPrew"),
+          [](MdiForm1 &w, QAction *) { w.setOpenWithPreview(true); } },
+        { QStringLiteral("ID_ApriWin"),
+          [](MdiForm1 &w, QAction *) { w.setOpenWithPreview(false); } },
+        { QStringLiteral("ID_Elimina"),
+          [](MdiForm1 &w, QAction *) { w.removeBackgroundPicture(); } },
+        { QStringLiteral("ID_Colore"), [](MdiForm1 &w, QAction *) { w.chooseFillColour(); } },
+        { QStringLiteral("ID_Immagine"),
+          [](MdiForm1 &w, QAction *) { w.chooseBackgroundPicture(); } },
+        { QStringLiteral("ID_Uscita"), [](MdiForm1 &w, QAction *) { w.close(); } },
+        { QStringLiteral("ID_Guida"), [](MdiForm1 &w, QAction *) { w.showHelp(); } },
+        { QStringLiteral("ID_Orvandi"),
+          [](MdiForm1 &w, QAction *) { w.openAddress(MakerWebSite()); } },
+        { QStringLiteral("ID_Email"),
+          [](MdiForm1 &w, QAction *) { w.openAddress(QStringLiteral("mailto:") + MakerEmail()); } },
+        { QStringLiteral("ID_Informazioni"), [](MdiForm1 &w, QAction *) { w.showAboutWindow(); } },
+        { QStringLiteral("ID_Duch"), [](MdiForm1 &w, QAction *) { w.Tedeschizza(); } },
+        { QStringLiteral("ID_Italiano"), [](MdiForm1 &w, QAction *) { w.Italianizza(); } },
+        { QStringLiteral("ID_English"), [](MdiForm1 &w, QAction *) { w.Inglesizza(); } },
+        { QStringLiteral("ID_Skin0"), &MdiForm1::setFillStyleFromTool },
+        { QStringLiteral("ID_Skin1"), &MdiForm1::setFillStyleFromTool },
+        { QStringLiteral("ID_Skin2"), &MdiForm1::setFillStyleFromTool },
+        { QStringLiteral("ID_Skin3"), &MdiForm1::setFillStyleFromTool },
+        { QStringLiteral("ID_Skin4"), &MdiForm1::setFillStyleFromTool },
+        { QStringLiteral("ID_Skin5"), &MdiForm1::setFillStyleFromTool },
+        { QStringLiteral("ID_Skin6"), &MdiForm1::setFillStyleFromTool },
+        { QStringLiteral("ID_Skin7"), &MdiForm1::setFillStyleFromTool },
+    };
+    for (const auto &[toolId, command] : commands) {
+        if (toolId == id)
+            return command;
     }
+    return nullptr;
 }
 
 void MdiForm1::showDvdPanel(bool shown)
@@ -90,11 +103,11 @@ void MdiForm1::copyPicture(PictureBox *from, const QList<PictureBox *> &to)
         box->setPicture(picture);
 }
 
-void MdiForm1::setFillStyleFromTool(QAction *tool)
+void MdiForm1::setFillStyleFromTool(MdiForm1 &window, QAction *tool)
 {
     // A tool that the click released changes nothing.
     if (tool->isChecked())
-        Shape1->setFillStyle(tool->objectName().back().digitValue());
+        window.Shape1->setFillStyle(tool->data().toInt());
 }
 
 void MdiForm1::chooseFillColour()

@@ -42,8 +42,7 @@ void MdiForm1::connectPrinting()
 void MdiForm1::PrintCovers()
 {
     // Everything is read now: nothing of an earlier page is kept.
-    const bool askFirst
-        = ReadNumber(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))) == 1.0;
+    const bool askFirst = ReadNumber(m_settings.text(QStringLiteral("Stampante"))) == 1.0;
 
     CoverPlanInput input;
     input.slotA = slotInput(*m_slotA);
@@ -56,7 +55,7 @@ void MdiForm1::PrintCovers()
     input.dvdMode = !Frame1->isHidden();
     input.dvdFullCase = Option6->isChecked();
     input.dvdPicture = Image7->picture();
-    input.borderWidth = m_settings.text(QStringLiteral("Spessore"), QStringLiteral("5"));
+    input.borderWidth = m_settings.text(QStringLiteral("Spessore"));
 
     m_printJob->print(BuildCoverPlan(input), askFirst, this);
 }

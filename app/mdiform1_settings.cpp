@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QRadioButton>
 
 #include <limits>
@@ -26,11 +25,11 @@ namespace {
 // A whole number in the text as a whole ("255", " 12 "), or nothing.
 std::optional<int> wholeNumber(const QString &text)
 {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+    const std::optional<double> value = ReadWholeNumber(text);
+    if (!value || *value < std::numeric_limits<int>::min()
+        || *value > std::numeric_limits<int>::max())
         return std::nullopt;
-    return RoundHalfEven(value);
+    return RoundHalfEven(*value);
 }
 
 } // namespace

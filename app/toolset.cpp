@@ -1,12 +1,14 @@
 #include "app/toolset.h"
 
-#include "app/toolicons.h"
+#include "logic/artwork.h"
+#include "logic/maintexts.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVariant>
 
 namespace vellumark {
 
@@ -32,6 +34,119 @@ QStringList arrangementOf(const QList<QAction *> &actions)
     return ids;
 }
 
+// One row per tool: its ID, whether it keeps a pressed state, and the value
+// its command reads (a skin's fill style). Captions come from the text
+// tables, commands from the window's dispatch table.
+struct ToolDefinition
+{
+    QString id;
+    bool checkable = false;
+    QVariant data = QVariant();
+    QKeySequence shortcut = QKeySequence();
+};
+
+QList<ToolDefinition> toolDefinitions()
+{
+    QList<ToolDefinition> tools = {
+        { QStringLiteral("ID_covers"), true },
+        { QStringLiteral("left_to_right") },
+        { QStringLiteral("right_to_left") },
+        { QStringLiteral("ID_Print"), false, {}, QKeySequence::Print },
+        { QStringLiteral("ID_Opzioni"), false, {}, QKeySequence(Qt::CTRL | Qt::Key_Comma) },
+        { QStringLiteral("ID_Stampa") },
+        { QStringLiteral("ID_ApriPrew"), true },
+        { QStringLiteral("ID_ApriWin"), true },
+        { QStringLiteral("ID_Elimina") },
+        { QStringLiteral("ID_Colore") },
+        { QStringLiteral("ID_Immagine") },
+    };
+    for (int style = 0; style < 8; ++style)
+        tools.append({ QStringLiteral("ID_Skin%1").arg(style), true, style });
+    tools.append({
+        { QStringLiteral("ID_Uscita"), false, {}, QKeySequence(Qt::CTRL | Qt::Key_Q) },
+        { QStringLiteral("ID_Guida"), false, {}, QKeySequence::HelpContents },
+        { QStringLiteral("ID_Orvandi") },
+        { QStringLiteral("ID_Email") },
+        { QStringLiteral("ID_Informazioni") },
+        { QStringLiteral("ID_Italiano"), true },
+        { QStringLiteral("ID_English"), true },
+        { QStringLiteral("ID_Duch"), true },
+    });
+    return tools;
+}
+
+// The drop-down menus in the order they are made, each with its entries;
+// "|" is a separator. A menu may hold one made before it.
+const QList<std::pair<QString, QStringList>> &menuDefinitions()
+{
+    static const QList<std::pair<QString, QStringList>> menus = {
+        { QStringLiteral("ID_Apertura"),
+          { QStringLiteral("ID_ApriPrew"), QStringLiteral("ID_ApriWin") } },
+        { QStringLiteral("ID_Lingua"),
+          { QStringLiteral("ID_Duch"), QStringLiteral("ID_English"),
+            QStringLiteral("ID_Italiano") } },
+        { QStringLiteral("ID_Skin"),
+          { QStringLiteral("ID_Skin0"), QStringLiteral("ID_Skin1"), QStringLiteral("ID_Skin2"),
+            QStringLiteral("ID_Skin3"), QStringLiteral("ID_Skin4"), QStringLiteral("ID_Skin5"),
+            QStringLiteral("ID_Skin6"), QStringLiteral("ID_Skin7"), QStringLiteral("|"),
+            QStringLiteral("ID_Colore"), QStringLiteral("|"), QStringLiteral("ID_Immagine"),
+            QStringLiteral("ID_Elimina") } },
+        { QStringLiteral("ID_Menu"),
+          { QStringLiteral("ID_Apertura"), QStringLiteral("ID_Lingua"),
+            QStringLiteral("ID_Opzioni"), QStringLiteral("ID_Skin"), QStringLiteral("ID_Stampa"),
+            QStringLiteral("|"), QStringLiteral("ID_Uscita") } },
+        { QStringLiteral("ID_Help"),
+          { QStringLiteral("ID_Guida"), QStringLiteral("|"), QStringLiteral("ID_Orvandi"),
+            QStringLiteral("ID_Email"), QStringLiteral("|"), QStringLiteral("ID_Informazioni") } },
+    };
+    return menus;
+}
+
+// The menus' IDs in the order the tool set lists them.
+const QStringList &menuOrder()
+{
+    static const QStringList order
+        = { QStringLiteral("ID_Menu"), QStringLiteral("ID_Help"), QStringLiteral("ID_Apertura"),
+            QStringLiteral("ID_Lingua"), QStringLiteral("ID_Skin") };
+    return order;
+}
+
+const QStringList &toolBarDefinition()
+{
+    static const QStringList ids = {
+        QStringLiteral("ID_Menu"),
+        QStringLiteral("ID_Help"),
+        QStringLiteral("|"),
+        QStringLiteral("left_to_right"),
+        QStringLiteral("right_to_left"),
+        QStringLiteral("|"),
+        QStringLiteral("ID_covers"),
+        QStringLiteral("ID_Opzioni"),
+        QStringLiteral("ID_Immagine"),
+        QStringLiteral("|"),
+        QStringLiteral("ID_Print"),
+    };
+    return ids;
+}
+
+// Groups of tools of which one is pressed at a time, and the one pressed
+// at first.
+const QList<std::pair<QStringList, QString>> &exclusiveGroupDefinitions()
+{
+    static const QList<std::pair<QStringList, QString>> groups = {
+        { { QStringLiteral("ID_Italiano"), QStringLiteral("ID_English"),
+            QStringLiteral("ID_Duch") },
+          QStringLiteral("ID_English") },
+        { { QStringLiteral("ID_Skin0"), QStringLiteral("ID_Skin1"), QStringLiteral("ID_Skin2"),
+            QStringLiteral("ID_Skin3"), QStringLiteral("ID_Skin4"), QStringLiteral("ID_Skin5"),
+            QStringLiteral("ID_Skin6"), QStringLiteral("ID_Skin7") },
+          QStringLiteral("ID_Skin1") },
+        { { QStringLiteral("ID_ApriPrew"), QStringLiteral("ID_ApriWin") },
+          QStringLiteral("ID_ApriPrew") },
+    };
+    return groups;
+}
+
 } // namespace
 
 ToolSet::ToolSet(QWidget *window)
@@ -40,83 +155,28 @@ ToolSet::ToolSet(QWidget *window)
 {
     setObjectName(QStringLiteral("SSActiveToolBars1"));
 
-    // Plain and two-state tools, with the captions of the definition.
-    addTool(QStringLiteral("ID_covers"), QStringLiteral("Cover DVD"), true);
-    addTool(QStringLiteral("left_to_right"), QStringLiteral("left_to_right"));
-    addTool(QStringLiteral("right_to_left"), QStringLiteral("right_to_left"));
-    addTool(QStringLiteral("ID_Print"), QStringLiteral("Stampa"));
-    addTool(QStringLiteral("ID_Opzioni"), QStringLiteral("Opzioni..."));
-    addTool(QStringLiteral("ID_Stampa"), QStringLiteral("Setup Stampante..."));
-    addTool(QStringLiteral("ID_ApriPrew"), QStringLiteral("Con Anteprima"), true);
-    addTool(QStringLiteral("ID_ApriWin"), QStringLiteral("Stile Windows"), true);
-    addTool(QStringLiteral("ID_Elimina"), QStringLiteral("Rimuovi Sfondo"));
-    addTool(QStringLiteral("ID_Colore"), QStringLiteral("Colore Linee..."));
-    addTool(QStringLiteral("ID_Immagine"), QStringLiteral("Immagine..."));
-    const char *skinCaptions[]
-        = { "Riempito",           "Trasparente",      "Linee Orizzontali", "Linee Verticali",
-            "Oblique a Scendere", "Oblique a Salire", "Incrociate",        "Incrociate Oblique" };
-    for (int i = 0; i < 8; ++i)
-        addTool(QStringLiteral("ID_Skin%1").arg(i), QString::fromLatin1(skinCaptions[i]), true);
-    addTool(QStringLiteral("ID_Uscita"), QStringLiteral("Uscita"));
-    addTool(QStringLiteral("ID_Guida"), QStringLiteral("Guida in Linea..."));
-    addTool(QStringLiteral("ID_Orvandi"), QStringLiteral("Orvandi Teodrin sul Web"));
-    addTool(QStringLiteral("ID_Email"), QStringLiteral("Posta Elettronica"));
-    addTool(QStringLiteral("ID_Informazioni"), QStringLiteral("Informazioni sul Prodotto"));
-    addTool(QStringLiteral("ID_Italiano"), QStringLiteral("Italiano"), true);
-    addTool(QStringLiteral("ID_English"), QStringLiteral("Inglese"), true);
-    addTool(QStringLiteral("ID_Duch"), QStringLiteral("Tedesco"), true);
+    // The captions a tool starts with are the Italian ones; the window's
+    // language switch sets them again.
+    for (const ToolDefinition &definition : toolDefinitions()) {
+        QAction *action = addTool(definition.id, ToolCaption(Language::Italian, definition.id),
+                                  definition.checkable);
+        action->setData(definition.data);
+        action->setShortcut(definition.shortcut);
+    }
+    for (const auto &[ids, pressed] : exclusiveGroupDefinitions())
+        exclusiveGroup(ids, pressed);
 
-    exclusiveGroup(
-        { QStringLiteral("ID_Italiano"), QStringLiteral("ID_English"), QStringLiteral("ID_Duch") },
-        QStringLiteral("ID_English"));
-    QStringList skins;
-    for (int i = 0; i < 8; ++i)
-        skins.append(QStringLiteral("ID_Skin%1").arg(i));
-    exclusiveGroup(skins, QStringLiteral("ID_Skin1"));
-    exclusiveGroup({ QStringLiteral("ID_ApriPrew"), QStringLiteral("ID_ApriWin") },
-                   QStringLiteral("ID_ApriPrew"));
-
-    // Shortcuts of the commonest commands, shown beside them in the menus.
-    tool(QStringLiteral("ID_Print"))->setShortcut(QKeySequence::Print);
-    tool(QStringLiteral("ID_Guida"))->setShortcut(QKeySequence::HelpContents);
-    tool(QStringLiteral("ID_Uscita"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    tool(QStringLiteral("ID_Opzioni"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-
-    // Drop-down menus.
-    QMenu *menuMenu = addMenu(QStringLiteral("ID_Menu"), QStringLiteral("Menu"));
-    QMenu *helpMenu = addMenu(QStringLiteral("ID_Help"), QStringLiteral("Help"));
-    QMenu *openMenu
-        = addMenu(QStringLiteral("ID_Apertura"), QStringLiteral("Stile Apertura File..."));
-    QMenu *languageMenu = addMenu(QStringLiteral("ID_Lingua"), QStringLiteral("Lingua"));
-    QMenu *skinMenu = addMenu(QStringLiteral("ID_Skin"), QStringLiteral("Skin"));
-
-    openMenu->addAction(tool(QStringLiteral("ID_ApriPrew")));
-    openMenu->addAction(tool(QStringLiteral("ID_ApriWin")));
-    languageMenu->addAction(tool(QStringLiteral("ID_Duch")));
-    languageMenu->addAction(tool(QStringLiteral("ID_English")));
-    languageMenu->addAction(tool(QStringLiteral("ID_Italiano")));
-    for (const QString &id : std::as_const(skins))
-        skinMenu->addAction(tool(id));
-    skinMenu->addSeparator();
-    skinMenu->addAction(tool(QStringLiteral("ID_Colore")));
-    skinMenu->addSeparator();
-    skinMenu->addAction(tool(QStringLiteral("ID_Immagine")));
-    skinMenu->addAction(tool(QStringLiteral("ID_Elimina")));
-
-    menuMenu->addAction(openMenu->menuAction());
-    menuMenu->addAction(languageMenu->menuAction());
-    menuMenu->addAction(tool(QStringLiteral("ID_Opzioni")));
-    menuMenu->addAction(skinMenu->menuAction());
-    menuMenu->addAction(tool(QStringLiteral("ID_Stampa")));
-    menuMenu->addSeparator();
-    menuMenu->addAction(tool(QStringLiteral("ID_Uscita")));
-
-    helpMenu->addAction(tool(QStringLiteral("ID_Guida")));
-    helpMenu->addSeparator();
-    helpMenu->addAction(tool(QStringLiteral("ID_Orvandi")));
-    helpMenu->addAction(tool(QStringLiteral("ID_Email")));
-    helpMenu->addSeparator();
-    helpMenu->addAction(tool(QStringLiteral("ID_Informazioni")));
+    for (const QString &id : menuOrder())
+        addMenu(id, ToolCaption(Language::Italian, id));
+    for (const auto &[id, entries] : menuDefinitions()) {
+        QMenu *menu = m_menus.value(id);
+        for (const QString &entry : entries) {
+            if (entry == u"|")
+                menu->addSeparator();
+            else
+                menu->addAction(tool(entry));
+        }
+    }
 
     m_toolBar = new QToolBar(window);
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
@@ -124,22 +184,16 @@ ToolSet::ToolSet(QWidget *window)
     m_toolBar->setFloatable(false);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolBar->addAction(menuMenu->menuAction());
-    m_toolBar->addAction(helpMenu->menuAction());
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(tool(QStringLiteral("left_to_right")));
-    m_toolBar->addAction(tool(QStringLiteral("right_to_left")));
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(tool(QStringLiteral("ID_covers")));
-    m_toolBar->addAction(tool(QStringLiteral("ID_Opzioni")));
-    m_toolBar->addAction(tool(QStringLiteral("ID_Immagine")));
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(tool(QStringLiteral("ID_Print")));
+    for (const QString &entry : toolBarDefinition()) {
+        if (entry == u"|")
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(tool(entry));
+    }
 
     // The two menu tools open at once and show their caption.
-    for (QMenu *menu : { menuMenu, helpMenu }) {
-        if (auto *button
-            = qobject_cast<QToolButton *>(m_toolBar->widgetForAction(menu->menuAction()))) {
+    for (const QString &id : { QStringLiteral("ID_Menu"), QStringLiteral("ID_Help") }) {
+        if (auto *button = qobject_cast<QToolButton *>(m_toolBar->widgetForAction(tool(id)))) {
             button->setPopupMode(QToolButton::InstantPopup);
             button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         }

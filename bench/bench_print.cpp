@@ -1,6 +1,6 @@
 // Printing two 6000 x 4000 JPEG covers (A+B) to a PDF file: the time from
 // the plan to the finished file, and the file's size.
-#include "bench/benchsupport.h"
+#include "benchsupport.h"
 #include "dialogs/printjob.h"
 #include "logic/coverplan.h"
 

@@ -1,6 +1,6 @@
 // Storing one value (open, atomic write, close) against one bare atomic
 // replace of the same bytes with QSaveFile.
-#include "bench/benchsupport.h"
+#include "benchsupport.h"
 #include "logic/programsettings.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // Qt window shown the same way. Each run is a fresh process, so the first
 // use of fonts, styles and settings is counted as a user meets it.
 #include "app/mdiform1.h"
-#include "bench/benchsupport.h"
+#include "benchsupport.h"
 #include "logic/programsettings.h"
 
 #include <QApplication>

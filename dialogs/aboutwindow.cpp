@@ -1,6 +1,6 @@
 #include "dialogs/aboutwindow.h"
 
-#include "dialogs/dialogartwork.h"
+#include "logic/artwork.h"
 #include "logic/dialogtexts.h"
 #include "logic/programinfo.h"
 #include "widgets/clickablelabel.h"
@@ -78,13 +78,13 @@ AboutWindow::AboutWindow(const QIcon &windowIcon, QWidget *parent)
     Label3->setPalette(linkPalette);
 
     Picture5 = new ClickableLabel(QStringLiteral("Picture5"), this);
-    Picture5->setPixmap(QPixmap::fromImage(WebSitePicture()));
+    Picture5->setPixmap(WebSitePicture(devicePixelRatioF()));
     Picture5->setToolTip(MakerWebSite());
 
     const QStringList pages = MakerSocialPages();
     auto socialPicture = [this, &pages](const QString &name, int index) {
         auto *picture = new ClickableLabel(name, this);
-        picture->setPixmap(QPixmap::fromImage(SocialNetworkPicture(index)));
+        picture->setPixmap(SocialNetworkPicture(index, devicePixelRatioF()));
         picture->setToolTip(pages.at(index));
         connect(picture, &ClickableLabel::clicked, this,
                 [this, address = pages.at(index)] { openLink(address); });

@@ -71,7 +71,7 @@ Form3::Form3(ProgramSettings settings, QString languageMarker, QWidget *parent)
     Check3 = checkBox(QStringLiteral("Check3"), QRect(480, 1200, 210, 255));
     Label4 = label(QStringLiteral("Label4"), QRect(840, 1200, 3735, 255));
 
-    Text1 = new QLineEdit(QStringLiteral("5"), this);
+    Text1 = new QLineEdit(FallbackBorderWidth(), this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(TwipsRect(360, 1680, 375, 315));
     Label1 = label(QStringLiteral("Label1"), QRect(840, 1800, 3735, 255));
@@ -93,11 +93,10 @@ Form3::Form3(ProgramSettings settings, QString languageMarker, QWidget *parent)
 
 void Form3::Form_Load()
 {
-    Check1->setChecked(isTicked(m_settings.text(QStringLiteral("Uscita"), QStringLiteral("1"))));
-    Check2->setChecked(isTicked(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))));
-    Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"), QStringLiteral("1"))));
-    Text1->setText(
-        ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"), QStringLiteral("5"))));
+    Check1->setChecked(isTicked(m_settings.text(QStringLiteral("Uscita"))));
+    Check2->setChecked(isTicked(m_settings.text(QStringLiteral("Stampante"))));
+    Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"))));
+    Text1->setText(ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"))));
 }
 
 void Form3::Form_Activate()
@@ -130,7 +129,7 @@ void Form3::changeEvent(QEvent *event)
 
 void Form3::Text1_Change()
 {
-    // Setting the text runs this handler again, which then finds "5" good.
+    // Setting the text runs this handler again, which then finds the fallback good.
     const QString checked = CheckedBorderWidth(Text1->text());
     if (checked != Text1->text())
         Text1->setText(checked);

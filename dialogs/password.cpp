@@ -1,6 +1,6 @@
 #include "dialogs/password.h"
 
-#include "dialogs/dialogartwork.h"
+#include "logic/artwork.h"
 #include "logic/dialogtexts.h"
 #include "logic/programinfo.h"
 
@@ -37,7 +37,7 @@ Password::Password(ProgramSettings settings, QWidget *parent)
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedSize(32, 32);
-    Picture1->setPixmap(QPixmap::fromImage(ClosedPadlockPicture()));
+    Picture1->setPixmap(ClosedPadlockPicture(devicePixelRatioF()));
     // Hidden during the last wait, it keeps its place: the window keeps its size.
     QSizePolicy keepPlace = Picture1->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
@@ -46,7 +46,7 @@ Password::Password(ProgramSettings settings, QWidget *parent)
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setFixedSize(32, 32);
-    Picture2->setPixmap(QPixmap::fromImage(OpenPadlockPicture()));
+    Picture2->setPixmap(OpenPadlockPicture(devicePixelRatioF()));
     Picture2->hide();
 
     Text1 = new QLineEdit(this);
@@ -75,7 +75,7 @@ Password::Password(ProgramSettings settings, QWidget *parent)
 bool Password::entryMatches() const
 {
     // Exact: letter case and blanks count.
-    return Text1->text() == m_settings.text(QStringLiteral("Password"), QString());
+    return Text1->text() == m_settings.text(QStringLiteral("Password"));
 }
 
 void Password::Command1_Click()

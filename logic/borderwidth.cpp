@@ -1,23 +1,19 @@
 #include "logic/borderwidth.h"
 
 #include "logic/numbertext.h"
-
-#include <QLocale>
+#include "logic/programsettings.h"
 
 namespace vellumark {
 
 QString FallbackBorderWidth()
 {
-    return QStringLiteral("5");
+    return DefaultSettingValue(QStringLiteral("Spessore"));
 }
 
 QString CheckedBorderWidth(const QString &text)
 {
-    // Readable as a number at all: the C locale, so the point is the decimal
-    // separator whatever the desktop's language.
-    bool isNumber = false;
-    QLocale::c().toDouble(text.trimmed(), &isNumber);
-    if (!isNumber)
+    // The whole text must be one number, whatever the desktop's language.
+    if (!ReadWholeNumber(text))
         return FallbackBorderWidth();
     const double width = ReadNumber(text);
     if (width > 10 || width <= 0)

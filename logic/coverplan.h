@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/borderwidth.h"
+
 #include <QImage>
 #include <QList>
 #include <QRectF>
@@ -31,7 +33,7 @@ struct CoverPlanInput
     bool dvdMode = false; // the DVD panel is shown
     bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
     QImage dvdPicture;
-    QString borderWidth = QStringLiteral("5"); // the "Spessore" setting
+    QString borderWidth = FallbackBorderWidth(); // the "Spessore" setting
 };
 
 // One picture on the page. The rectangle is in centimetres from the top
@@ -48,7 +50,7 @@ struct PlacedPicture
 struct CoverPlan
 {
     bool dvdMode = false;
-    int borderWidth = 5; // in device pixels
+    int borderWidth = 1; // in device pixels
     QList<PlacedPicture> pictures;
 };
 

@@ -180,6 +180,33 @@ const MainWindowTexts &MainTexts(Language language)
     return english;
 }
 
+const QList<std::pair<QString, QString>> &FixedToolCaptions()
+{
+    static const QList<std::pair<QString, QString>> captions = {
+        { u"ID_covers"_s, u"Cover DVD"_s },
+        { u"left_to_right"_s, u"left_to_right"_s },
+        { u"right_to_left"_s, u"right_to_left"_s },
+        { u"ID_Menu"_s, u"Menu"_s },
+        { u"ID_Help"_s, u"Help"_s },
+        { u"ID_Skin"_s, u"Skin"_s },
+    };
+    return captions;
+}
+
+QString ToolCaption(Language language, const QString &id)
+{
+    const MainWindowTexts &texts = MainTexts(language);
+    if (id == u"ID_Print")
+        return texts.printTool;
+    for (const auto *table : { &texts.languageTools, &texts.otherTools, &FixedToolCaptions() }) {
+        for (const auto &[toolId, caption] : *table) {
+            if (toolId == id)
+                return caption;
+        }
+    }
+    return QString();
+}
+
 QString ExitQuestion(Language language, const QString &title)
 {
     switch (language) {

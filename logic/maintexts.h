@@ -35,6 +35,13 @@ struct MainWindowTexts
 
 const MainWindowTexts &MainTexts(Language language);
 
+// The captions of the tools that read the same in every language.
+const QList<std::pair<QString, QString>> &FixedToolCaptions();
+
+// A tool's caption in a language, from the language's texts or else from
+// the fixed captions; the empty text for an ID that has none.
+QString ToolCaption(Language language, const QString &id);
+
 // The exit question of the main window in the marker's language.
 QString ExitQuestion(Language language, const QString &title);
 

@@ -20,21 +20,16 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-} // namespace
-
-double ReadNumber(QStringView text)
+// The number at the start of a squeezed text and where it ends; no digits
+// give 0 ending at 0.
+struct LeadingNumber
 {
-    // Squeeze out the ignored characters first, then scan the number.
-    std::string s;
-    s.reserve(std::size_t(text.size()));
-    for (QChar c : text) {
-        if (isSkipped(c))
-            continue;
-        if (c.unicode() > 0x7f)
-            break; // nothing outside ASCII belongs to a number
-        s.push_back(char(c.unicode()));
-    }
+    double value = 0.0;
+    std::size_t end = 0;
+};
 
+LeadingNumber scanNumber(const std::string &s)
+{
     const std::size_t n = s.size();
     std::size_t pos = 0;
     bool negative = false;
@@ -68,7 +63,7 @@ double ReadNumber(QStringView text)
         }
     }
     if (digits == 0)
-        return 0.0;
+        return {};
 
     std::size_t end = pos;
     // An exponent counts only when at least one digit follows its letter.
@@ -96,7 +91,45 @@ double ReadNumber(QStringView text)
     const auto result = std::from_chars(s.data() + mantissaStart, s.data() + end, value);
     if (result.ec == std::errc::result_out_of_range)
         value = magnitude > 0 ? DBL_MAX : 0.0;
-    return negative ? -value : value;
+    return { negative ? -value : value, end };
+}
+
+// The text without the ignored characters, cut before the first character
+// outside ASCII, which belongs to no number.
+std::string squeezed(QStringView text)
+{
+    std::string s;
+    s.reserve(std::size_t(text.size()));
+    for (QChar c : text) {
+        if (isSkipped(c))
+            continue;
+        if (c.unicode() > 0x7f)
+            break;
+        s.push_back(char(c.unicode()));
+    }
+    return s;
+}
+
+} // namespace
+
+double ReadNumber(QStringView text)
+{
+    return scanNumber(squeezed(text)).value;
+}
+
+std::optional<double> ReadWholeNumber(QStringView text)
+{
+    const QStringView word = text.trimmed();
+    // Blanks inside make two words, not one number.
+    for (QChar c : word) {
+        if (isSkipped(c) || c.unicode() > 0x7f)
+            return std::nullopt;
+    }
+    const std::string s = squeezed(word);
+    const LeadingNumber number = scanNumber(s);
+    if (s.empty() || number.end != s.size())
+        return std::nullopt;
+    return number.value;
 }
 
 int RoundHalfEven(double value)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace vellumark {
 
 // The one rule by which the program reads a number out of a text: blanks,
@@ -11,6 +13,11 @@ namespace vellumark {
 // A text without a number gives 0; nothing is ever an error. A number too
 // large for a double gives the largest finite double of its sign.
 double ReadNumber(QStringView text);
+
+// The number when the text, blanks at either end aside, is one number by
+// the same rule and nothing else ("12", " 2.5 ", "1e3"); otherwise nothing
+// ("", "12,1", "1 2", "5cm").
+std::optional<double> ReadWholeNumber(QStringView text);
 
 // Rounds to the nearest whole number, halves to the even neighbour; values
 // beyond the int range are clamped to it, NaN gives 0.

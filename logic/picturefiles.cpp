@@ -1,5 +1,7 @@
 #include "logic/picturefiles.h"
 
+#include "logic/picturefilters.h"
+
 #include <QDir>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -18,12 +20,11 @@ QString FolderWithSeparator(const QString &folder)
 
 QStringList PictureTypes()
 {
-    return {
-        QStringLiteral("Tutti i formati"),
-        QStringLiteral("Compuserve GIF - *.GIF"),
-        QStringLiteral("JPEG Compilant - *.JPG"),
-        QStringLiteral("Windows Bitmap - *.BMP"),
-    };
+    // The entry for every kind first, then the kinds from the last.
+    QStringList types = { AllPictureKindsCaption() };
+    for (auto kind = PictureKinds().crbegin(); kind != PictureKinds().crend(); ++kind)
+        types.append(kind->caption);
+    return types;
 }
 
 QString InitialPictureType()
@@ -33,16 +34,17 @@ QString InitialPictureType()
 
 std::optional<QString> PatternOfPictureType(const QString &type)
 {
-    static const QStringList patterns = {
-        QStringLiteral("*.gif;*.jpg;*.jpeg;*.bmp"),
-        QStringLiteral("*.gif;*.GIF"),
-        QStringLiteral("*.jpg;*.jpeg"),
-        QStringLiteral("*.bmp"),
-    };
     const qsizetype index = PictureTypes().indexOf(type);
     if (index < 0)
         return std::nullopt;
-    return patterns.at(index);
+    QStringList wildcards;
+    for (const PictureKind &kind : PictureKinds()) {
+        if (index == 0 || kind.caption == type) {
+            for (const QString &extension : kind.extensions)
+                wildcards.append(QStringLiteral("*.") + extension);
+        }
+    }
+    return wildcards.join(u';');
 }
 
 bool MatchesPattern(const QString &fileName, const QString &pattern)

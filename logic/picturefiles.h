@@ -17,7 +17,7 @@ QString FolderWithSeparator(const QString &folder);
 
 // The four picture types of the picture dialog, in their order.
 QStringList PictureTypes();
-// The one the dialog opens with: "JPEG Compilant - *.JPG".
+// The one the dialog opens with: the JPEG kind.
 QString InitialPictureType();
 
 // The file-name pattern of a picture type ("*.jpg;*.jpeg"), or nothing

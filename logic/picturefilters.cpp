@@ -2,14 +2,45 @@
 
 namespace vellumark {
 
+namespace {
+
+QStringList bothCases(const QStringList &extensions)
+{
+    QStringList patterns;
+    for (const QString &extension : extensions)
+        patterns << QStringLiteral("*.") + extension.toUpper() << QStringLiteral("*.") + extension;
+    return patterns;
+}
+
+} // namespace
+
+const QList<PictureKind> &PictureKinds()
+{
+    static const QList<PictureKind> kinds = {
+        { QStringLiteral("Windows Bitmap - *.BMP"), { QStringLiteral("bmp") } },
+        { QStringLiteral("JPEG Compilant - *.JPG"),
+          { QStringLiteral("jpg"), QStringLiteral("jpeg") } },
+        { QStringLiteral("Compuserve GIF - *.GIF"), { QStringLiteral("gif") } },
+    };
+    return kinds;
+}
+
+QString AllPictureKindsCaption()
+{
+    return QStringLiteral("Tutti i formati");
+}
+
 QStringList PictureFileFilters()
 {
-    return {
-        QStringLiteral("Windows Bitmap - *.BMP (*.BMP *.bmp)"),
-        QStringLiteral("JPEG Compilant - *.JPG (*.JPG *.jpg *.JPEG *.jpeg)"),
-        QStringLiteral("Compuserve GIF - *.GIF (*.GIF *.gif)"),
-        QStringLiteral("Tutti i formati (*.BMP *.bmp *.GIF *.gif *.JPG *.jpg *.JPEG *.jpeg)"),
-    };
+    QStringList filters;
+    QStringList all;
+    for (const PictureKind &kind : PictureKinds()) {
+        const QStringList patterns = bothCases(kind.extensions);
+        filters.append(kind.caption + QStringLiteral(" (") + patterns.join(u' ') + u')');
+        all.append(patterns);
+    }
+    filters.append(AllPictureKindsCaption() + QStringLiteral(" (") + all.join(u' ') + u')');
+    return filters;
 }
 
 } // namespace vellumark

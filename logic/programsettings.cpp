@@ -26,11 +26,11 @@ const QList<SettingDefinition> &MainSettingDefinitions()
         { QStringLiteral("Immagine"), QString() },
         { QStringLiteral("Elimina"), QStringLiteral("1") },
         { QStringLiteral("About"), QStringLiteral("1") },
-        { QStringLiteral("Uscita"), QStringLiteral("0") },
+        { QStringLiteral("Uscita"), QStringLiteral("0"), QStringLiteral("1") },
         { QStringLiteral("Aggiungi"), QStringLiteral("0") },
         { QStringLiteral("OnPassword"), QStringLiteral("0") },
         { QStringLiteral("Password"), QString() },
-        { QStringLiteral("Stampante"), QStringLiteral("0") },
+        { QStringLiteral("Stampante"), QStringLiteral("0"), QStringLiteral("1") },
         { QStringLiteral("Spessore"), QStringLiteral("5") },
     };
     return table;
@@ -47,9 +47,18 @@ QString DefaultSettingValue(const QString &name)
     return QString();
 }
 
+QString MissingSettingValue(const QString &name)
+{
+    for (const SettingDefinition &definition : MainSettingDefinitions()) {
+        if (definition.name == name && definition.missingValue)
+            return *definition.missingValue;
+    }
+    return DefaultSettingValue(name);
+}
+
 QString ProgramSettings::text(const QString &name) const
 {
-    return text(name, DefaultSettingValue(name));
+    return text(name, MissingSettingValue(name));
 }
 
 QString ProgramSettings::text(const QString &name, const QString &defaultValue) const

@@ -4,12 +4,13 @@
 #   install-deps.sh --test   also what the tests need
 set -euo pipefail
 
+# libqt6svg6: the program's drawings are SVG files, read through its plugins.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
-          qt6-image-formats-plugins qt6-translations-l10n)
+          qt6-image-formats-plugins qt6-translations-l10n libqt6svg6)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(clang-format poppler-utils cups printer-driver-cups-pdf
                xvfb xauth xdotool imagemagick appstream desktop-file-utils libxcb1-dev
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev locales)
 fi
 
 missing=()
@@ -18,12 +19,17 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number tests read numbers under a German desktop's locale.
+if [[ "${1:-}" == "--test" ]] && ! locale -a | grep -qix 'de_DE.utf-\?8'; then
+    "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

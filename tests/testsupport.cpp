@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 namespace vellumark::test {
@@ -97,6 +98,14 @@ void answerNextMessageBox(int button, QString *shown)
         box->done(button);
         return true;
     });
+}
+
+bool waitForQueuedEvents()
+{
+    auto delivered = std::make_shared<bool>(false);
+    QMetaObject::invokeMethod(
+        qApp, [delivered] { *delivered = true; }, Qt::QueuedConnection);
+    return QTest::qWaitFor([delivered] { return *delivered; }, 5000);
 }
 
 } // namespace vellumark::test

@@ -65,6 +65,10 @@ private:
 // it appears; returns the text it showed through *shown.
 void answerNextMessageBox(int button, QString *shown = nullptr);
 
+// Waits until every event queued so far has been delivered, so that what an
+// action set off has happened. False if that takes more than five seconds.
+bool waitForQueuedEvents();
+
 template<typename T>
 T *child(QObject *parent, const QString &name)
 {

@@ -1,5 +1,6 @@
 #include "app/mdiform1.h"
 #include "app/toolset.h"
+#include "logic/maintexts.h"
 #include "logic/twips.h"
 #include "testsupport.h"
 #include "widgets/backgroundshape.h"
@@ -33,6 +34,9 @@ private slots:
     void arrangement_data();
     void arrangement();
     void everyToolIsAnAction();
+    void everyToolHasACommandAndCaptions_data();
+    void everyToolHasACommandAndCaptions();
+    void toolBarPicturesScale();
     void exclusiveGroupsAndInitialStates();
     void dvdPanelShownAndHidden();
     void copyTools_data();
@@ -127,6 +131,51 @@ void CommandsTest::everyToolIsAnAction()
     }
     QCOMPARE(tool(QStringLiteral("left_to_right"))->text(), QStringLiteral("left_to_right"));
     QCOMPARE(tool(QStringLiteral("ID_covers"))->text(), QStringLiteral("Cover DVD"));
+}
+
+void CommandsTest::everyToolHasACommandAndCaptions_data()
+{
+    QTest::addColumn<QString>("id");
+    QWidget window;
+    const ToolSet tools(&window);
+    for (const QString &id : tools.ids())
+        QTest::newRow(qPrintable(id)) << id;
+}
+
+void CommandsTest::everyToolHasACommandAndCaptions()
+{
+    // A tool added to the tool set without its row in the dispatch table or
+    // in a language's texts shows here.
+    QFETCH(QString, id);
+    QWidget window;
+    const ToolSet tools(&window);
+    if (!tools.menu(id))
+        QVERIFY(MdiForm1::commandOfTool(id));
+    for (Language language : { Language::Italian, Language::English, Language::German })
+        QVERIFY2(!ToolCaption(language, id).isEmpty(), qPrintable(id));
+}
+
+void CommandsTest::toolBarPicturesScale()
+{
+    // The tools that show a picture on the toolbar have one at any size.
+    const QStringList pictured = { "left_to_right", "right_to_left", "ID_covers",
+                                   "ID_Opzioni",    "ID_Immagine",   "ID_Print" };
+    for (const QString &id : pictured) {
+        const QIcon icon = tool(id)->icon();
+        QVERIFY2(!icon.isNull(), qPrintable(id));
+        for (int side : { 16, 24, 48, 96 }) {
+            const QImage image
+                = icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image.size(), QSize(side, side));
+            // Drawn at that size: a fair part of it is covered.
+            int covered = 0;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x)
+                    covered += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+            }
+            QVERIFY2(covered > side * side / 5, qPrintable(id));
+        }
+    }
 }
 
 void CommandsTest::exclusiveGroupsAndInitialStates()

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaMethod>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -147,6 +149,9 @@ private slots:
     void init();
     void cleanup();
 
+    // The steps of one session, run in this order, each on what the one
+    // before left: the program, its window, its settings. A step asked for
+    // by itself fails at once (see init).
     void firstStartShowsTheAboutWindow();
     void mainWindowOpensWithTheDefaults();
     void retroChosenInTheListByHand();
@@ -190,6 +195,7 @@ private:
     QPoint m_area; // the controls' area's top-left corner in the main window
     int m_shots = 0;
     bool m_broken = false;
+    int m_stepsDone = 0;
 };
 
 void EndToEndTest::initTestCase()
@@ -248,13 +254,25 @@ void EndToEndTest::cleanupTestCase()
 
 void EndToEndTest::init()
 {
-    // Every step builds on the one before.
+    // Every step builds on the one before: they run all, in their order.
+    QStringList steps;
+    const QMetaObject *meta = metaObject();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        const QByteArray name = method.name();
+        if (method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Private
+            && !name.startsWith("init") && !name.startsWith("cleanup"))
+            steps.append(QString::fromLatin1(name));
+    }
+    if (steps.value(m_stepsDone) != QLatin1String(QTest::currentTestFunction()))
+        QFAIL("the steps run only all together, from the first, in their order");
     if (m_broken)
         QFAIL("an earlier step failed");
 }
 
 void EndToEndTest::cleanup()
 {
+    ++m_stepsDone;
     m_broken = m_broken || QTest::currentTestFailed();
 }
 

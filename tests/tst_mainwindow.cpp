@@ -287,9 +287,11 @@ void MainWindowTest::exitQuestionNoKeepsWindow()
     auto *text1 = child<QLineEdit>(window, QStringLiteral("Text1"));
     text1->setText(QStringLiteral("33"));
     const QRect geometry = window->geometry();
-    answerNextMessageBox(QMessageBox::No);
+    QString asked;
+    answerNextMessageBox(QMessageBox::No, &asked);
     window->close();
-    QTest::qWait(100);
+    QVERIFY(!asked.isEmpty()); // the question was asked and answered
+    QVERIFY(waitForQueuedEvents());
     QVERIFY(window->isVisible());
     QCOMPARE(*loaded.endCount, 0);
     QCOMPARE(text1->text(), QStringLiteral("33"));

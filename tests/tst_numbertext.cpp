@@ -15,6 +15,8 @@ private slots:
     void readNumber_data();
     void readNumber();
     void readsTheSameInAnyLocale();
+    void readWholeNumber_data();
+    void readWholeNumber();
     void roundHalfEven_data();
     void roundHalfEven();
     void formatNumber_data();
@@ -68,10 +70,46 @@ void NumberTextTest::readsTheSameInAnyLocale()
     const char *previous = std::setlocale(LC_NUMERIC, nullptr);
     const QByteArray saved = previous ? QByteArray(previous) : QByteArray("C");
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-        std::setlocale(LC_NUMERIC, "C.UTF-8");
-    QCOMPARE(ReadNumber(u"12.75"), 12.75);
-    QCOMPARE(ReadNumber(u"12,75"), 12.0);
+        QSKIP("the German locale de_DE.UTF-8 is not installed");
+    const double point = ReadNumber(u"12.75");
+    const double comma = ReadNumber(u"12,75");
+    const std::optional<double> whole = ReadWholeNumber(u"12.75");
+    const bool commaIsNoNumber = !ReadWholeNumber(u"12,75");
     std::setlocale(LC_NUMERIC, saved.constData());
+    QCOMPARE(point, 12.75);
+    QCOMPARE(comma, 12.0);
+    QCOMPARE(whole, std::optional<double>(12.75));
+    QVERIFY(commaIsNoNumber);
+}
+
+void NumberTextTest::readWholeNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plain") << "12" << true << 12.0;
+    QTest::newRow("fraction") << "2.5" << true << 2.5;
+    QTest::newRow("blanks round") << " 7\t" << true << 7.0;
+    QTest::newRow("sign and exponent") << "-1e3" << true << -1000.0;
+    QTest::newRow("point first") << ".5" << true << 0.5;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("blank") << "  " << false << 0.0;
+    QTest::newRow("comma") << "12,1" << false << 0.0;
+    QTest::newRow("blank inside") << "1 2" << false << 0.0;
+    QTest::newRow("unit after") << "5cm" << false << 0.0;
+    QTest::newRow("exponent letter alone") << "1e" << false << 0.0;
+    QTest::newRow("word") << "abc" << false << 0.0;
+}
+
+void NumberTextTest::readWholeNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(double, value);
+    const std::optional<double> number = ReadWholeNumber(text);
+    QCOMPARE(number.has_value(), isNumber);
+    if (isNumber)
+        QCOMPARE(*number, value);
 }
 
 void NumberTextTest::roundHalfEven_data()

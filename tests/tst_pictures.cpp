@@ -436,7 +436,7 @@ void PicturesTest::badChoiceByClick()
     });
     click(window, QStringLiteral("Image1"));
     ModalWatcher watcher;
-    QTest::qWait(60);
+    QVERIFY(waitForQueuedEvents());
 
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(watcher.seen(), QStringList());
@@ -579,7 +579,8 @@ void PicturesTest::badDrop()
     sendDragEnter(target, &data);
     sendDragMove(target, &data);
     sendDrop(target, &data); // delivered even if refused: it must still change nothing
-    QTest::qWait(60);
+    QVERIFY(waitForQueuedEvents());
+    QVERIFY(!QApplication::activeModalWidget());
 
     QCOMPARE(watcher.seen(), QStringList());
     for (const char *name : { "Image2", "Image5", "Image6" })
@@ -616,7 +617,8 @@ void PicturesTest::thumbnailSelectsPrintOption()
 
     ModalWatcher watcher;
     QTest::mouseClick(box(window, thumbnail), Qt::LeftButton);
-    QTest::qWait(60);
+    QVERIFY(waitForQueuedEvents());
+    QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(child<QRadioButton>(window, option)->isChecked());
     QCOMPARE(watcher.seen(), QStringList()); // it opens no dialog
     for (const QString &name : AllBoxes)

@@ -29,7 +29,9 @@ private:
     // The program with the runtime folder given (the shared one when empty),
     // run through the wrapper command when one is given.
     QProcess *start(const QString &runtime = {}, const QStringList &wrapper = {});
-    bool waitForLock(int milliseconds);
+    // Waits until the lock names the process as its owner: it has started
+    // up and taken the lock.
+    bool waitForLockOf(QProcess *process, int milliseconds);
 
     QString m_program;
     QTemporaryDir m_runtime;
@@ -67,25 +69,23 @@ QProcess *SingleInstanceTest::start(const QString &runtime, const QStringList &w
     return process;
 }
 
-bool SingleInstanceTest::waitForLock(int milliseconds)
+bool SingleInstanceTest::waitForLockOf(QProcess *process, int milliseconds)
 {
     const QString lock = m_runtime.filePath(QStringLiteral("vellumark.lock"));
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFile::exists(lock)) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
+    const QByteArray pid = QByteArray::number(process->processId());
+    return QTest::qWaitFor(
+        [&] {
+            QFile file(lock);
+            return file.open(QIODevice::ReadOnly) && file.readLine().trimmed() == pid;
+        },
+        milliseconds);
 }
 
 void SingleInstanceTest::secondStartIsRefused()
 {
     QProcess *first = start();
     QVERIFY(first->waitForStarted());
-    QVERIFY(waitForLock(10000));
-    QTest::qWait(300);
+    QVERIFY(waitForLockOf(first, 10000));
 
     QProcess *second = start();
     QVERIFY(second->waitForStarted());
@@ -110,15 +110,15 @@ void SingleInstanceTest::staleLockDoesNotBlock()
     QFile::remove(m_runtime.filePath(QStringLiteral("vellumark.lock")));
     QProcess *crashed = start();
     QVERIFY(crashed->waitForStarted());
-    QVERIFY(waitForLock(10000));
-    QTest::qWait(300);
+    QVERIFY(waitForLockOf(crashed, 10000));
     ::kill(pid_t(crashed->processId()), SIGKILL);
     QVERIFY(crashed->waitForFinished());
     QVERIFY(QFile::exists(m_runtime.filePath(QStringLiteral("vellumark.lock"))));
 
     QProcess *next = start();
     QVERIFY(next->waitForStarted());
-    QTest::qWait(1500);
+    // It takes the dead owner's lock over and runs on.
+    QVERIFY(waitForLockOf(next, 10000));
     QCOMPARE(next->state(), QProcess::Running);
     QVERIFY(!next->readAllStandardError().contains("esecuzione"));
     next->terminate();
