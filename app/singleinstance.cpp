@@ -8,37 +8,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#include <sys/types.h>
-#endif
-
 namespace vellumark {
-
-namespace {
-
-// Whether the process that wrote a lock still runs this program. A pid taken
-// over by another program after a crash does not count.
-bool ownerIsRunning(qint64 pid)
-{
-#ifdef Q_OS_UNIX
-    if (pid <= 0)
-        return false;
-    if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
-        return false;
-    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-    if (exe.isEmpty())
-        return true; // cannot tell: assume it is ours
-    const QString ours = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    return QFileInfo(exe).fileName().compare(ours, Qt::CaseInsensitive) == 0;
-#else
-    Q_UNUSED(pid);
-    return true;
-#endif
-}
-
-} // namespace
 
 SingleInstance::SingleInstance()
     : m_path(lockFilePath())
@@ -50,24 +20,30 @@ SingleInstance::SingleInstance()
 
 SingleInstance::Outcome SingleInstance::acquire()
 {
+    // QLockFile takes over by itself a lock whose owner is gone, or whose
+    // process number now belongs to another program.
     if (m_lock->tryLock(0))
         return Outcome::Only;
     if (m_lock->error() != QLockFile::LockFailedError || !QFileInfo(m_path).isFile())
         return noLock();
+    if (lockIsReadable())
+        return Outcome::AnotherRuns;
+    // An empty or damaged lock names no owner, and QLockFile would only call
+    // it stale by its age, which a running program's lock never is. It may
+    // be a starting program's, still being written: look again a moment
+    // later, then take it over.
+    QThread::msleep(100);
+    if (m_lock->tryLock(0))
+        return Outcome::Only;
+    return lockIsReadable() ? Outcome::AnotherRuns : takeOver();
+}
+
+bool SingleInstance::lockIsReadable() const
+{
     qint64 pid = 0;
     QString hostName;
     QString appName;
-    if (!m_lock->getLockInfo(&pid, &hostName, &appName)) {
-        // Being written by a program starting at this very moment, or
-        // damaged: a moment later it tells.
-        QThread::msleep(100);
-        if (!m_lock->getLockInfo(&pid, &hostName, &appName))
-            return takeOver();
-    }
-    if (ownerIsRunning(pid))
-        return Outcome::AnotherRuns;
-    // Left behind by a run that crashed or was killed.
-    return takeOver();
+    return m_lock->getLockInfo(&pid, &hostName, &appName);
 }
 
 SingleInstance::Outcome SingleInstance::takeOver()

@@ -32,6 +32,7 @@ public:
     static QString refusalMessage();
 
 private:
+    bool lockIsReadable() const;
     Outcome noLock();
     Outcome takeOver();
 
