@@ -1,17 +1,30 @@
 // Printing the covers and turning the DVD picture.
 #include "app/mdiform1.h"
 
+#include "app/programinfo.h"
 #include "cover/measurefield.h"
 #include "cover/numbertext.h"
 #include "cover/picturebox.h"
+#include "i18n/messagetexts.h"
+#include "print/busycursor.h"
 #include "print/coverplan.h"
+#include "print/leanplan.h"
+#include "print/pdfexport.h"
 #include "print/printjob.h"
+#include "print/printpreview.h"
 #include "print/rotatepicture.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 namespace vellumark {
 
@@ -36,15 +49,20 @@ void MdiForm1::connectPrinting()
 {
     m_printJob = new PrintJob(this);
     m_printJob->setObjectName(QStringLiteral("PrintJob"));
+    m_printJob->setCutOffQuestion([this](const QList<CutOff> &cuts, QWidget *parent) {
+        return askToPrintCutOff(cuts, parent);
+    });
     connect(Command2, &QPushButton::clicked, this, &MdiForm1::turnDvdPicture);
 }
 
-void MdiForm1::PrintCovers()
+bool MdiForm1::printerSetupFirst() const
+{
+    return ReadNumber(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))) == 1.0;
+}
+
+CoverPlan MdiForm1::currentPlan() const
 {
     // Everything is read now: nothing of an earlier page is kept.
-    const bool askFirst
-        = ReadNumber(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))) == 1.0;
-
     CoverPlanInput input;
     input.slotA = slotInput(Text1, Text2, Text5, Text6, Check1, Image1);
     input.slotB = slotInput(Text3, Text4, Text7, Text8, Check2, Image2);
@@ -57,8 +75,93 @@ void MdiForm1::PrintCovers()
     input.dvdFullCase = Option6->isChecked();
     input.dvdPicture = Image7->picture();
     input.borderWidth = m_settings.text(QStringLiteral("Spessore"), QStringLiteral("5"));
+    // Resampled once per command: the page is then painted as often as
+    // needed (preview, paper) from pictures no finer than paper shows.
+    const BusyCursor busy;
+    return WithPrintResolution(BuildCoverPlan(input));
+}
 
-    m_printJob->print(BuildCoverPlan(input), askFirst, this);
+void MdiForm1::PrintCovers()
+{
+    const bool askFirst = printerSetupFirst();
+    const CoverPlan plan = currentPlan();
+    reportPrintOutcome(m_printJob->print(plan, askFirst, this), plan);
+}
+
+void MdiForm1::showPrintPreview()
+{
+    const CoverPlan plan = currentPlan();
+    const std::optional<PrintOutcome> outcome
+        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), this);
+    if (outcome)
+        reportPrintOutcome(*outcome, plan);
+}
+
+void MdiForm1::exportPdf()
+{
+    const Language language = LanguageOfMarker(languageMarker());
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("PdfDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString folder = Label2->text();
+    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    dialog.selectFile(QStringLiteral("cover.pdf"));
+    const QString file
+        = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (file.isEmpty()) {
+        say(Messages(language).exportCancelled);
+        return;
+    }
+    const CoverPlan plan = currentPlan();
+    const BusyCursor busy;
+    const bool written = ExportPdf(plan, m_printJob->exportPageLayout(), ProgramCaption(), file);
+    say((written ? Messages(language).pdfSaved : Messages(language).pdfNotSaved)
+            .arg(QDir::toNativeSeparators(file)));
+}
+
+bool MdiForm1::askToPrintCutOff(const QList<CutOff> &cuts, QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, ProgramTitle(),
+                    CutOffQuestion(LanguageOfMarker(languageMarker()), cuts),
+                    QMessageBox::Yes | QMessageBox::No, parent ? parent : this);
+    box.setObjectName(QStringLiteral("CutOffQuestion"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MdiForm1::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
+{
+    const Language language = LanguageOfMarker(languageMarker());
+    const MessageTexts &texts = Messages(language);
+    switch (outcome) {
+    case PrintOutcome::Printed: {
+        say(PageSentMessage(language, m_printJob->destination(), plan.covers));
+        return;
+    }
+    case PrintOutcome::NoPrinter:
+    case PrintOutcome::Failed:
+        say(texts.noPrinter);
+        return;
+    case PrintOutcome::Cancelled:
+    case PrintOutcome::CutOffDeclined:
+        break;
+    }
+    say(texts.printCancelled);
+}
+
+void MdiForm1::say(const QString &message)
+{
+    StatusBar1->showMessage(message);
+}
+
+void MdiForm1::sayPictureFault(const QString &file)
+{
+    say(PictureFaultMessage(LanguageOfMarker(languageMarker()), QFileInfo(file).fileName(),
+                            DiagnosePictureFile(file)));
 }
 
 void MdiForm1::showPrinterSetup()

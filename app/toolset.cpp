@@ -35,6 +35,8 @@ ToolSet::ToolSet(QWidget *window)
     addTool(QStringLiteral("ID_Print"), QStringLiteral("Stampa"));
     addTool(QStringLiteral("ID_Opzioni"), QStringLiteral("Opzioni..."));
     addTool(QStringLiteral("ID_Stampa"), QStringLiteral("Setup Stampante..."));
+    addTool(QStringLiteral("ID_AnteprimaStampa"), QStringLiteral("Anteprima di stampa..."));
+    addTool(QStringLiteral("ID_EsportaPDF"), QStringLiteral("Esporta PDF..."));
     addTool(QStringLiteral("ID_ApriPrew"), QStringLiteral("Con Anteprima"), true);
     addTool(QStringLiteral("ID_ApriWin"), QStringLiteral("Stile Windows"), true);
     addTool(QStringLiteral("ID_Elimina"), QStringLiteral("Rimuovi Sfondo"));
@@ -69,6 +71,10 @@ ToolSet::ToolSet(QWidget *window)
     tool(QStringLiteral("ID_Guida"))->setShortcut(QKeySequence::HelpContents);
     tool(QStringLiteral("ID_Uscita"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     tool(QStringLiteral("ID_Opzioni"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    tool(QStringLiteral("ID_AnteprimaStampa"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    tool(QStringLiteral("ID_EsportaPDF"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 
     // Drop-down menus.
     QMenu *menuMenu = addMenu(QStringLiteral("ID_Menu"), QStringLiteral("Menu"));
@@ -96,6 +102,8 @@ ToolSet::ToolSet(QWidget *window)
     menuMenu->addAction(tool(QStringLiteral("ID_Opzioni")));
     menuMenu->addAction(skinMenu->menuAction());
     menuMenu->addAction(tool(QStringLiteral("ID_Stampa")));
+    menuMenu->addAction(tool(QStringLiteral("ID_AnteprimaStampa")));
+    menuMenu->addAction(tool(QStringLiteral("ID_EsportaPDF")));
     menuMenu->addSeparator();
     menuMenu->addAction(tool(QStringLiteral("ID_Uscita")));
 

@@ -510,10 +510,11 @@ void EndToEndTest::printAndMeasure(const QString &label)
     const QImage page = RasterisePdf(kept, Dpi);
     QVERIFY2(!page.isNull(), "pdftocairo could not read the page");
     page.save(QDir(m_artifacts).filePath(label + QStringLiteral(".png")));
-    // Centimetres count from the printable area of the printer's page.
+    // Centimetres count from the printable area of the printer's page: for
+    // cups-pdf the whole sheet (its PPD: ImageableArea "0 0 595 842").
     const QPrinter printer(QPrinter::HighResolution);
     QCOMPARE(printer.printerName(), CupsPdfPrinter::queue());
-    const PagePixels pixels(printer, Dpi);
+    const PagePixels pixels(QPointF(0, 0), Dpi);
     // "Retro" with its standard height 11.8, the width typed, at (2, 2).
     const QRectF expected = pixels.rect(QRectF(2, 2, 13.5, 11.8));
     const QRect found = BoundsOf(page, IsRed);
