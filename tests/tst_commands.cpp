@@ -52,6 +52,8 @@ private slots:
     void tabOrderFollowsLayout();
     void menusOpenFromKeyboard_data();
     void menusOpenFromKeyboard();
+    void shortcutsOpenTheirDialogs_data();
+    void shortcutsOpenTheirDialogs();
 
 private:
     QAction *tool(const QString &id) { return m_window->tools()->tool(id); }
@@ -404,6 +406,28 @@ void CommandsTest::menusOpenFromKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(popup->isVisible());
     popup->hide();
+}
+
+void CommandsTest::shortcutsOpenTheirDialogs_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("Ctrl+Shift+P") << int(Qt::Key_P) << "PrintPreviewDialog";
+    QTest::newRow("Ctrl+Shift+E") << int(Qt::Key_E) << "PdfDialog";
+}
+
+void CommandsTest::shortcutsOpenTheirDialogs()
+{
+    QFETCH(int, key);
+    QFETCH(QString, dialog);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    control<QWidget>("Text1")->setFocus();
+    const ModalDialogCloser closer;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(closer.closed(), QStringList { dialog });
 }
 
 QTEST_MAIN(CommandsTest)
