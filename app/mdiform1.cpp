@@ -414,6 +414,15 @@ void MdiForm1::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
+bool MdiForm1::event(QEvent *event)
+{
+    // Status tips (a menu entry under the mouse) would wipe the status bar's
+    // message, which stays until the next one.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 void MdiForm1::endProgram()
 {
     m_ending = true;

@@ -23,6 +23,10 @@ class QStatusBar;
 
 namespace vellumark {
 
+struct CoverPlan;
+struct CutOff;
+enum class PrintOutcome;
+
 class BackgroundShape;
 class ControlsArea;
 class LineItem;
@@ -81,12 +85,17 @@ public:
 
     // Prints the current layout: one page per call.
     void PrintCovers();
+    // The page the print command would send now, in Qt's print preview.
+    void showPrintPreview();
+    // The page the print command would send now, as a PDF file.
+    void exportPdf();
 
     // The background picture of the window, behind the controls.
     QImage backgroundPicture() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
@@ -129,6 +138,15 @@ private:
     // Printing and the quarter turn (mdiform1_print.cpp).
     void connectPrinting();
     void turnDvdPicture();
+    // The page as the window holds it now, pictures at print resolution.
+    CoverPlan currentPlan() const;
+    bool printerSetupFirst() const;
+    bool askToPrintCutOff(const QList<CutOff> &cuts, QWidget *parent);
+    void reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan);
+
+    // What the last command did, in the status bar until the next message.
+    void say(const QString &message);
+    void sayPictureFault(const QString &file);
 
     // Members of the printing code.
     // The program's one printer, a child of the window (print/printjob.h).

@@ -50,6 +50,9 @@ MdiForm1::ToolCommand MdiForm1::commandOfTool(const QString &id)
               w.ApplyTypologyB();
           } },
         { QStringLiteral("ID_Stampa"), [](MdiForm1 &w, QAction *) { w.showPrinterSetup(); } },
+        { QStringLiteral("ID_AnteprimaStampa"),
+          [](MdiForm1 &w, QAction *) { w.showPrintPreview(); } },
+        { QStringLiteral("ID_EsportaPDF"), [](MdiForm1 &w, QAction *) { w.exportPdf(); } },
         { QStringLiteral("ID_ApriPrew"),
           [](MdiForm1 &w, QAction *) { w.setOpenWithPreview(true); } },
         { QStringLiteral("ID_ApriWin"),

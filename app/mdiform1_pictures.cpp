@@ -42,8 +42,10 @@ void MdiForm1::choosePicture(const QList<PictureBox *> &boxes)
     Label2->setText(PictureFolder(m_chosenFile));
     // Decoded once: every box shares the one picture.
     const QImage picture = LoadPicture(m_chosenFile);
-    if (picture.isNull())
+    if (picture.isNull()) {
+        sayPictureFault(m_chosenFile);
         return;
+    }
     for (PictureBox *box : boxes)
         box->setPicture(picture);
     QDir::setCurrent(ProgramFolder()); // a file dialog may have moved it
@@ -77,8 +79,10 @@ void MdiForm1::loadDroppedPicture(const QString &file, const QList<PictureBox *>
 {
     // The last picture folder and the chosen file stay as they are.
     const QImage picture = LoadPicture(file);
-    if (picture.isNull())
+    if (picture.isNull()) {
+        sayPictureFault(file);
         return;
+    }
     for (PictureBox *box : boxes)
         box->setPicture(picture);
 }

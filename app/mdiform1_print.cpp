@@ -3,16 +3,29 @@
 
 #include "app/coverslotpanel.h"
 #include "dialogs/printjob.h"
+#include "dialogs/printpreview.h"
 #include "logic/coverplan.h"
+#include "logic/leanplan.h"
+#include "logic/messagetexts.h"
 #include "logic/numbertext.h"
+#include "logic/pdfexport.h"
+#include "logic/programinfo.h"
 #include "logic/rotatepicture.h"
+#include "widgets/busycursor.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 namespace vellumark {
 
@@ -36,14 +49,20 @@ void MdiForm1::connectPrinting()
 {
     m_printJob = new PrintJob(this);
     m_printJob->setObjectName(QStringLiteral("PrintJob"));
+    m_printJob->setCutOffQuestion([this](const QList<CutOff> &cuts, QWidget *parent) {
+        return askToPrintCutOff(cuts, parent);
+    });
     connect(Command2, &QPushButton::clicked, this, &MdiForm1::turnDvdPicture);
 }
 
-void MdiForm1::PrintCovers()
+bool MdiForm1::printerSetupFirst() const
+{
+    return ReadNumber(m_settings.text(QStringLiteral("Stampante"))) == 1.0;
+}
+
+CoverPlan MdiForm1::currentPlan() const
 {
     // Everything is read now: nothing of an earlier page is kept.
-    const bool askFirst = ReadNumber(m_settings.text(QStringLiteral("Stampante"))) == 1.0;
-
     CoverPlanInput input;
     input.slotA = slotInput(*m_slotA);
     input.slotB = slotInput(*m_slotB);
@@ -56,8 +75,93 @@ void MdiForm1::PrintCovers()
     input.dvdFullCase = Option6->isChecked();
     input.dvdPicture = Image7->picture();
     input.borderWidth = m_settings.text(QStringLiteral("Spessore"));
+    // Resampled once per command: the page is then painted as often as
+    // needed (preview, paper) from pictures no finer than paper shows.
+    const BusyCursor busy;
+    return WithPrintResolution(BuildCoverPlan(input));
+}
 
-    m_printJob->print(BuildCoverPlan(input), askFirst, this);
+void MdiForm1::PrintCovers()
+{
+    const bool askFirst = printerSetupFirst();
+    const CoverPlan plan = currentPlan();
+    reportPrintOutcome(m_printJob->print(plan, askFirst, this), plan);
+}
+
+void MdiForm1::showPrintPreview()
+{
+    const CoverPlan plan = currentPlan();
+    const std::optional<PrintOutcome> outcome
+        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), this);
+    if (outcome)
+        reportPrintOutcome(*outcome, plan);
+}
+
+void MdiForm1::exportPdf()
+{
+    const Language language = LanguageOfMarker(languageMarker());
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("PdfDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString folder = Label2->text();
+    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    dialog.selectFile(QStringLiteral("cover.pdf"));
+    const QString file
+        = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (file.isEmpty()) {
+        say(Messages(language).exportCancelled);
+        return;
+    }
+    const CoverPlan plan = currentPlan();
+    const BusyCursor busy;
+    const bool written = ExportPdf(plan, m_printJob->exportPageLayout(), ProgramCaption(), file);
+    say((written ? Messages(language).pdfSaved : Messages(language).pdfNotSaved)
+            .arg(QDir::toNativeSeparators(file)));
+}
+
+bool MdiForm1::askToPrintCutOff(const QList<CutOff> &cuts, QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, ProgramTitle(),
+                    CutOffQuestion(LanguageOfMarker(languageMarker()), cuts),
+                    QMessageBox::Yes | QMessageBox::No, parent ? parent : this);
+    box.setObjectName(QStringLiteral("CutOffQuestion"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MdiForm1::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
+{
+    const Language language = LanguageOfMarker(languageMarker());
+    const MessageTexts &texts = Messages(language);
+    switch (outcome) {
+    case PrintOutcome::Printed: {
+        say(PageSentMessage(language, m_printJob->destination(), plan.covers));
+        return;
+    }
+    case PrintOutcome::NoPrinter:
+    case PrintOutcome::Failed:
+        say(texts.noPrinter);
+        return;
+    case PrintOutcome::Cancelled:
+    case PrintOutcome::CutOffDeclined:
+        break;
+    }
+    say(texts.printCancelled);
+}
+
+void MdiForm1::say(const QString &message)
+{
+    StatusBar1->showMessage(message);
+}
+
+void MdiForm1::sayPictureFault(const QString &file)
+{
+    say(PictureFaultMessage(LanguageOfMarker(languageMarker()), QFileInfo(file).fileName(),
+                            DiagnosePictureFile(file)));
 }
 
 void MdiForm1::showPrinterSetup()

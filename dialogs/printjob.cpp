@@ -1,7 +1,8 @@
 #include "dialogs/printjob.h"
 
-#include "dialogs/printableorigin.h"
+#include "dialogs/pageorigin.h"
 #include "logic/paintcoverplan.h"
+#include "logic/pdfexport.h"
 #include "widgets/busycursor.h"
 
 #include <QPainter>
@@ -47,15 +48,45 @@ bool PrintJob::setUp(QWidget *parent)
     return m_dialog && m_dialog(printer(), parent);
 }
 
-bool PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *parent)
+PrintOutcome PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *parent)
 {
     if (askFirst && !setUp(parent))
-        return false;
-    if (printerReachable() && paintPage(plan))
-        return true;
+        return PrintOutcome::Cancelled;
+    const bool reachable = printerReachable();
+    if (reachable) {
+        if (!fitsOrPrintAnyway(plan, parent))
+            return PrintOutcome::CutOffDeclined;
+        if (paintPage(plan))
+            return PrintOutcome::Printed;
+    }
     // No printer, or it failed to start the page: let the user choose
     // another one (or a file) rather than lose the page without a word.
-    return setUp(parent) && printerReachable() && paintPage(plan);
+    if (!setUp(parent))
+        return reachable ? PrintOutcome::Cancelled : PrintOutcome::NoPrinter;
+    if (!printerReachable())
+        return PrintOutcome::NoPrinter;
+    if (!fitsOrPrintAnyway(plan, parent))
+        return PrintOutcome::CutOffDeclined;
+    return paintPage(plan) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+QString PrintJob::destination()
+{
+    QPrinter &out = printer();
+    return out.outputFormat() == QPrinter::PdfFormat ? out.outputFileName() : out.printerName();
+}
+
+QPageLayout PrintJob::exportPageLayout()
+{
+    return printerReachable() ? PrintablePageLayout(printer()) : PaperCornerA4();
+}
+
+bool PrintJob::fitsOrPrintAnyway(const CoverPlan &plan, QWidget *parent)
+{
+    if (!m_cutOffQuestion)
+        return true;
+    const QList<CutOff> cuts = CutOffs(plan, PrintableSizeCm(PrintablePageLayout(printer())));
+    return cuts.isEmpty() || m_cutOffQuestion(cuts, parent);
 }
 
 bool PrintJob::printerReachable()
@@ -71,7 +102,7 @@ bool PrintJob::printerReachable()
 bool PrintJob::paintPage(const CoverPlan &plan)
 {
     const BusyCursor busy;
-    PlaceOriginAtPrintableArea(printer());
+    PreparePageOrigin(printer());
     QPainter painter;
     if (!painter.begin(&printer()))
         return false;

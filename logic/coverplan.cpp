@@ -48,13 +48,18 @@ CoverPlan BuildCoverPlan(const CoverPlanInput &input)
         const QRectF rect
             = input.dvdFullCase ? QRectF(1.0, 1.0, 18.3, 27.2) : QRectF(1.0, 1.0, 13.1, 18.3);
         plan.pictures.append({ rect, true, input.dvdPicture });
+        plan.covers.append(QStringLiteral("DVD"));
         return plan;
     }
 
-    if (input.selection != PrintSelection::SlotB)
+    if (input.selection != PrintSelection::SlotB) {
         plan.pictures.append(placeSlot(input.slotA));
-    if (input.selection != PrintSelection::SlotA)
+        plan.covers.append(QStringLiteral("A"));
+    }
+    if (input.selection != PrintSelection::SlotA) {
         plan.pictures.append(placeSlot(input.slotB));
+        plan.covers.append(QStringLiteral("B"));
+    }
     return plan;
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace vellumark {
@@ -52,6 +53,8 @@ struct CoverPlan
     bool dvdMode = false;
     int borderWidth = 1; // in device pixels
     QList<PlacedPicture> pictures;
+    // How messages name each picture's cover: "A", "B" or "DVD".
+    QStringList covers;
 };
 
 CoverPlan BuildCoverPlan(const CoverPlanInput &input);

@@ -45,6 +45,8 @@ const MainWindowTexts italian = {
         { u"ID_ApriWin"_s, u"Stile Windows"_s },
         { u"ID_Stampa"_s, u"Setup Stampante..."_s },
         { u"ID_Opzioni"_s, u"Opzioni..."_s },
+        { u"ID_AnteprimaStampa"_s, u"Anteprima di stampa..."_s },
+        { u"ID_EsportaPDF"_s, u"Esporta PDF..."_s },
     },
     { u"Fronte\\CD"_s, u"Retro"_s, u"Retro s.a."_s },
     {
@@ -98,6 +100,8 @@ const MainWindowTexts english = {
         { u"ID_ApriWin"_s, u"Windows Style"_s },
         { u"ID_Stampa"_s, u"Printer Setup..."_s },
         { u"ID_Opzioni"_s, u"Options..."_s },
+        { u"ID_AnteprimaStampa"_s, u"Print Preview..."_s },
+        { u"ID_EsportaPDF"_s, u"Export PDF..."_s },
     },
     { u"Front\\CD"_s, u"Back"_s, u"Back w.f."_s },
     {
@@ -151,6 +155,8 @@ const MainWindowTexts german = {
         { u"ID_ApriWin"_s, u"Windows Style"_s },
         { u"ID_Stampa"_s, u"Drucker-Umstände..."_s },
         { u"ID_Opzioni"_s, u" Möglichkeiten..."_s },
+        { u"ID_AnteprimaStampa"_s, u"Druckvorschau..."_s },
+        { u"ID_EsportaPDF"_s, u"Als PDF exportieren..."_s },
     },
     { u"Front\\CD"_s, u"Zurück"_s, u"Zurück w.f."_s },
     {

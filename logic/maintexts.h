@@ -26,7 +26,7 @@ struct MainWindowTexts
     // ID_Uscita, ID_Lingua, ID_Duch, ID_English, ID_Italiano, in this order.
     QList<std::pair<QString, QString>> languageTools;
     QString checkedLanguageTool;
-    // ID_Guida ... ID_Opzioni, in the order they are set.
+    // ID_Guida ... ID_Opzioni, then the print preview and the PDF export.
     QList<std::pair<QString, QString>> otherTools;
     QStringList typologies; // the entries of both lists, index 0 to 2
     // Label6, Label8, Label7, Label9, Label11, Label14, Label12, Label15.

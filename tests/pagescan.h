@@ -3,8 +3,15 @@
 // Reading printed pages back: rasterising a PDF and finding where colours
 // landed, in pixels and in centimetres of the printable area.
 
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QImage>
+#include <QPageLayout>
+#include <QPainter>
 #include <QPointF>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRect>
 #include <QStandardPaths>
@@ -39,6 +46,22 @@ inline QImage RasterisePdf(const QString &pdf, int dpi, const QRect &crop = {})
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     return QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The page of an open print preview drawn as the screen shows it: the whole
+// sheet at the given resolution; a null picture when it shows no page.
+inline QImage PreviewedPage(QPrintPreviewDialog *preview, const QPrinter &printer, int dpi)
+{
+    auto *view = preview->findChild<QGraphicsView *>();
+    if (!view || !view->scene() || view->scene()->items().isEmpty())
+        return {};
+    const QGraphicsItem *page = view->scene()->items().last();
+    const QSizeF paper = printer.pageLayout().fullRectPixels(printer.resolution()).size();
+    QImage image((paper * dpi / printer.resolution()).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    view->scene()->render(&painter, QRectF(image.rect()), QRectF(page->pos(), paper));
+    return image;
 }
 
 inline bool IsRed(QRgb c)

@@ -56,6 +56,8 @@ private slots:
     void tabOrderFollowsLayout();
     void menusOpenFromKeyboard_data();
     void menusOpenFromKeyboard();
+    void shortcutsOpenTheirDialogs_data();
+    void shortcutsOpenTheirDialogs();
 
 private:
     QAction *tool(const QString &id) { return m_window->tools()->tool(id); }
@@ -98,8 +100,9 @@ void CommandsTest::arrangement_data()
                                     "ID_Immagine",   "|",       "ID_Print"
                                 };
     QTest::newRow("Menu") << "ID_Menu"
-                          << QStringList { "ID_Apertura", "ID_Lingua", "ID_Opzioni", "ID_Skin",
-                                           "ID_Stampa",   "|",         "ID_Uscita" };
+                          << QStringList { "ID_Apertura",   "ID_Lingua", "ID_Opzioni",
+                                           "ID_Skin",       "ID_Stampa", "ID_AnteprimaStampa",
+                                           "ID_EsportaPDF", "|",         "ID_Uscita" };
     QTest::newRow("Help") << "ID_Help" << QStringList { "ID_Guida", "|", "ID_Orvandi",
                                                         "ID_Email", "|", "ID_Informazioni" };
     QTest::newRow("open style") << "ID_Apertura" << QStringList { "ID_ApriPrew", "ID_ApriWin" };
@@ -124,7 +127,7 @@ void CommandsTest::everyToolIsAnAction()
 {
     // Shared by the toolbar and the menus: one action per ID, found by name.
     const QStringList ids = m_window->tools()->ids();
-    QCOMPARE(ids.size(), 32);
+    QCOMPARE(ids.size(), 34);
     for (const QString &id : ids) {
         const QList<QAction *> found = m_window->findChildren<QAction *>(id);
         QCOMPARE(found.size(), 1);
@@ -452,6 +455,28 @@ void CommandsTest::menusOpenFromKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(popup->isVisible());
     popup->hide();
+}
+
+void CommandsTest::shortcutsOpenTheirDialogs_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("Ctrl+Shift+P") << int(Qt::Key_P) << "PrintPreviewDialog";
+    QTest::newRow("Ctrl+Shift+E") << int(Qt::Key_E) << "PdfDialog";
+}
+
+void CommandsTest::shortcutsOpenTheirDialogs()
+{
+    QFETCH(int, key);
+    QFETCH(QString, dialog);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    control<QWidget>("Text1")->setFocus();
+    const ModalDialogCloser closer;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(closer.closed(), QStringList { dialog });
 }
 
 QTEST_MAIN(CommandsTest)

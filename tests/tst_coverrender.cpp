@@ -75,7 +75,7 @@ QString CoverRenderTest::print(const CoverPlan &plan, PagePixels *pixels, int dp
     job.setPrintDialog([](QPrinter &, QWidget *) { return false; });
     const QString path = m_dir.filePath(QStringLiteral("page%1.pdf").arg(++m_printed));
     job.setOutputFile(path);
-    if (!job.print(plan, false, nullptr))
+    if (job.print(plan, false, nullptr) != PrintOutcome::Printed)
         return {};
     if (pixels)
         *pixels = PagePixels(dpi); // a PDF file: the whole sheet is printable

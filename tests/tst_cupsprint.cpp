@@ -10,8 +10,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
@@ -33,11 +35,15 @@ private slots:
     void printsStraightToTheDefaultPrinter();
     void landsAtThePrintableAreaOfTheChosenPrinter_data();
     void landsAtThePrintableAreaOfTheChosenPrinter();
+    void samePageEverywhere_data();
+    void samePageEverywhere();
 
 private:
     // The PDF that cups-pdf wrote for the job of that title, once the job
     // has ended; empty when none came.
     QString printedPage(const QString &title);
+    // The page the print command sent, rasterised; null when none came.
+    QImage printedPageOf(PrintJob *job, MdiForm1 *window);
 
     CupsPdfPrinter m_cups;
     QString m_outputFolder;
@@ -82,6 +88,22 @@ QImage solid(Qt::GlobalColor colour)
     QImage picture(16, 16, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
+}
+
+// Slot A at (2, 2) 12.1 x 12.1, red, bordered 40 device pixels wide; slot B
+// at (2, 16) 10 x 5, green; both printed.
+void layOutTwoSlots(MdiForm1 *window)
+{
+    const QList<std::pair<const char *, const char *>> fields {
+        { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" },
+        { "Text3", "10" },   { "Text4", "5" },    { "Text7", "2" }, { "Text8", "16" }
+    };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
+    child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
 }
 
 } // namespace
@@ -261,6 +283,96 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
     const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
     const QRect red = BoundsOf(page, IsRed);
     QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
+}
+
+QImage CupsPrintTest::printedPageOf(PrintJob *job, MdiForm1 *window)
+{
+    // cups-pdf names the file after the job's title (and adds to it).
+    const QString title
+        = QStringLiteral("vellumark-test-%1-same").arg(QCoreApplication::applicationPid());
+    job->printer().setDocName(title);
+    child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
+    QString pdf;
+    WaitFor(
+        [&] {
+            const QDir folder(m_outputFolder);
+            for (const QFileInfo &file : folder.entryInfoList({ title + u'*' }))
+                if (file.size() > 0 && CupsPdfPrinter::allJobsDone())
+                    pdf = file.filePath();
+            return !pdf.isEmpty();
+        },
+        90000);
+    const QImage page = pdf.isEmpty() ? QImage() : RasterisePdf(pdf, kDpi);
+    QFile::remove(pdf);
+    return page;
+}
+
+void CupsPrintTest::samePageEverywhere_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("print preview") << "preview";
+    QTest::newRow("PDF export") << "export";
+    QTest::newRow("CUPS PDF printer") << "print";
+}
+
+void CupsPrintTest::samePageEverywhere()
+{
+    QFETCH(QString, way);
+    TemporarySettings settings;
+    const QTemporaryDir folder;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("0") },
+                    { QStringLiteral("Spessore"), QStringLiteral("40") },
+                    { QStringLiteral("Percorso"), folder.path() } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MdiForm1 *window = loaded.window.get();
+    auto *job = window->findChild<PrintJob *>();
+    layOutTwoSlots(window);
+    QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
+
+    QImage page;
+    if (way == u"preview") {
+        onNextModal([&](QWidget *modal) {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+            if (!preview)
+                return false;
+            page = PreviewedPage(preview, job->printer(), kDpi);
+            preview->reject();
+            return true;
+        });
+        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+    } else if (way == u"export") {
+        const QString pdf = folder.filePath(QStringLiteral("cover.pdf"));
+        onNextModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (dialog)
+                static_cast<QDialog *>(dialog)->accept(); // the name offered
+            return dialog != nullptr;
+        });
+        child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+        page = RasterisePdf(pdf, kDpi);
+    } else {
+        page = printedPageOf(job, window);
+    }
+    QVERIFY(!page.isNull());
+    page.save(QDir::temp().filePath(QStringLiteral("vellumark-same-%1.png").arg(way)));
+
+    // From the paper's edge: the cups-pdf PPD's printable area is the whole
+    // sheet ("*ImageableArea A4/A4: "0 0 595 842"").
+    // A4 at 300 dpi, to a pixel.
+    QVERIFY2(std::abs(page.width() - 2480) <= 1 && std::abs(page.height() - 3508) <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
+    QVERIFY2(corner, "the A4 paper of the cups-pdf PPD");
+    const PagePixels pixels(kDpi, *corner);
+    const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
+    QVERIFY2(SameEdges(BoundsOf(page, IsRed), a), qPrintable(Describe(BoundsOf(page, IsRed), a)));
+    const QRectF border = pixels.rect(QRectF(2, 2, 12.1, 12.1), 20, 1200);
+    const QRect dark = BoundsOf(page, IsDark, pixels.rect(QRectF(1, 1, 19, 14)).toRect());
+    QVERIFY2(SameEdges(dark, border), qPrintable(Describe(dark, border)));
+    const QRectF b = pixels.rect(QRectF(2, 16, 10, 5));
+    QVERIFY2(SameEdges(BoundsOf(page, IsGreen), b),
+             qPrintable(Describe(BoundsOf(page, IsGreen), b)));
 }
 
 QTEST_MAIN(CupsPrintTest)

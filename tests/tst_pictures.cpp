@@ -1,5 +1,6 @@
 #include "app/mdiform1.h"
 #include "app/toolset.h"
+#include "logic/messagetexts.h"
 #include "logic/programinfo.h"
 #include "testpictures.h"
 #include "testsupport.h"
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -238,6 +240,25 @@ QString writePicture(const QString &path, QSize size = QSize(40, 20), QColor lef
     return path;
 }
 
+// What the status bar says of a picture file, from the window's text table.
+QString faultMessage(MdiForm1 *window, const QString &kind, const QString &file)
+{
+    const MessageTexts &texts = Messages(LanguageOfMarker(window->languageMarker()));
+    const QString name = QFileInfo(file).fileName();
+    if (kind == u"unreadable")
+        return texts.unreadable.arg(name);
+    if (kind == u"not a picture")
+        return texts.notAPicture.arg(name);
+    if (kind == u"damaged")
+        return texts.damaged.arg(name);
+    return QString();
+}
+
+QString statusText(MdiForm1 *window)
+{
+    return child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage();
+}
+
 bool sameFolder(const QString &a, const QString &b)
 {
     return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
@@ -403,21 +424,25 @@ void PicturesTest::badChoiceByClick_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fault"); // what the status bar says
     const QByteArray jpeg = jpegBytes(QSize(64, 64));
-    QTest::newRow("empty file") << "empty.jpg" << QByteArray();
-    QTest::newRow("text named jpg") << "notes.jpg" << QByteArray("Not a picture.\n");
-    QTest::newRow("truncated jpeg") << "cut.jpg" << jpeg.left(jpeg.size() * 2 / 3);
-    QTest::newRow("gif with broken header") << "broken.gif" << gifWithBrokenHeader();
+    QTest::newRow("empty file") << "empty.jpg" << QByteArray() << "not a picture";
+    QTest::newRow("text named jpg")
+        << "notes.jpg" << QByteArray("Not a picture.\n") << "not a picture";
+    QTest::newRow("truncated jpeg") << "cut.jpg" << jpeg.left(jpeg.size() * 2 / 3) << "damaged";
+    QTest::newRow("gif with broken header") << "broken.gif" << gifWithBrokenHeader() << "damaged";
     QTest::newRow("bitmap claiming 60000 x 60000")
-        << "huge.bmp" << bitmapHeaderClaiming(QSize(60000, 60000));
-    QTest::newRow("jpeg claiming 60000 x 60000") << "huge.jpg" << jpegClaiming(QSize(60000, 60000));
-    QTest::newRow("deleted after the dialog") << "gone.jpg" << jpeg;
+        << "huge.bmp" << bitmapHeaderClaiming(QSize(60000, 60000)) << "damaged";
+    QTest::newRow("jpeg claiming 60000 x 60000")
+        << "huge.jpg" << jpegClaiming(QSize(60000, 60000)) << "damaged";
+    QTest::newRow("deleted after the dialog") << "gone.jpg" << jpeg << "unreadable";
 }
 
 void PicturesTest::badChoiceByClick()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, fault);
     QTemporaryDir dir;
     const QString good = writePicture(dir.filePath(QStringLiteral("good.jpg")));
     const QString bad = dir.filePath(QStringLiteral("bad/") + name);
@@ -444,6 +469,7 @@ void PicturesTest::badChoiceByClick()
         QCOMPARE(box(window, QString::fromLatin1(name))->picture().cacheKey(), key);
     // The folder was taken before the load failed, and stays.
     QCOMPARE(labelText(window, "Label2"), dir.filePath(QStringLiteral("bad")));
+    QCOMPARE(statusText(window), faultMessage(window, fault, bad));
 }
 
 void PicturesTest::dropFillsOwnerOnly_data()
@@ -540,19 +566,29 @@ void PicturesTest::dropLoadsFirstFileOnly()
 void PicturesTest::badDrop_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("plain text") << "text";
-    QTest::newRow("web address") << "web";
-    QTest::newRow("text file") << "notes.txt";
-    QTest::newRow("text named jpg") << "fake.jpg";
-    QTest::newRow("truncated jpeg") << "cut.jpg";
-    QTest::newRow("jpeg claiming 60000 x 60000") << "huge.jpg";
-    QTest::newRow("folder") << "folder";
-    QTest::newRow("missing file") << "gone.jpg";
+    QTest::addColumn<QString>("fault"); // what the status bar says; empty: nothing
+    QTest::newRow("plain text") << "text"
+                                << "";
+    QTest::newRow("web address") << "web"
+                                 << "";
+    QTest::newRow("text file") << "notes.txt"
+                               << "not a picture";
+    QTest::newRow("text named jpg") << "fake.jpg"
+                                    << "not a picture";
+    QTest::newRow("truncated jpeg") << "cut.jpg"
+                                    << "damaged";
+    QTest::newRow("jpeg claiming 60000 x 60000") << "huge.jpg"
+                                                 << "damaged";
+    QTest::newRow("folder") << "folder"
+                            << "unreadable";
+    QTest::newRow("missing file") << "gone.jpg"
+                                  << "unreadable";
 }
 
 void PicturesTest::badDrop()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, fault);
     QTemporaryDir dir;
     const QString good = writePicture(dir.filePath(QStringLiteral("good.jpg")));
     const QByteArray jpeg = jpegBytes(QSize(64, 64));
@@ -586,6 +622,8 @@ void PicturesTest::badDrop()
     for (const char *name : { "Image2", "Image5", "Image6" })
         QCOMPARE(box(window, QString::fromLatin1(name))->picture().cacheKey(), key);
     QCOMPARE(labelText(window, "Label2"), dir.path());
+    QCOMPARE(statusText(window),
+             faultMessage(window, fault, kind == u"folder" ? dir.path() : dir.filePath(kind)));
 }
 
 void PicturesTest::thumbnailSelectsPrintOption_data()

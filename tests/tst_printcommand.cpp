@@ -1,4 +1,7 @@
 #include "dialogs/printjob.h"
+#include "logic/messagetexts.h"
+#include "logic/pdfexport.h"
+#include "logic/programinfo.h"
 #include "pagescan.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
@@ -7,11 +10,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +50,15 @@ private slots:
     void unreachablePrinterOffersTheDialog();
     void printerSetupGovernsLaterPages();
     void absurdFieldsStillPrint();
+    void cutOffQuestion_data();
+    void cutOffQuestion();
+    void statusBarSaysWhatPrintingDid_data();
+    void statusBarSaysWhatPrintingDid();
+    void previewPrintsThroughThePrintPath_data();
+    void previewPrintsThroughThePrintPath();
+    void previewMarksStayOnScreen();
+    void exportWritesWholeFilesOnly_data();
+    void exportWritesWholeFilesOnly();
 
 private:
     struct Window
@@ -124,6 +143,60 @@ void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr)
             dialog->reject();
     });
     timer->start();
+}
+
+QString statusText(MdiForm1 *window)
+{
+    return child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage();
+}
+
+// One value of pdfinfo's listing ("Title", "Creator", "Page size").
+QString pdfInfo(const QString &pdf, const QString &key)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), { pdf });
+    if (!process.waitForFinished(20000))
+        return QString();
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+    for (const QString &line : lines) {
+        if (line.startsWith(key + u':'))
+            return line.mid(key.size() + 1).trimmed();
+    }
+    return QString();
+}
+
+// The page's width and height in points, from pdfinfo.
+QSizeF pdfPageSize(const QString &pdf)
+{
+    const QStringList words = pdfInfo(pdf, QStringLiteral("Page size")).split(u' ');
+    return words.size() >= 3 ? QSizeF(words.at(0).toDouble(), words.at(2).toDouble()) : QSizeF();
+}
+
+// Runs the action on the next file dialog once it is the active modal one.
+void onNextFileDialog(const std::function<void(QFileDialog *)> &action)
+{
+    onNextModal([action](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return false;
+        action(dialog);
+        return true;
+    });
+}
+
+// Types a name into the file dialog and confirms it, as a user would.
+void typeAndSave(QFileDialog *dialog, const QString &name)
+{
+    // Typing into the focused name field lets go of the file offered.
+    dialog->findChild<QListView *>(QStringLiteral("listView"))->clearSelection();
+    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
+    static_cast<QDialog *>(dialog)->accept(); // as Save does
+}
+
+void setA4Portrait(QPrinter &printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
 }
 
 } // namespace
@@ -400,8 +473,352 @@ void PrintCommandTest::absurdFieldsStillPrint()
     setField(w->window, "Text2", QStringLiteral("-1e999"));
     setField(w->window, "Text5", QStringLiteral("1e308"));
     setField(w->window, "Text8", QStringLiteral("-1e400"));
+    answerNextMessageBox(QMessageBox::Yes); // far beyond the paper: print anyway
     triggerPrint(w->window);
     QVERIFY(QFile(w->job->printer().outputFileName()).size() > 0);
+}
+
+void PrintCommandTest::cutOffQuestion_data()
+{
+    QTest::addColumn<QStringList>("fields"); // name=text, over the two slots' layout
+    QTest::addColumn<bool>("dvd");
+    QTest::addColumn<double>("unprintableTopMm");
+    QTest::addColumn<QString>("question"); // empty: none is asked
+    QTest::addColumn<bool>("printAnyway");
+    // A4 portrait, 21 x 29.7 cm; slot A 12.1 x 12.1 at (2, 2), B 10 x 5 at (2, 16).
+    QTest::newRow("fits") << QStringList() << false << 0.0 << QString() << false;
+    QTest::newRow("cut right")
+        << QStringList { "Text5=10" } << false << 0.0
+        << "Cover A goes 1.1 cm beyond the right of the printable area and will be cut off. "
+           "Print anyway?"
+        << false;
+    QTest::newRow("cut bottom")
+        << QStringList { "Text8=26" } << false << 0.0
+        << "Cover B goes 1.3 cm beyond the bottom of the printable area and will be cut off. "
+           "Print anyway?"
+        << false;
+    QTest::newRow("cut left, printed anyway")
+        << QStringList { "Text7=-0.5" } << false << 0.0
+        << "Cover B goes 0.5 cm beyond the left of the printable area and will be cut off. "
+           "Print anyway?"
+        << true;
+    QTest::newRow("cut top")
+        << QStringList { "Text6=-1.2" } << false << 0.0
+        << "Cover A goes 1.2 cm beyond the top of the printable area and will be cut off. "
+           "Print anyway?"
+        << false;
+    // 18.3 x 27.2 at (1, 1) under 2 cm the printer cannot reach: 27.7 cm remain.
+    QTest::newRow("DVD full case below an unprintable top")
+        << QStringList() << true << 20.0
+        << "The DVD cover goes 0.5 cm beyond the bottom of the printable area and will be cut "
+           "off. Print anyway?"
+        << false;
+}
+
+void PrintCommandTest::cutOffQuestion()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(bool, dvd);
+    QFETCH(double, unprintableTopMm);
+    QFETCH(QString, question);
+    QFETCH(bool, printAnyway);
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
+                      { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
+    layOutTwoSlots(w->window);
+    const QMarginsF unprintable(0, unprintableTopMm, 0, 0);
+    w->job->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                unprintable, QPageLayout::Millimeter, unprintable));
+    for (const QString &field : fields)
+        setField(w->window, qPrintable(field.section(u'=', 0, 0)), field.section(u'=', 1));
+    if (dvd)
+        child<QAction>(w->window, QStringLiteral("ID_covers"))->trigger();
+
+    const QString pdf = w->job->printer().outputFileName();
+    if (question.isEmpty()) {
+        const ModalDialogCloser closer;
+        triggerPrint(w->window);
+        QCOMPARE(closer.closed(), QStringList());
+        QVERIFY(QFile::exists(pdf));
+        return;
+    }
+    QString shown;
+    answerNextMessageBox(printAnyway ? QMessageBox::Yes : QMessageBox::No, &shown);
+    triggerPrint(w->window);
+    QCOMPARE(shown, question);
+    QCOMPARE(QFile::exists(pdf), printAnyway);
+}
+
+void PrintCommandTest::statusBarSaysWhatPrintingDid_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("happening");
+    const int english = int(Language::English);
+    for (const char *happening :
+         { "sent A+B", "sent A", "sent B", "sent DVD", "dialog cancelled", "cut off declined",
+           "no printer", "PDF saved", "export cancelled" })
+        QTest::newRow(happening) << english << QString::fromLatin1(happening);
+    QTest::newRow("Italian") << int(Language::Italian) << "sent A+B";
+    QTest::newRow("German") << int(Language::German) << "sent A+B";
+}
+
+void PrintCommandTest::statusBarSaysWhatPrintingDid()
+{
+    QFETCH(int, language);
+    QFETCH(QString, happening);
+    const QTemporaryDir folder;
+    auto w
+        = window({ { QStringLiteral("Stampante"),
+                     happening == u"dialog cancelled" ? QStringLiteral("1") : QStringLiteral("0") },
+                   { QStringLiteral("Lingua"), MarkerOfLanguage(Language(language)) },
+                   { QStringLiteral("Percorso"), folder.path() } });
+    layOutTwoSlots(w->window);
+    const MessageTexts &texts = Messages(Language(language));
+    const QString pdf = w->job->printer().outputFileName();
+    const QString saved = folder.filePath(QStringLiteral("cover.pdf"));
+    w->job->setPrintDialog([](QPrinter &, QWidget *) { return false; });
+
+    const QHash<QString, std::pair<const char *, QString>> cases {
+        { QStringLiteral("sent A+B"), { "Option5", texts.pageSent.arg(pdf, texts.sentAB) } },
+        { QStringLiteral("sent A"), { "Option3", texts.pageSent.arg(pdf, texts.sentA) } },
+        { QStringLiteral("sent B"), { "Option4", texts.pageSent.arg(pdf, texts.sentB) } },
+        { QStringLiteral("sent DVD"), { "Option5", texts.pageSent.arg(pdf, texts.sentDvd) } },
+        { QStringLiteral("dialog cancelled"), { "Option5", texts.printCancelled } },
+        { QStringLiteral("cut off declined"), { "Option5", texts.printCancelled } },
+        { QStringLiteral("no printer"), { "Option5", texts.noPrinter } },
+        { QStringLiteral("PDF saved"), { "Option5", texts.pdfSaved.arg(saved) } },
+        { QStringLiteral("export cancelled"), { "Option5", texts.exportCancelled } },
+    };
+    const auto &[option, expected] = cases.value(happening);
+    child<QRadioButton>(w->window, QString::fromLatin1(option))->setChecked(true);
+    QCOMPARE(statusText(w->window), QString());
+
+    if (happening == u"sent DVD")
+        child<QAction>(w->window, QStringLiteral("ID_covers"))->trigger();
+    if (happening == u"cut off declined") {
+        setField(w->window, "Text8", QStringLiteral("40"));
+        answerNextMessageBox(QMessageBox::No);
+    }
+    if (happening == u"no printer") {
+        w->job->printer().setOutputFileName(QString());
+        w->job->printer().setOutputFormat(QPrinter::PdfFormat);
+    }
+    if (happening == u"PDF saved" || happening == u"export cancelled") {
+        onNextFileDialog([&](QFileDialog *dialog) {
+            if (happening == u"PDF saved")
+                static_cast<QDialog *>(dialog)->accept(); // the name offered: cover.pdf
+            else
+                dialog->reject();
+        });
+        child<QAction>(w->window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    } else {
+        triggerPrint(w->window);
+    }
+    QCOMPARE(statusText(w->window), expected);
+}
+
+void PrintCommandTest::previewPrintsThroughThePrintPath_data()
+{
+    QTest::addColumn<QString>("stampante");
+    QTest::addColumn<bool>("dialogConfirms");
+    QTest::addColumn<bool>("cutOff");
+    QTest::addColumn<bool>("pressPrint"); // false: the preview is closed
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<int>("dialogs");
+    QTest::newRow("printed straight") << "0" << true << false << true << true << 0;
+    QTest::newRow("asked first, confirmed") << "1" << true << false << true << true << 1;
+    QTest::newRow("asked first, cancelled") << "1" << false << false << true << false << 1;
+    QTest::newRow("cut off, No") << "0" << true << true << true << false << 0;
+    QTest::newRow("closed") << "0" << true << false << false << false << 0;
+}
+
+void PrintCommandTest::previewPrintsThroughThePrintPath()
+{
+    QFETCH(QString, stampante);
+    QFETCH(bool, dialogConfirms);
+    QFETCH(bool, cutOff);
+    QFETCH(bool, pressPrint);
+    QFETCH(bool, printed);
+    QFETCH(int, dialogs);
+    auto w = window({ { QStringLiteral("Stampante"), stampante } });
+    layOutTwoSlots(w->window);
+    if (cutOff)
+        setField(w->window, "Text8", QStringLiteral("40"));
+    int shownDialogs = 0;
+    w->job->setPrintDialog([&](QPrinter &, QWidget *) {
+        ++shownDialogs;
+        return dialogConfirms;
+    });
+    const QString pdf = w->job->printer().outputFileName();
+
+    bool previewed = false;
+    bool printButton = false;
+    bool staysOpen = false;
+    onNextModal([&](QWidget *modal) {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+        if (!preview)
+            return false;
+        previewed = true;
+        QAction *print = preview->findChild<QAction *>(QStringLiteral("PreviewPrint"));
+        printButton = print != nullptr;
+        // Nothing is sent while the preview only shows the page.
+        if (QFile::exists(pdf))
+            printButton = false;
+        if (pressPrint && print) {
+            if (cutOff)
+                answerNextMessageBox(QMessageBox::No);
+            print->trigger();
+        }
+        staysOpen = preview->isVisible();
+        preview->reject();
+        return true;
+    });
+    child<QAction>(w->window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+    QVERIFY(previewed);
+    QVERIFY(printButton);
+    QCOMPARE(QFile::exists(pdf), printed);
+    QCOMPARE(shownDialogs, dialogs);
+    QCOMPARE(staysOpen, !printed);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void PrintCommandTest::previewMarksStayOnScreen()
+{
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
+    layOutTwoSlots(w->window);
+    // A printer that cannot reach the outer centimetre of the sheet; B runs
+    // 2.3 cm past the printable area's bottom, 1 cm of it still on paper.
+    const QMarginsF unprintable(10, 10, 10, 10);
+    w->job->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                unprintable, QPageLayout::Millimeter, unprintable));
+    setField(w->window, "Text8", QStringLiteral("26"));
+    constexpr int dpi = 100;
+    QImage screen;
+    onNextModal([&](QWidget *modal) {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+        if (!preview)
+            return false;
+        screen = PreviewedPage(preview, w->job->printer(), dpi);
+        // A picture of the preview for the documentation, when asked for.
+        const QString shot = qEnvironmentVariable("PREVIEW_SCREENSHOT");
+        if (!shot.isEmpty()) {
+            preview->resize(900, 760);
+            QApplication::processEvents();
+            preview->grab().save(shot);
+        }
+        preview->reject();
+        return true;
+    });
+    child<QAction>(w->window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+    QVERIFY(!screen.isNull());
+    answerNextMessageBox(QMessageBox::Yes);
+    triggerPrint(w->window);
+    const QImage paper = RasterisePdf(w->job->printer().outputFileName(), dpi);
+    QVERIFY(!paper.isNull());
+
+    // The origin is the printable area's corner: 1 cm in from the sheet's edges.
+    const PagePixels pixels(dpi, QPointF(1, 1));
+    const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
+    for (const QImage &page : { screen, paper })
+        QVERIFY2(SameEdges(BoundsOf(page, IsRed), a),
+                 qPrintable(Describe(BoundsOf(page, IsRed), a)));
+    // The hatching and the printable area's edge (pink, blue) are the
+    // screen's alone; the hatch covers B's part in the unprintable strip.
+    const auto isHatch
+        = [](QRgb c) { return qRed(c) > qGreen(c) + 25 && qBlue(c) > qGreen(c) + 10; };
+    const auto isEdge = [](QRgb c) { return qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 20; };
+    const QRect hatch = BoundsOf(screen, isHatch);
+    const QRectF strip = pixels.rect(QRectF(2, 27.7, 10, 1));
+    QVERIFY2(SameEdges(hatch, strip, 2.0), qPrintable(Describe(hatch, strip)));
+    QVERIFY(!BoundsOf(screen, isEdge).isEmpty());
+    QVERIFY(BoundsOf(paper, isHatch).isEmpty());
+    QVERIFY(BoundsOf(paper, isEdge).isEmpty());
+}
+
+void PrintCommandTest::exportWritesWholeFilesOnly_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("written, .pdf added") << "written";
+    QTest::newRow("cancelled") << "cancelled";
+    QTest::newRow("old file cannot be replaced") << "cannot replace";
+    QTest::newRow("folder takes no files") << "no files there";
+    QTest::newRow("without a printer: A4 portrait") << "no printer";
+    QTest::newRow("the printer's paper") << "printer's paper";
+}
+
+void PrintCommandTest::exportWritesWholeFilesOnly()
+{
+    QFETCH(QString, kind);
+    const QTemporaryDir folder;
+    auto w = window({ { QStringLiteral("Percorso"), folder.path() } });
+    layOutTwoSlots(w->window);
+    // A name as long as the folder allows: no temporary file fits beside it.
+    const QString old
+        = folder.filePath(kind == u"cannot replace" ? QString(251, u'n') + QStringLiteral(".pdf")
+                                                    : QStringLiteral("cover.pdf"));
+    QFile oldFile(old);
+    QVERIFY(oldFile.open(QIODevice::WriteOnly));
+    oldFile.write("old");
+    oldFile.close();
+    QPrinter &printer = w->job->printer();
+    if (kind == u"no printer") {
+        printer.setOutputFileName(QString());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    } else if (kind == u"printer's paper") {
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    } else {
+        setA4Portrait(printer);
+    }
+
+    if (kind == u"cannot replace") {
+        // The writer itself: the name leaves no room for a temporary file.
+        QVERIFY(!ExportPdf(BuildCoverPlan({}), PaperCornerA4(), QStringLiteral("Vellumark"), old));
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList { QFileInfo(old).fileName() });
+        return;
+    }
+    QString startFolder;
+    QString startName;
+    QString target = folder.filePath(QStringLiteral("mine.pdf"));
+    onNextFileDialog([&](QFileDialog *dialog) {
+        startFolder = dialog->directory().absolutePath();
+        startName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+        if (kind == u"cancelled") {
+            dialog->reject();
+        } else if (kind == u"no files there") {
+            target = QStringLiteral("/proc/cover.pdf");
+            typeAndSave(dialog, target);
+        } else {
+            typeAndSave(dialog, QStringLiteral("mine"));
+        }
+    });
+    child<QAction>(w->window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    QCOMPARE(startFolder, QDir(folder.path()).absolutePath());
+    QCOMPARE(startName, QStringLiteral("cover.pdf"));
+
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    QCOMPARE(oldFile.readAll(), QByteArray("old"));
+    oldFile.close();
+    const QStringList left = QDir(folder.path()).entryList(QDir::Files);
+    if (kind == u"cancelled" || kind == u"cannot replace" || kind == u"no files there") {
+        QCOMPARE(left, QStringList { QFileInfo(old).fileName() });
+        QVERIFY(!QFile::exists(target));
+        return;
+    }
+    QVERIFY(QFile::exists(target));
+    QCOMPARE(pdfInfo(target, QStringLiteral("Title")), QStringLiteral("Vellumark 1.2013.4"));
+    QCOMPARE(pdfInfo(target, QStringLiteral("Creator")), QStringLiteral("Vellumark 1.2013.4"));
+    // A4 is 595.28 x 841.89 points, A5 419.53 x 595.28.
+    const QSizeF expected
+        = kind == u"printer's paper" ? QSizeF(595.28, 419.53) : QSizeF(595.28, 841.89);
+    const QSizeF size = pdfPageSize(target);
+    QVERIFY2(std::abs(size.width() - expected.width()) < 0.5
+                 && std::abs(size.height() - expected.height()) < 0.5,
+             qPrintable(pdfInfo(target, QStringLiteral("Page size"))));
 }
 
 QTEST_MAIN(PrintCommandTest)
