@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QImageReader>
-#include <QRegularExpression>
 
 namespace vellumark {
 
@@ -47,30 +46,17 @@ std::optional<QString> PatternOfPictureType(const QString &type)
     return wildcards.join(u';');
 }
 
-bool MatchesPattern(const QString &fileName, const QString &pattern)
-{
-    const QStringList wildcards = pattern.split(u';', Qt::SkipEmptyParts);
-    for (const QString &wildcard : wildcards) {
-        const QRegularExpression expression(
-            QRegularExpression::wildcardToRegularExpression(wildcard.trimmed()),
-            QRegularExpression::CaseInsensitiveOption);
-        if (expression.match(fileName).hasMatch())
-            return true;
-    }
-    return false;
-}
-
 QStringList MatchingFiles(const QString &folder, const QString &pattern)
 {
-    const QDir dir(folder);
-    QStringList names;
-    const QStringList all
-        = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : all) {
-        if (MatchesPattern(name, pattern))
-            names.append(name);
-    }
-    return names;
+    QStringList wildcards;
+    for (const QString &wildcard : pattern.split(u';', Qt::SkipEmptyParts))
+        wildcards.append(wildcard.trimmed());
+    if (wildcards.isEmpty())
+        return {}; // an empty filter would list every file
+    // Without QDir::CaseSensitive the wildcards match in any case, as
+    // "*.JPG" files from cameras need.
+    return QDir(folder).entryList(wildcards, QDir::Files | QDir::NoDotAndDotDot,
+                                  QDir::Name | QDir::IgnoreCase);
 }
 
 QImage ReadPreviewPicture(const QString &path)

@@ -24,10 +24,6 @@ QString InitialPictureType();
 // for a text that is none of the four.
 std::optional<QString> PatternOfPictureType(const QString &type);
 
-// Whether a file name matches one of the ';'-separated wildcards of a
-// pattern, letters compared without case.
-bool MatchesPattern(const QString &fileName, const QString &pattern);
-
 // The names of the plain files in a folder that match the pattern, sorted
 // without regard to case. Hidden files are left out.
 QStringList MatchingFiles(const QString &folder, const QString &pattern);
