@@ -31,13 +31,21 @@ if dpkg-query -W -f='${Status}' vellumark 2>/dev/null | grep -q 'install ok inst
 fi
 
 work=$(mktemp -d)
-installed_by_us=0
+packages_before=
+# Purges the program and whatever its installation brought along.
+restore_packages() {
+    [[ -n "$packages_before" ]] || return 0
+    local added
+    added=$(comm -13 <(echo "$packages_before") <(installed_packages))
+    if [[ -n "$added" ]]; then
+        # shellcheck disable=SC2086
+        apt_get purge $added >/dev/null
+    fi
+}
 cleanup() {
     [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null
     [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null
-    if [[ $installed_by_us -eq 1 ]]; then
-        apt_get purge vellumark >/dev/null 2>&1 || true
-    fi
+    restore_packages || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -52,9 +60,8 @@ echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 echo "lintian:"
 lintian --fail-on error --info "$deb" | sed 's/^/  /'
 
-packages_before=$(installed_packages)
 traces_before=$(traces_under_usr)
-installed_by_us=1
+packages_before=$(installed_packages)
 apt_get install "$deb" >/dev/null
 dpkg -L vellumark > "$work/files"
 
@@ -91,13 +98,7 @@ kill "$xvfb"
 xvfb=
 
 apt_get purge vellumark >/dev/null
-installed_by_us=0
-# Whatever the installation brought along goes too.
-added=$(comm -13 <(echo "$packages_before") <(installed_packages))
-if [[ -n "$added" ]]; then
-    # shellcheck disable=SC2086
-    apt_get purge $added >/dev/null
-fi
+restore_packages
 [[ "$(installed_packages)" == "$packages_before" ]] || fail "the installed packages differ from before"
 while read -r path; do
     if [[ -f "$path" || -L "$path" ]]; then

@@ -66,7 +66,7 @@ void WaylandTest::exitCommandWritesSettings()
     MdiForm1 *window = loaded.window.get();
     window->show();
     // Exposed only once the compositor has configured the window's surface.
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window, 20000));
     QWindow *surface = window->windowHandle();
     QCOMPARE(surface->title(), QStringLiteral("Vellumark 1.2013.4"));
 
@@ -79,7 +79,7 @@ void WaylandTest::exitCommandWritesSettings()
     if (exitQuestion != u"0")
         answerNextMessageBox(QMessageBox::Yes);
     QTest::keyClick(surface, Qt::Key_Q, Qt::ControlModifier);
-    QTRY_COMPARE(*loaded.endCount, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(*loaded.endCount, 1, 20000);
     QTRY_VERIFY(!window->isVisible());
 
     QSettings written(temp.settingsFile(), QSettings::IniFormat);
