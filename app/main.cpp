@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/mdiform1.h"
 #include "app/singleinstance.h"
 #include "logic/artwork.h"
@@ -14,21 +15,51 @@
 namespace {
 
 // Qt aborts when it finds no display; say so plainly instead.
-bool displayAvailable()
+bool displayAvailable(const vellumark::CommandLine &commandLine)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return commandLine.platformGiven() || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
+        || qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 #else
+    Q_UNUSED(commandLine);
     return true;
 #endif
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(qUtf8Printable(text.endsWith(u'\n') ? text : text + u'\n'), stream);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    // Before the application object: answering --help and --version needs
+    // neither a display nor the settings nor the single-instance lock.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    vellumark::CommandLine commandLine;
+    switch (commandLine.parse(arguments)) {
+    case vellumark::CommandLine::Request::ShowHelp: {
+        // A core application needs no display; the usage line takes the
+        // program's name from it.
+        const QCoreApplication core(argc, argv);
+        print(stdout, commandLine.helpText());
+        return EXIT_SUCCESS;
+    }
+    case vellumark::CommandLine::Request::ShowVersion:
+        print(stdout, vellumark::CommandLine::versionText());
+        return EXIT_SUCCESS;
+    case vellumark::CommandLine::Request::Refuse:
+        print(stderr, commandLine.refusalText());
+        return vellumark::CommandLine::UsageError;
+    case vellumark::CommandLine::Request::Run:
+        break;
+    }
+
+    if (!displayAvailable(commandLine)) {
         std::fputs("Vellumark needs a graphical desktop: no display was found "
                    "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
                    stderr);

@@ -22,14 +22,15 @@ QString ProgramCaption();
 // installed. Without a running application it is the current folder.
 QString ProgramFolder();
 
-// The maker's addresses, opened by the help menu and the about window.
+// The maker's addresses, opened by the help menu and the about window. The
+// build gives them (cmake/ProgramFacts.cmake), as it gives the package.
 inline QString MakerWebSite()
 {
-    return QStringLiteral("https://www.orvandi.example/vellumark/");
+    return QStringLiteral(VELLUMARK_HOMEPAGE);
 }
 inline QString MakerEmail()
 {
-    return QStringLiteral("vellumark@orvandi.example");
+    return QStringLiteral(VELLUMARK_MAKER_EMAIL);
 }
 
 } // namespace vellumark

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Vellumark needs, only those missing.
-#   install-deps.sh          what building and running need
-#   install-deps.sh --test   also what the tests need
+#   install-deps.sh             what building and running need
+#   install-deps.sh --package   also what building the Debian package needs
+#   install-deps.sh --test      also what packaging and the tests need
 set -euo pipefail
 
 # libqt6svg6: the program's drawings are SVG files, read through its plugins.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
-          qt6-image-formats-plugins qt6-translations-l10n libqt6svg6)
+          qt6-image-formats-plugins qt6-translations-l10n libqt6svg6 qt6-wayland)
+if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
+    packages+=(dpkg-dev)
+fi
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(clang-format poppler-utils cups printer-driver-cups-pdf
+    packages+=(lintian weston clang-format poppler-utils cups printer-driver-cups-pdf
                xvfb xauth xdotool imagemagick appstream desktop-file-utils libxcb1-dev
                clang libclang-rt-14-dev locales)
 fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test headless; then the
-# whole suite again under AddressSanitizer and UBSan, and a short run of
-# each fuzz target (docs/ROBUSTNESS.md).
+# Installs what is missing, builds and runs every test headless; builds,
+# checks, installs and purges the Debian package; then the whole suite again
+# under AddressSanitizer and UBSan, and a short run of each fuzz target
+# (docs/ROBUSTNESS.md).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -12,6 +13,7 @@ trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --timeout 300
+tests/package_test.sh
 
 echo "Sanitized build: AddressSanitizer, LeakSanitizer, UBSan"
 cmake -S . -B build-asan -G Ninja -DVELLUMARK_SANITIZE=ON >/dev/null

@@ -16,7 +16,10 @@ for file in bin/vellumark \
             share/icons/hicolor/16x16/apps/vellumark.png \
             share/icons/hicolor/48x48/apps/vellumark.png \
             share/icons/hicolor/256x256/apps/vellumark.png \
-            share/vellumark/help-en.html; do
+            share/vellumark/help-en.html \
+            share/man/man1/vellumark.1.gz \
+            share/doc/vellumark/copyright \
+            share/doc/vellumark/changelog.gz; do
     [[ -s "$prefix/$file" ]] || { echo "missing after install: $file" >&2; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/example.orvandi.Vellumark.desktop"
