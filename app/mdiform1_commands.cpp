@@ -39,6 +39,8 @@ void MdiForm1::SSActiveToolBars1_ToolClick(QAction *tool)
         ApplyTypologyB();
     } else if (id == u"ID_Stampa") {
         showPrinterSetup();
+    } else if (id == u"ID_Calibra") {
+        calibratePrinter();
     } else if (id == u"ID_ApriPrew") {
         Check3->setChecked(true);
     } else if (id == u"ID_ApriWin") {

@@ -1,17 +1,24 @@
 // Printing the covers and turning the DVD picture.
 #include "app/mdiform1.h"
 
+#include "dialogs/calibrationdialog.h"
+#include "dialogs/printerpage.h"
 #include "dialogs/printjob.h"
+#include "logic/calibrationtexts.h"
 #include "logic/coverplan.h"
 #include "logic/numbertext.h"
+#include "logic/printercorrectionstore.h"
 #include "logic/rotatepicture.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QFrame>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 namespace vellumark {
 
@@ -36,6 +43,9 @@ void MdiForm1::connectPrinting()
 {
     m_printJob = new PrintJob(this);
     m_printJob->setObjectName(QStringLiteral("PrintJob"));
+    m_printJob->setCorrections([settings = m_settings](const QString &printer) {
+        return PrinterCorrections(settings).of(printer);
+    });
     connect(Command2, &QPushButton::clicked, this, &MdiForm1::turnDvdPicture);
 }
 
@@ -57,8 +67,40 @@ void MdiForm1::PrintCovers()
     input.dvdFullCase = Option6->isChecked();
     input.dvdPicture = Image7->picture();
     input.borderWidth = m_settings.text(QStringLiteral("Spessore"), QStringLiteral("5"));
+    input.cutMarks
+        = ReadNumber(m_settings.text(QStringLiteral("Tagli"), QStringLiteral("0"))) == 1.0;
 
-    m_printJob->print(BuildCoverPlan(input), askFirst, this);
+    if (m_printJob->print(BuildCoverPlan(input), askFirst, this)
+        && !m_printJob->correctedFor().isEmpty()) {
+        const Language language = LanguageOfMarker(languageMarker());
+        StatusBar1->showMessage(
+            CalibrationTextsOf(language).correctedFor.arg(m_printJob->correctedFor()));
+    }
+}
+
+void MdiForm1::calibratePrinter()
+{
+    const Language language = LanguageOfMarker(languageMarker());
+    const CalibrationTexts &texts = CalibrationTextsOf(language);
+    // No: the measures of a page printed earlier.
+    QMessageBox question(QMessageBox::Question, texts.title, texts.printFirstQuestion,
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("CalibrationQuestion"));
+    const int answer = question.exec();
+    if (answer == QMessageBox::Cancel)
+        return;
+    if (answer == QMessageBox::Yes) {
+        const bool askFirst
+            = ReadNumber(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))) == 1.0;
+        const auto lines = [language](const PrinterPage &page) {
+            return CalibrationPageLines(language, page, QDate::currentDate());
+        };
+        if (!m_printJob->printCalibrationPage(lines, askFirst, this))
+            return;
+    }
+    CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
+                             language, this);
+    dialog.exec();
 }
 
 void MdiForm1::showPrinterSetup()

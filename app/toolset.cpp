@@ -35,6 +35,7 @@ ToolSet::ToolSet(QWidget *window)
     addTool(QStringLiteral("ID_Print"), QStringLiteral("Stampa"));
     addTool(QStringLiteral("ID_Opzioni"), QStringLiteral("Opzioni..."));
     addTool(QStringLiteral("ID_Stampa"), QStringLiteral("Setup Stampante..."));
+    addTool(QStringLiteral("ID_Calibra"), QStringLiteral("Calibra stampante..."));
     addTool(QStringLiteral("ID_ApriPrew"), QStringLiteral("Con Anteprima"), true);
     addTool(QStringLiteral("ID_ApriWin"), QStringLiteral("Stile Windows"), true);
     addTool(QStringLiteral("ID_Elimina"), QStringLiteral("Rimuovi Sfondo"));
@@ -96,6 +97,7 @@ ToolSet::ToolSet(QWidget *window)
     menuMenu->addAction(tool(QStringLiteral("ID_Opzioni")));
     menuMenu->addAction(skinMenu->menuAction());
     menuMenu->addAction(tool(QStringLiteral("ID_Stampa")));
+    menuMenu->addAction(tool(QStringLiteral("ID_Calibra")));
     menuMenu->addSeparator();
     menuMenu->addAction(tool(QStringLiteral("ID_Uscita")));
 

@@ -78,6 +78,9 @@ Form3::Form3(ProgramSettings settings, QString languageMarker, QWidget *parent)
     Command1->setText(QStringLiteral("OK"));
     Command1->setDefault(true);
     Command2 = button(QStringLiteral("Command2"), QRect(3120, 2640, 1335, 375));
+    // Cut marks, in the free corner below the defaults button.
+    Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
+    Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
 
     connect(Text1, &QLineEdit::textChanged, this, &Form3::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
@@ -93,6 +96,7 @@ void Form3::Form_Load()
     Check1->setChecked(isTicked(m_settings.text(QStringLiteral("Uscita"), QStringLiteral("1"))));
     Check2->setChecked(isTicked(m_settings.text(QStringLiteral("Stampante"), QStringLiteral("1"))));
     Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"), QStringLiteral("1"))));
+    Check4->setChecked(isTicked(m_settings.text(QStringLiteral("Tagli"), QStringLiteral("0"))));
     Text1->setText(
         ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"), QStringLiteral("5"))));
 }
@@ -105,10 +109,11 @@ void Form3::Form_Activate()
     Label2->setText(texts.confirmExit);
     Label3->setText(texts.printerSetup);
     Label4->setText(texts.aboutAtStart);
+    Label5->setText(texts.cutMarks);
     Command2->setText(texts.cancel);
     Command3->setText(texts.measureDefaults);
     // Texts longer than their label can still be read whole.
-    for (QLabel *label : { Label1, Label2, Label3, Label4 })
+    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5 })
         label->setToolTip(label->text());
 }
 
@@ -139,6 +144,7 @@ void Form3::Command1_Click()
     m_settings.setText(QStringLiteral("Stampante"), flagOf(Check2));
     m_settings.setText(QStringLiteral("Spessore"), Text1->text());
     m_settings.setText(QStringLiteral("About"), flagOf(Check3));
+    m_settings.setText(QStringLiteral("Tagli"), flagOf(Check4));
     accept();
 }
 

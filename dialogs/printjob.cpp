@@ -1,5 +1,7 @@
 #include "dialogs/printjob.h"
 
+#include "dialogs/printerpage.h"
+#include "logic/paintcalibrationpage.h"
 #include "logic/paintcoverplan.h"
 #include "widgets/busycursor.h"
 
@@ -49,13 +51,49 @@ bool PrintJob::setUp(QWidget *parent)
 
 bool PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *parent)
 {
+    return handOver(
+        [this, &plan](QPainter &painter) {
+            applyCorrection(painter);
+            PaintCoverPlan(painter, plan);
+        },
+        askFirst, parent);
+}
+
+bool PrintJob::printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent)
+{
+    return handOver(
+        [this, &lines](QPainter &painter) {
+            const PrinterPage described = DescribePrinter(printer());
+            PaintCalibrationPage(painter, { described, lines ? lines(described) : QStringList() });
+        },
+        askFirst, parent);
+}
+
+bool PrintJob::handOver(const std::function<void(QPainter &)> &paint, bool askFirst,
+                        QWidget *parent)
+{
+    m_correctedFor.clear();
     if (askFirst && !setUp(parent))
         return false;
-    if (printerReachable() && paintPage(plan))
+    if (printerReachable() && paintPage(paint))
         return true;
     // No printer, or it failed to start the page: let the user choose
     // another one (or a file) rather than lose the page without a word.
-    return setUp(parent) && printerReachable() && paintPage(plan);
+    return setUp(parent) && printerReachable() && paintPage(paint);
+}
+
+void PrintJob::applyCorrection(QPainter &painter)
+{
+    m_correctedFor.clear();
+    const QPrinter &out = printer();
+    if (out.outputFormat() != QPrinter::NativeFormat || !m_corrections)
+        return;
+    const std::optional<PrinterCorrection> correction = m_corrections(out.printerName());
+    if (!correction || correction->isIdentity())
+        return;
+    painter.setWorldTransform(
+        CorrectionTransform(*correction, out.logicalDpiX(), out.logicalDpiY()), true);
+    m_correctedFor = out.printerName();
 }
 
 bool PrintJob::printerReachable()
@@ -68,13 +106,13 @@ bool PrintJob::printerReachable()
     return !QPrinterInfo::printerInfo(out.printerName()).isNull();
 }
 
-bool PrintJob::paintPage(const CoverPlan &plan)
+bool PrintJob::paintPage(const std::function<void(QPainter &)> &paint)
 {
     const BusyCursor busy;
     QPainter painter;
     if (!painter.begin(&printer()))
         return false;
-    PaintCoverPlan(painter, plan);
+    paint(painter);
     return painter.end();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLineF>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -32,6 +33,7 @@ struct CoverPlanInput
     bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
     QImage dvdPicture;
     QString borderWidth = QStringLiteral("5"); // the "Spessore" setting
+    bool cutMarks = false; // the "Tagli" setting
 };
 
 // One picture on the page. The rectangle is in centimetres from the top
@@ -50,7 +52,11 @@ struct CoverPlan
     bool dvdMode = false;
     int borderWidth = 5; // in device pixels
     QList<PlacedPicture> pictures;
+    // Lines in centimetres, as thick as kCutMarkWidthCm, painted last.
+    QList<QLineF> cutMarks;
 };
+
+inline constexpr double kCutMarkWidthCm = 0.01;
 
 CoverPlan BuildCoverPlan(const CoverPlanInput &input);
 

@@ -45,6 +45,7 @@ const MainWindowTexts italian = {
         { u"ID_ApriWin"_s, u"Stile Windows"_s },
         { u"ID_Stampa"_s, u"Setup Stampante..."_s },
         { u"ID_Opzioni"_s, u"Opzioni..."_s },
+        { u"ID_Calibra"_s, u"Calibra stampante..."_s },
     },
     { u"Fronte\\CD"_s, u"Retro"_s, u"Retro s.a."_s },
     {
@@ -98,6 +99,7 @@ const MainWindowTexts english = {
         { u"ID_ApriWin"_s, u"Windows Style"_s },
         { u"ID_Stampa"_s, u"Printer Setup..."_s },
         { u"ID_Opzioni"_s, u"Options..."_s },
+        { u"ID_Calibra"_s, u"Calibrate Printer..."_s },
     },
     { u"Front\\CD"_s, u"Back"_s, u"Back w.f."_s },
     {
@@ -151,6 +153,7 @@ const MainWindowTexts german = {
         { u"ID_ApriWin"_s, u"Windows Style"_s },
         { u"ID_Stampa"_s, u"Drucker-Umstände..."_s },
         { u"ID_Opzioni"_s, u" Möglichkeiten..."_s },
+        { u"ID_Calibra"_s, u"Drucker kalibrieren..."_s },
     },
     { u"Front\\CD"_s, u"Zurück"_s, u"Zurück w.f."_s },
     {

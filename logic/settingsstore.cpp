@@ -176,4 +176,72 @@ void SettingsStore::writeText(const QString &keyPath, const QString &name,
     SetSettingValue(keyPath, name, value, Text);
 }
 
+// Groups. QSettings reads a slash as a step into a subgroup and a
+// backslash as one too in its files, so those two (and the escape itself)
+// are escaped first: a group is always one level.
+namespace {
+
+QString groupLevel(const QString &group)
+{
+    QString level = group;
+    level.replace(u'%', QStringLiteral("%25"))
+        .replace(u'/', QStringLiteral("%2F"))
+        .replace(u'\\', QStringLiteral("%5C"));
+    return level;
+}
+
+} // namespace
+
+QString SettingsStore::readGroupText(const QString &keyPath, const QString &group,
+                                     const QString &name, const QString &defaultValue) const
+{
+    if (!keyExists(keyPath) || group.isEmpty() || name.isEmpty())
+        return defaultValue;
+    QSettings settings(filePath(keyPath), QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return defaultValue;
+    settings.beginGroup(groupLevel(group));
+    const QVariant stored = settings.value(name);
+    if (stored.typeId() == QMetaType::QStringList)
+        return stored.toStringList().join(u',');
+    return stored.typeId() == QMetaType::QString ? stored.toString() : defaultValue;
+}
+
+void SettingsStore::writeGroupTexts(const QString &keyPath, const QString &group,
+                                    const QList<std::pair<QString, QString>> &values) const
+{
+    if (!keyExists(keyPath) || group.isEmpty())
+        return;
+    const QString path = filePath(keyPath);
+    removeAbandonedLocks(path);
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.beginGroup(groupLevel(group));
+        for (const auto &[name, value] : values) {
+            if (!name.isEmpty())
+                settings.setValue(name, value);
+        }
+        settings.endGroup();
+        settings.sync();
+    }
+    keepPrivate(path);
+}
+
+void SettingsStore::removeGroup(const QString &keyPath, const QString &group) const
+{
+    if (!keyExists(keyPath) || group.isEmpty())
+        return;
+    const QString path = filePath(keyPath);
+    removeAbandonedLocks(path);
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        // Within the group: a main value of the group's name stays.
+        settings.beginGroup(groupLevel(group));
+        settings.remove(QString());
+        settings.endGroup();
+        settings.sync();
+    }
+    keepPrivate(path);
+}
+
 } // namespace vellumark

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
+
+#include <utility>
 
 namespace vellumark {
 
@@ -48,6 +51,16 @@ public:
     QString readText(const QString &keyPath, const QString &name,
                      const QString &defaultValue) const;
     void writeText(const QString &keyPath, const QString &name, const QString &value) const;
+
+    // Text values kept in a group of their own inside a key, apart from the
+    // key's main values (one group per printer, say). Any text names a
+    // group: blanks, slashes and letters beyond ASCII are escaped in the
+    // file. The values of one call are written in one replace of the file.
+    QString readGroupText(const QString &keyPath, const QString &group, const QString &name,
+                          const QString &defaultValue) const;
+    void writeGroupTexts(const QString &keyPath, const QString &group,
+                         const QList<std::pair<QString, QString>> &values) const;
+    void removeGroup(const QString &keyPath, const QString &group) const;
 
 private:
     QString m_root;
