@@ -29,6 +29,8 @@ private slots:
     void borderWidthInDevicePixels();
     void paintsOnAPicture();
     void absurdGeometryIsHarmless();
+    void cutMarks_data();
+    void cutMarks();
 
 private:
     // Prints the plan into a PDF of its own; the pixel map of its page at dpi.
@@ -254,6 +256,79 @@ void CoverRenderTest::absurdGeometryIsHarmless()
     PaintCoverPlan(painter, wild);
     painter.end();
     QVERIFY(BoundsOf(page, IsRed).isEmpty());
+}
+
+void CoverRenderTest::cutMarks_data()
+{
+    QTest::addColumn<bool>("option");
+    QTest::newRow("Tagli 1") << true;
+    QTest::newRow("Tagli 0") << false;
+}
+
+void CoverRenderTest::cutMarks()
+{
+    // A above B with 3 mm between them: the marks that would run from one
+    // into the other are left out.
+    QFETCH(bool, option);
+    CoverPlanInput input;
+    input.slotA = slot(2, 2, 10, 10, false, solid(Qt::red));
+    input.slotB = slot(2, 12.3, 10, 5, false, solid(Qt::green));
+    input.cutMarks = option;
+    constexpr int dpi = 600;
+    PagePixels pixels(QPrinter(), dpi);
+    const QString pdf = print(BuildCoverPlan(input), &pixels, dpi);
+    QVERIFY(!pdf.isEmpty());
+    const QImage page = RasterisePdf(
+        pdf, dpi, QRectF(QPointF(0, 0), QPointF(pixels.x(14), pixels.y(19))).toRect());
+    QVERIFY(!page.isNull());
+
+    // Ink across a mark, in pixels: 0.1 mm is 2.4 pixels at 600 dpi.
+    const auto inkAcross = [&](double xCm, double yCm, bool horizontal) {
+        const int x = int(pixels.x(xCm)), y = int(pixels.y(yCm));
+        double ink = 0;
+        for (int d = -8; d <= 8; ++d) {
+            const QRgb c = horizontal ? page.pixel(x, y + d) : page.pixel(x + d, y);
+            ink += (255 - qGray(c)) / 255.0;
+        }
+        return ink;
+    };
+    struct Mark
+    {
+        double x, y; // a point in the middle of where the mark belongs, cm
+        bool horizontal;
+        bool shown; // when the option is on
+    };
+    const Mark marks[] = {
+        { 1.7, 2, true, true }, // A's top edge, left and right
+        { 12.3, 2, true, true },
+        { 2, 1.7, false, true }, // A's left and right edges, upwards
+        { 12, 1.7, false, true },
+        { 1.7, 12, true, true }, // A's bottom edge, beside B
+        { 12.3, 12, true, true },
+        { 2, 12.15, false, false }, // A's edges downwards would run into B
+        { 12, 12.15, false, false },
+        { 1.7, 12.3, true, true }, // B's top edge
+        { 2, 17.5, false, true }, // B's edges downwards
+        { 12, 17.5, false, true },
+        { 1.7, 17.3, true, true }, // B's bottom edge
+        { 12.3, 17.3, true, true },
+    };
+    for (const Mark &mark : marks) {
+        const double ink = inkAcross(mark.x, mark.y, mark.horizontal);
+        const double expected = option && mark.shown ? 0.01 * dpi / 2.54 : 0;
+        QVERIFY2(qAbs(ink - expected) < 0.6,
+                 qPrintable(QStringLiteral("at %1, %2 cm: %3").arg(mark.x).arg(mark.y).arg(ink)));
+    }
+    if (!option)
+        return;
+    // The mark starts 1 mm past the corner and is 4 mm long.
+    const QRect topLeft = BoundsOf(
+        page, IsDark,
+        QRectF(QPointF(pixels.x(1), pixels.y(1.98)), QPointF(pixels.x(2), pixels.y(2.02)))
+            .toRect());
+    const QRectF expected(QPointF(pixels.x(1.5), pixels.y(2) - 0.05 * dpi / 25.4),
+                          QPointF(pixels.x(1.9), pixels.y(2) + 0.05 * dpi / 25.4));
+    QVERIFY2(SameEdges(topLeft, expected), qPrintable(Describe(topLeft, expected)));
 }
 
 QTEST_MAIN(CoverRenderTest)
