@@ -1,5 +1,6 @@
 #include "dialogs/printerpage.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -12,6 +13,8 @@ PrinterPage DescribePrinter(const QPrinter &printer)
     layout.setUnits(QPageLayout::Millimeter);
     PrinterPage page;
     page.printerName = printer.printerName();
+    if (page.printerName.isEmpty()) // a PDF file: named by its file
+        page.printerName = QFileInfo(printer.outputFileName()).fileName();
     page.paperName = layout.pageSize().name();
     page.paper = layout.fullRect(QPageLayout::Millimeter).size();
     page.margins = layout.minimumMargins();
