@@ -1,6 +1,7 @@
 #include "dialogs/printjob.h"
 #include "logic/coverplan.h"
 #include "logic/paintcoverplan.h"
+#include "logic/printercorrection.h"
 #include "pagescan.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ private slots:
     void absurdGeometryIsHarmless();
     void cutMarks_data();
     void cutMarks();
+    void correctedPageKeepsItsLines();
 
 private:
     // Prints the plan into a PDF of its own; the pixel map of its page at dpi.
@@ -329,6 +331,34 @@ void CoverRenderTest::cutMarks()
     const QRectF expected(QPointF(pixels.x(1.5), pixels.y(2) - 0.05 * dpi / 25.4),
                           QPointF(pixels.x(1.9), pixels.y(2) + 0.05 * dpi / 25.4));
     QVERIFY2(SameEdges(topLeft, expected), qPrintable(Describe(topLeft, expected)));
+}
+
+void CoverRenderTest::correctedPageKeepsItsLines()
+{
+    // Scaled 1.05 x 0.95 about the corner, then moved 3 mm right and 2 mm
+    // up: a 5 x 5 cm cover at (2, 2) lands at 24 to 76.5 mm across and 17
+    // to 64.5 mm down; its border stays 5 pixels wide.
+    QImage page(400, 400, QImage::Format_RGB32);
+    page.setDotsPerMeterX(3937); // 100 dpi
+    page.setDotsPerMeterY(3937);
+    page.fill(Qt::white);
+    CoverPlanInput input;
+    input.selection = PrintSelection::SlotA;
+    input.slotA = slot(2, 2, 5, 5, true, QImage());
+    input.borderWidth = QStringLiteral("5");
+    QPainter painter(&page);
+    painter.setWorldTransform(CorrectionTransform({ 1.05, 0.95, 3, -2 }, 100, 100));
+    PaintCoverPlan(painter, BuildCoverPlan(input));
+    painter.end();
+
+    const double perMm = 100 / 25.4;
+    const QRectF expected
+        = QRectF(QPointF(24 * perMm, 17 * perMm), QPointF(76.5 * perMm, 64.5 * perMm))
+              .adjusted(-2.5, -2.5, 2.5, 2.5);
+    const QRect dark = BoundsOf(page, IsDark);
+    QVERIFY2(SameEdges(dark, expected), qPrintable(Describe(dark, expected)));
+    const int middle = int(40 * perMm);
+    QCOMPARE(InkAlongRow(page, middle, 0, int(50 * perMm)), 5.0);
 }
 
 QTEST_MAIN(CoverRenderTest)
