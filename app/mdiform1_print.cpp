@@ -70,12 +70,16 @@ void MdiForm1::PrintCovers()
     input.cutMarks
         = ReadNumber(m_settings.text(QStringLiteral("Tagli"), QStringLiteral("0"))) == 1.0;
 
-    if (m_printJob->print(BuildCoverPlan(input), askFirst, this)
-        && !m_printJob->correctedFor().isEmpty()) {
-        const Language language = LanguageOfMarker(languageMarker());
-        StatusBar1->showMessage(
-            CalibrationTextsOf(language).correctedFor.arg(m_printJob->correctedFor()));
+    if (!m_printJob->print(BuildCoverPlan(input), askFirst, this))
+        return;
+    // A word on the last page's correction must not outlive it.
+    const QString corrected = m_printJob->correctedFor();
+    if (corrected.isEmpty()) {
+        StatusBar1->clearMessage();
+        return;
     }
+    const Language language = LanguageOfMarker(languageMarker());
+    StatusBar1->showMessage(CalibrationTextsOf(language).correctedFor.arg(corrected));
 }
 
 void MdiForm1::calibratePrinter()
