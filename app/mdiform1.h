@@ -164,6 +164,7 @@ private:
     void chooseBackgroundPicture();
     void removeBackgroundPicture();
     void showPrinterSetup();
+    void calibratePrinter();
     void showHelp();
     void openAddress(const QString &address);
 

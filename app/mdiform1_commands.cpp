@@ -53,6 +53,7 @@ MdiForm1::ToolCommand MdiForm1::commandOfTool(const QString &id)
         { QStringLiteral("ID_AnteprimaStampa"),
           [](MdiForm1 &w, QAction *) { w.showPrintPreview(); } },
         { QStringLiteral("ID_EsportaPDF"), [](MdiForm1 &w, QAction *) { w.exportPdf(); } },
+        { QStringLiteral("ID_Calibra"), [](MdiForm1 &w, QAction *) { w.calibratePrinter(); } },
         { QStringLiteral("ID_ApriPrew"),
           [](MdiForm1 &w, QAction *) { w.setOpenWithPreview(true); } },
         { QStringLiteral("ID_ApriWin"),

@@ -2,13 +2,17 @@
 #include "app/mdiform1.h"
 
 #include "app/coverslotpanel.h"
+#include "dialogs/calibrationdialog.h"
+#include "dialogs/printerpage.h"
 #include "dialogs/printjob.h"
 #include "dialogs/printpreview.h"
+#include "logic/calibrationtexts.h"
 #include "logic/coverplan.h"
 #include "logic/leanplan.h"
 #include "logic/messagetexts.h"
 #include "logic/numbertext.h"
 #include "logic/pdfexport.h"
+#include "logic/printercorrectionstore.h"
 #include "logic/programinfo.h"
 #include "logic/rotatepicture.h"
 #include "widgets/busycursor.h"
@@ -16,6 +20,7 @@
 #include "widgets/picturebox.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -52,6 +57,9 @@ void MdiForm1::connectPrinting()
     m_printJob->setCutOffQuestion([this](const QList<CutOff> &cuts, QWidget *parent) {
         return askToPrintCutOff(cuts, parent);
     });
+    m_printJob->setCorrections([settings = m_settings](const QString &printer) {
+        return PrinterCorrections(settings).of(printer);
+    });
     connect(Command2, &QPushButton::clicked, this, &MdiForm1::turnDvdPicture);
 }
 
@@ -75,6 +83,7 @@ CoverPlan MdiForm1::currentPlan() const
     input.dvdFullCase = Option6->isChecked();
     input.dvdPicture = Image7->picture();
     input.borderWidth = m_settings.text(QStringLiteral("Spessore"));
+    input.cutMarks = ReadNumber(m_settings.text(QStringLiteral("Tagli"))) == 1.0;
     // Resampled once per command: the page is then painted as often as
     // needed (preview, paper) from pictures no finer than paper shows.
     const BusyCursor busy;
@@ -139,7 +148,11 @@ void MdiForm1::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
     const MessageTexts &texts = Messages(language);
     switch (outcome) {
     case PrintOutcome::Printed: {
-        say(PageSentMessage(language, m_printJob->destination(), plan.covers));
+        QString message = PageSentMessage(language, m_printJob->destination(), plan.covers);
+        const QString corrected = m_printJob->correctedFor();
+        if (!corrected.isEmpty())
+            message += u' ' + CalibrationTextsOf(language).correctedFor.arg(corrected);
+        say(message);
         return;
     }
     case PrintOutcome::NoPrinter:
@@ -164,18 +177,41 @@ void MdiForm1::sayPictureFault(const QString &file)
                             DiagnosePictureFile(file)));
 }
 
-void MdiForm1::showPrinterSetup()
+void MdiForm1::calibratePrinter()
 {
-    m_printJob->setUp(this);
-}
-
-void MdiForm1::turnDvdPicture()
-{
-    if (!Image7->hasPicture())
+    const Language language = LanguageOfMarker(languageMarker());
+    const CalibrationTexts &texts = CalibrationTextsOf(language);
+    // No: the measures of a page printed earlier.
+    QMessageBox question(QMessageBox::Question, texts.title, texts.printFirstQuestion,
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("CalibrationQuestion"));
+    const int answer = question.exec();
+    if (answer == QMessageBox::Cancel)
         return;
-    const QImage turned = QuarterTurnClockwise(Image7->picture());
-    if (!turned.isNull())
-        Image7->setPicture(turned);
-}
+    if (answer == QMessageBox::Yes) {
+        const bool askFirst = printerSetupFirst();
+        const auto lines = [language](const PrinterPage &page) {
+            return CalibrationPageLines(language, page, QDate::currentDate());
+        };
+        if (!m_printJob->printCalibrationPage(lines, askFirst, this))
+            return;
+    }
+    CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
+                             language, this);
+    dialog.exec();
+
+    void MdiForm1::showPrinterSetup()
+    {
+        m_printJob->setUp(this);
+    }
+
+    void MdiForm1::turnDvdPicture()
+    {
+        if (!Image7->hasPicture())
+            return;
+        const QImage turned = QuarterTurnClockwise(Image7->picture());
+        if (!turned.isNull())
+            Image7->setPicture(turned);
+    }
 
 } // namespace vellumark

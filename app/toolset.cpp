@@ -103,7 +103,7 @@ const QList<std::pair<QString, QStringList>> &menuDefinitions()
           { QStringLiteral("ID_Apertura"), QStringLiteral("ID_Lingua"),
             QStringLiteral("ID_Opzioni"), QStringLiteral("ID_Skin"), QStringLiteral("ID_Stampa"),
             QStringLiteral("ID_AnteprimaStampa"), QStringLiteral("ID_EsportaPDF"),
-            QStringLiteral("|"), QStringLiteral("ID_Uscita") } },
+            QStringLiteral("ID_Calibra"), QStringLiteral("|"), QStringLiteral("ID_Uscita") } },
         { QStringLiteral("ID_Help"),
           { QStringLiteral("ID_Guida"), QStringLiteral("|"), QStringLiteral("ID_Orvandi"),
             QStringLiteral("ID_Email"), QStringLiteral("|"), QStringLiteral("ID_Informazioni") } },

@@ -81,6 +81,9 @@ Form3::Form3(ProgramSettings settings, QString languageMarker, QWidget *parent)
     Command1->setText(QStringLiteral("OK"));
     Command1->setDefault(true);
     Command2 = button(QStringLiteral("Command2"), QRect(3120, 2640, 1335, 375));
+    // Cut marks, in the free corner below the defaults button.
+    Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
+    Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
 
     connect(Text1, &QLineEdit::textChanged, this, &Form3::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
@@ -96,6 +99,7 @@ void Form3::Form_Load()
     Check1->setChecked(isTicked(m_settings.text(QStringLiteral("Uscita"))));
     Check2->setChecked(isTicked(m_settings.text(QStringLiteral("Stampante"))));
     Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"))));
+    Check4->setChecked(isTicked(m_settings.text(QStringLiteral("Tagli"))));
     Text1->setText(ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"))));
 }
 
@@ -107,10 +111,11 @@ void Form3::Form_Activate()
     Label2->setText(texts.confirmExit);
     Label3->setText(texts.printerSetup);
     Label4->setText(texts.aboutAtStart);
+    Label5->setText(texts.cutMarks);
     Command2->setText(texts.cancel);
     Command3->setText(texts.measureDefaults);
     // A text that wraps takes the lines it needs, from the same top.
-    for (QLabel *label : { Label1, Label2, Label3, Label4 })
+    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5 })
         label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
 }
 
@@ -141,6 +146,7 @@ void Form3::Command1_Click()
     m_settings.setText(QStringLiteral("Stampante"), flagOf(Check2));
     m_settings.setText(QStringLiteral("Spessore"), Text1->text());
     m_settings.setText(QStringLiteral("About"), flagOf(Check3));
+    m_settings.setText(QStringLiteral("Tagli"), flagOf(Check4));
     accept();
 }
 

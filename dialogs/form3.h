@@ -40,10 +40,12 @@ private:
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
     QCheckBox *Check3 = nullptr;
+    QCheckBox *Check4 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;

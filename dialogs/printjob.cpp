@@ -1,6 +1,8 @@
 #include "dialogs/printjob.h"
 
 #include "dialogs/pageorigin.h"
+#include "dialogs/printerpage.h"
+#include "logic/paintcalibrationpage.h"
 #include "logic/paintcoverplan.h"
 #include "logic/pdfexport.h"
 #include "widgets/busycursor.h"
@@ -50,13 +52,37 @@ bool PrintJob::setUp(QWidget *parent)
 
 PrintOutcome PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *parent)
 {
+    return handOver(
+        [this, &plan](QPainter &painter) {
+            applyCorrection(painter);
+            PaintCoverPlan(painter, plan);
+        },
+        &plan, askFirst, parent);
+}
+
+bool PrintJob::printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent)
+{
+    return handOver(
+               [this, &lines](QPainter &painter) {
+                   const PrinterPage described = DescribePrinter(printer());
+                   PaintCalibrationPage(painter,
+                                        { described, lines ? lines(described) : QStringList() });
+               },
+               nullptr, askFirst, parent)
+        == PrintOutcome::Printed;
+}
+
+PrintOutcome PrintJob::handOver(const std::function<void(QPainter &)> &paint, const CoverPlan *plan,
+                                bool askFirst, QWidget *parent)
+{
+    m_correctedFor.clear();
     if (askFirst && !setUp(parent))
         return PrintOutcome::Cancelled;
     const bool reachable = printerReachable();
     if (reachable) {
-        if (!fitsOrPrintAnyway(plan, parent))
+        if (plan && !fitsOrPrintAnyway(*plan, parent))
             return PrintOutcome::CutOffDeclined;
-        if (paintPage(plan))
+        if (paintPage(paint))
             return PrintOutcome::Printed;
     }
     // No printer, or it failed to start the page: let the user choose
@@ -65,9 +91,9 @@ PrintOutcome PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *pare
         return reachable ? PrintOutcome::Cancelled : PrintOutcome::NoPrinter;
     if (!printerReachable())
         return PrintOutcome::NoPrinter;
-    if (!fitsOrPrintAnyway(plan, parent))
+    if (plan && !fitsOrPrintAnyway(*plan, parent))
         return PrintOutcome::CutOffDeclined;
-    return paintPage(plan) ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return paintPage(paint) ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 QString PrintJob::destination()
@@ -89,6 +115,20 @@ bool PrintJob::fitsOrPrintAnyway(const CoverPlan &plan, QWidget *parent)
     return cuts.isEmpty() || m_cutOffQuestion(cuts, parent);
 }
 
+void PrintJob::applyCorrection(QPainter &painter)
+{
+    m_correctedFor.clear();
+    const QPrinter &out = printer();
+    if (out.outputFormat() != QPrinter::NativeFormat || !m_corrections)
+        return;
+    const std::optional<PrinterCorrection> correction = m_corrections(out.printerName());
+    if (!correction || correction->isIdentity())
+        return;
+    painter.setWorldTransform(
+        CorrectionTransform(*correction, out.logicalDpiX(), out.logicalDpiY()), true);
+    m_correctedFor = out.printerName();
+}
+
 bool PrintJob::printerReachable()
 {
     QPrinter &out = printer();
@@ -99,14 +139,14 @@ bool PrintJob::printerReachable()
     return !QPrinterInfo::printerInfo(out.printerName()).isNull();
 }
 
-bool PrintJob::paintPage(const CoverPlan &plan)
+bool PrintJob::paintPage(const std::function<void(QPainter &)> &paint)
 {
     const BusyCursor busy;
     PreparePageOrigin(printer());
     QPainter painter;
     if (!painter.begin(&printer()))
         return false;
-    PaintCoverPlan(painter, plan);
+    paint(painter);
     return painter.end();
 }
 

@@ -2,13 +2,17 @@
 
 #include "logic/coverplan.h"
 #include "logic/fitcheck.h"
+#include "logic/printercalibration.h"
+#include "logic/printercorrection.h"
 
 #include <QObject>
 #include <QPageLayout>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -69,14 +73,36 @@ public:
     // printer.
     QPageLayout exportPageLayout();
 
+    // The calibrations of the printers, by printer name. A page of covers
+    // sent to a printer that has one is painted through it; a PDF file
+    // never is.
+    using CorrectionLookup = std::function<std::optional<PrinterCorrection>(const QString &)>;
+    void setCorrections(CorrectionLookup lookup) { m_corrections = std::move(lookup); }
+    // The printer the last page was corrected for; empty when it went out
+    // as laid out.
+    QString correctedFor() const { return m_correctedFor; }
+
+    // Prints the calibration page the same way, never corrected; its lines
+    // are made once the printer and its paper are known.
+    using PageLines = std::function<QStringList(const PrinterPage &)>;
+    bool printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent);
+
 private:
+    // Hands a page over to the printer; a page of covers (plan given) is
+    // checked against the printable area first.
+    PrintOutcome handOver(const std::function<void(QPainter &)> &paint, const CoverPlan *plan,
+                          bool askFirst, QWidget *parent);
     bool printerReachable();
-    bool paintPage(const CoverPlan &plan);
+    bool paintPage(const std::function<void(QPainter &)> &paint);
     bool fitsOrPrintAnyway(const CoverPlan &plan, QWidget *parent);
+    // Sets the printer's correction, if it has one, on a painter begun on it.
+    void applyCorrection(QPainter &painter);
 
     std::unique_ptr<QPrinter> m_printer;
     PrintDialog m_dialog;
     CutOffQuestion m_cutOffQuestion;
+    CorrectionLookup m_corrections;
+    QString m_correctedFor;
 };
 
 // The system's print dialog, for one page.

@@ -30,6 +30,48 @@ PlacedPicture placeSlot(const SlotInput &slot)
     return placed;
 }
 
+// Cut marks prolong each edge of a cover past its corners, from a gap away.
+constexpr double kCutMarkGapCm = 0.1;
+constexpr double kCutMarkLengthCm = 0.4;
+
+QList<QLineF> cutMarksOf(const QRectF &cover)
+{
+    const double near = kCutMarkGapCm;
+    const double far = kCutMarkGapCm + kCutMarkLengthCm;
+    QList<QLineF> marks;
+    for (const double y : { cover.top(), cover.bottom() }) {
+        marks.append(QLineF(cover.left() - far, y, cover.left() - near, y));
+        marks.append(QLineF(cover.right() + near, y, cover.right() + far, y));
+    }
+    for (const double x : { cover.left(), cover.right() }) {
+        marks.append(QLineF(x, cover.top() - far, x, cover.top() - near));
+        marks.append(QLineF(x, cover.bottom() + near, x, cover.bottom() + far));
+    }
+    return marks;
+}
+
+// The marks of every cover, less those that would be printed on another.
+QList<QLineF> cutMarksOf(const QList<PlacedPicture> &covers)
+{
+    QList<QLineF> marks;
+    for (qsizetype i = 0; i < covers.size(); ++i) {
+        const QRectF cover = covers[i].rect.normalized();
+        for (const QLineF &mark : cutMarksOf(cover)) {
+            const QRectF inked = QRectF(mark.p1(), mark.p2())
+                                     .normalized()
+                                     .adjusted(-kCutMarkWidthCm / 2, -kCutMarkWidthCm / 2,
+                                               kCutMarkWidthCm / 2, kCutMarkWidthCm / 2);
+            const bool onAnother
+                = std::any_of(covers.begin(), covers.end(), [&](const auto &other) {
+                      return &other != &covers[i] && other.rect.normalized().intersects(inked);
+                  });
+            if (!onAnother)
+                marks.append(mark);
+        }
+    }
+    return marks;
+}
+
 } // namespace
 
 int BorderWidthFromText(QStringView text)
@@ -49,6 +91,8 @@ CoverPlan BuildCoverPlan(const CoverPlanInput &input)
             = input.dvdFullCase ? QRectF(1.0, 1.0, 18.3, 27.2) : QRectF(1.0, 1.0, 13.1, 18.3);
         plan.pictures.append({ rect, true, input.dvdPicture });
         plan.covers.append(QStringLiteral("DVD"));
+        if (input.cutMarks)
+            plan.cutMarks = cutMarksOf(plan.pictures);
         return plan;
     }
 
@@ -60,6 +104,8 @@ CoverPlan BuildCoverPlan(const CoverPlanInput &input)
         plan.pictures.append(placeSlot(input.slotB));
         plan.covers.append(QStringLiteral("B"));
     }
+    if (input.cutMarks)
+        plan.cutMarks = cutMarksOf(plan.pictures);
     return plan;
 }
 

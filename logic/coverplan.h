@@ -3,6 +3,7 @@
 #include "logic/borderwidth.h"
 
 #include <QImage>
+#include <QLineF>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -35,6 +36,7 @@ struct CoverPlanInput
     bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
     QImage dvdPicture;
     QString borderWidth = FallbackBorderWidth(); // the "Spessore" setting
+    bool cutMarks = false; // the "Tagli" setting
 };
 
 // One picture on the page. The rectangle is in centimetres from the top
@@ -55,7 +57,11 @@ struct CoverPlan
     QList<PlacedPicture> pictures;
     // How messages name each picture's cover: "A", "B" or "DVD".
     QStringList covers;
+    // Lines in centimetres, as thick as kCutMarkWidthCm, painted last.
+    QList<QLineF> cutMarks;
 };
+
+inline constexpr double kCutMarkWidthCm = 0.01;
 
 CoverPlan BuildCoverPlan(const CoverPlanInput &input);
 

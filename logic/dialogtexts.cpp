@@ -15,6 +15,7 @@ const OptionsDialogTexts italianOptions = {
     u"Annulla"_s,
     u"Valori di default..."_s,
     u"Attenzione! I valori messi manualmente verranno eliminati. Sicuro di voler continuare?"_s,
+    u"Segni di taglio"_s,
 };
 
 const OptionsDialogTexts englishOptions = {
@@ -26,6 +27,7 @@ const OptionsDialogTexts englishOptions = {
     u"Cancel"_s,
     u"Default value..."_s,
     u"Attention! The values manually written will be eliminated. Sure to continue?"_s,
+    u"Cut marks"_s,
 };
 
 const OptionsDialogTexts germanOptions = {
@@ -38,6 +40,7 @@ const OptionsDialogTexts germanOptions = {
     u"Standard Wert..."_s,
     u" Aufmerksamkeit! Die Werte, die von Hand geschrieben werden, werden ausgeschlossen werden. "
     u"Sicher fortzusetzen?"_s,
+    u"Schnittmarken"_s,
 };
 
 const PictureDialogTexts italianPicture = {

@@ -17,6 +17,7 @@ struct OptionsDialogTexts
     QString cancel; // Command2
     QString measureDefaults; // Command3
     QString measureDefaultsQuestion;
+    QString cutMarks; // Label5
 };
 const OptionsDialogTexts &OptionsTexts(Language language);
 

@@ -47,6 +47,7 @@ const MainWindowTexts italian = {
         { u"ID_Opzioni"_s, u"Opzioni..."_s },
         { u"ID_AnteprimaStampa"_s, u"Anteprima di stampa..."_s },
         { u"ID_EsportaPDF"_s, u"Esporta PDF..."_s },
+        { u"ID_Calibra"_s, u"Calibra stampante..."_s },
     },
     { u"Fronte\\CD"_s, u"Retro"_s, u"Retro s.a."_s },
     {
@@ -102,6 +103,7 @@ const MainWindowTexts english = {
         { u"ID_Opzioni"_s, u"Options..."_s },
         { u"ID_AnteprimaStampa"_s, u"Print Preview..."_s },
         { u"ID_EsportaPDF"_s, u"Export PDF..."_s },
+        { u"ID_Calibra"_s, u"Calibrate Printer..."_s },
     },
     { u"Front\\CD"_s, u"Back"_s, u"Back w.f."_s },
     {
@@ -157,6 +159,7 @@ const MainWindowTexts german = {
         { u"ID_Opzioni"_s, u" Möglichkeiten..."_s },
         { u"ID_AnteprimaStampa"_s, u"Druckvorschau..."_s },
         { u"ID_EsportaPDF"_s, u"Als PDF exportieren..."_s },
+        { u"ID_Calibra"_s, u"Drucker kalibrieren..."_s },
     },
     { u"Front\\CD"_s, u"Zurück"_s, u"Zurück w.f."_s },
     {

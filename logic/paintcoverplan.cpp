@@ -28,6 +28,10 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
     const double perCmY = device->logicalDpiY() / kCentimetresPerInch;
 
     painter.save();
+    // Geometry goes through the painter's transform; the drawing itself is
+    // in plain device pixels, so a scaled page keeps its lines' widths.
+    const QTransform toDevice = painter.worldTransform();
+    painter.resetTransform();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setPen(QPen(Qt::black, plan.borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
@@ -35,12 +39,21 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
         const QRectF rect = QRectF(placed.rect.x() * perCmX, placed.rect.y() * perCmY,
                                    placed.rect.width() * perCmX, placed.rect.height() * perCmY)
                                 .normalized();
-        if (!isFinite(rect))
+        const QRectF deviceRect = toDevice.mapRect(rect);
+        if (!isFinite(deviceRect))
             continue; // no geometry a painter could take
         if (placed.border)
-            painter.drawRect(rect);
-        if (!placed.picture.isNull() && !rect.isEmpty())
-            painter.drawImage(rect, placed.picture);
+            painter.drawRect(deviceRect);
+        if (!placed.picture.isNull() && !deviceRect.isEmpty())
+            painter.drawImage(deviceRect, placed.picture);
+    }
+    painter.setPen(QPen(Qt::black, kCutMarkWidthCm * perCmX, Qt::SolidLine, Qt::FlatCap));
+    for (const QLineF &mark : plan.cutMarks) {
+        const QLineF line = toDevice.map(
+            QLineF(mark.x1() * perCmX, mark.y1() * perCmY, mark.x2() * perCmX, mark.y2() * perCmY));
+        if (std::isfinite(line.x1()) && std::isfinite(line.y1()) && std::isfinite(line.x2())
+            && std::isfinite(line.y2()))
+            painter.drawLine(line);
     }
     painter.restore();
 }

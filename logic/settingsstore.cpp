@@ -134,10 +134,16 @@ void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
     } else {
         return;
     }
-    const QString path = filePath(keyPath);
+    writeTexts(filePath(keyPath), { { name, stored.toString() } });
+}
+
+void SettingsStore::writeTexts(const QString &path,
+                               const QList<std::pair<QString, QString>> &values)
+{
     removeAbandonedLocks(path);
-    // Read, change one value and replace the file whole, under the lock file
-    // that QSettings (and so older versions) take too: a second writer waits.
+    // Read, change the values and replace the file whole, under the lock
+    // file that QSettings (and so older versions) take too: a second writer
+    // waits.
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.lock())
         return;
@@ -146,7 +152,9 @@ void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
         return;
     const QByteArray current = file.readAll();
     file.close();
-    const QByteArray updated = WithSettingValue(current, name, stored.toString());
+    QByteArray updated = current;
+    for (const auto &[name, text] : values)
+        updated = WithSettingValue(updated, name, text);
     if (updated == current)
         return;
     QSaveFile replacement(path);
@@ -168,6 +176,70 @@ void SettingsStore::writeText(const QString &keyPath, const QString &name,
                               const QString &value) const
 {
     SetSettingValue(keyPath, name, value, Text);
+}
+
+// Groups. A group's values are stored as "<group>/<name>"; the group is
+// escaped so that it stays one level and any text can name it.
+namespace {
+
+QString groupPrefix(const QString &group)
+{
+    QString level = group;
+    level.replace(u'%', QStringLiteral("%25"))
+        .replace(u'/', QStringLiteral("%2F"))
+        .replace(u'\\', QStringLiteral("%5C"))
+        .replace(u'=', QStringLiteral("%3D"));
+    for (qsizetype i = level.size() - 1; i >= 0; --i) {
+        if (level.at(i).unicode() < 0x20 || level.at(i).unicode() == 0x7f)
+            level.replace(i, 1, QStringLiteral("%%1").arg(level.at(i).unicode(), 2, 16, u'0'));
+    }
+    return level + u'/';
+}
+
+} // namespace
+
+QString SettingsStore::readGroupText(const QString &keyPath, const QString &group,
+                                     const QString &name, const QString &defaultValue) const
+{
+    if (group.isEmpty() || name.isEmpty())
+        return defaultValue;
+    // An emptied value is a removed one.
+    const QString text = readText(keyPath, groupPrefix(group) + name, QString());
+    return text.isEmpty() ? defaultValue : text;
+}
+
+void SettingsStore::writeGroupTexts(const QString &keyPath, const QString &group,
+                                    const QList<std::pair<QString, QString>> &values) const
+{
+    if (!keyExists(keyPath) || group.isEmpty())
+        return;
+    const QString prefix = groupPrefix(group);
+    QList<std::pair<QString, QString>> named;
+    for (const auto &[name, value] : values) {
+        if (IsStorableSettingName(prefix + name))
+            named.append({ prefix + name, value });
+    }
+    writeTexts(filePath(keyPath), named);
+}
+
+void SettingsStore::removeGroup(const QString &keyPath, const QString &group) const
+{
+    if (!keyExists(keyPath) || group.isEmpty())
+        return;
+    QFile file(filePath(keyPath));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString prefix = groupPrefix(group);
+    // The group's lines stay, emptied: lines are never taken out of a file
+    // that a person may have written.
+    QList<std::pair<QString, QString>> emptied;
+    const SettingsValues values = ReadSettingsFile(file.readAll());
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        if (it.key().startsWith(prefix))
+            emptied.append({ it.key(), QString() });
+    }
+    file.close();
+    writeTexts(filePath(keyPath), emptied);
 }
 
 } // namespace vellumark

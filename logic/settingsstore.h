@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
+
+#include <utility>
 
 namespace vellumark {
 
@@ -52,7 +55,21 @@ public:
                      const QString &defaultValue) const;
     void writeText(const QString &keyPath, const QString &name, const QString &value) const;
 
+    // Text values kept in a group of their own inside a key, apart from the
+    // key's main values (one group per printer, say), as "<group>/<name>".
+    // Any text names a group: "%", "/", "\", "=" and control characters are
+    // escaped in the file. The values of one call are written in one replace
+    // of the file; removing a group empties its values.
+    QString readGroupText(const QString &keyPath, const QString &group, const QString &name,
+                          const QString &defaultValue) const;
+    void writeGroupTexts(const QString &keyPath, const QString &group,
+                         const QList<std::pair<QString, QString>> &values) const;
+    void removeGroup(const QString &keyPath, const QString &group) const;
+
 private:
+    // Writes the values into the file in one replace, under its lock.
+    static void writeTexts(const QString &path, const QList<std::pair<QString, QString>> &values);
+
     QString m_root;
 };
 

@@ -100,9 +100,10 @@ void CommandsTest::arrangement_data()
                                     "ID_Immagine",   "|",       "ID_Print"
                                 };
     QTest::newRow("Menu") << "ID_Menu"
-                          << QStringList { "ID_Apertura",   "ID_Lingua", "ID_Opzioni",
-                                           "ID_Skin",       "ID_Stampa", "ID_AnteprimaStampa",
-                                           "ID_EsportaPDF", "|",         "ID_Uscita" };
+                          << QStringList { "ID_Apertura",   "ID_Lingua",  "ID_Opzioni",
+                                           "ID_Skin",       "ID_Stampa",  "ID_AnteprimaStampa",
+                                           "ID_EsportaPDF", "ID_Calibra", "|",
+                                           "ID_Uscita" };
     QTest::newRow("Help") << "ID_Help" << QStringList { "ID_Guida", "|", "ID_Orvandi",
                                                         "ID_Email", "|", "ID_Informazioni" };
     QTest::newRow("open style") << "ID_Apertura" << QStringList { "ID_ApriPrew", "ID_ApriWin" };
@@ -127,7 +128,7 @@ void CommandsTest::everyToolIsAnAction()
 {
     // Shared by the toolbar and the menus: one action per ID, found by name.
     const QStringList ids = m_window->tools()->ids();
-    QCOMPARE(ids.size(), 34);
+    QCOMPARE(ids.size(), 35);
     for (const QString &id : ids) {
         const QList<QAction *> found = m_window->findChildren<QAction *>(id);
         QCOMPARE(found.size(), 1);

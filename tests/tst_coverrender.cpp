@@ -1,6 +1,7 @@
 #include "dialogs/printjob.h"
 #include "logic/coverplan.h"
 #include "logic/paintcoverplan.h"
+#include "logic/printercorrection.h"
 #include "pagescan.h"
 
 #include <QApplication>
@@ -29,6 +30,9 @@ private slots:
     void borderWidthInDevicePixels();
     void paintsOnAPicture();
     void absurdGeometryIsHarmless();
+    void cutMarks_data();
+    void cutMarks();
+    void correctedPageKeepsItsLines();
 
 private:
     // Prints the plan into a PDF of its own; the pixel map of its page at dpi.
@@ -254,6 +258,107 @@ void CoverRenderTest::absurdGeometryIsHarmless()
     PaintCoverPlan(painter, wild);
     painter.end();
     QVERIFY(BoundsOf(page, IsRed).isEmpty());
+}
+
+void CoverRenderTest::cutMarks_data()
+{
+    QTest::addColumn<bool>("option");
+    QTest::newRow("Tagli 1") << true;
+    QTest::newRow("Tagli 0") << false;
+}
+
+void CoverRenderTest::cutMarks()
+{
+    // A above B with 3 mm between them: the marks that would run from one
+    // into the other are left out.
+    QFETCH(bool, option);
+    CoverPlanInput input;
+    input.slotA = slot(2, 2, 10, 10, false, solid(Qt::red));
+    input.slotB = slot(2, 12.3, 10, 5, false, solid(Qt::green));
+    input.cutMarks = option;
+    constexpr int dpi = 600;
+    PagePixels pixels(QPrinter(), dpi);
+    const QString pdf = print(BuildCoverPlan(input), &pixels, dpi);
+    QVERIFY(!pdf.isEmpty());
+    const QImage page = RasterisePdf(
+        pdf, dpi, QRectF(QPointF(0, 0), QPointF(pixels.x(14), pixels.y(19))).toRect());
+    QVERIFY(!page.isNull());
+
+    // Ink across a mark, in pixels: 0.1 mm is 2.4 pixels at 600 dpi.
+    const auto inkAcross = [&](double xCm, double yCm, bool horizontal) {
+        const int x = int(pixels.x(xCm)), y = int(pixels.y(yCm));
+        double ink = 0;
+        for (int d = -8; d <= 8; ++d) {
+            const QRgb c = horizontal ? page.pixel(x, y + d) : page.pixel(x + d, y);
+            ink += (255 - qGray(c)) / 255.0;
+        }
+        return ink;
+    };
+    struct Mark
+    {
+        double x, y; // a point in the middle of where the mark belongs, cm
+        bool horizontal;
+        bool shown; // when the option is on
+    };
+    const Mark marks[] = {
+        { 1.7, 2, true, true }, // A's top edge, left and right
+        { 12.3, 2, true, true },
+        { 2, 1.7, false, true }, // A's left and right edges, upwards
+        { 12, 1.7, false, true },
+        { 1.7, 12, true, true }, // A's bottom edge, beside B
+        { 12.3, 12, true, true },
+        { 2, 12.15, false, false }, // A's edges downwards would run into B
+        { 12, 12.15, false, false },
+        { 1.7, 12.3, true, true }, // B's top edge
+        { 2, 17.5, false, true }, // B's edges downwards
+        { 12, 17.5, false, true },
+        { 1.7, 17.3, true, true }, // B's bottom edge
+        { 12.3, 17.3, true, true },
+    };
+    for (const Mark &mark : marks) {
+        const double ink = inkAcross(mark.x, mark.y, mark.horizontal);
+        const double expected = option && mark.shown ? 0.01 * dpi / 2.54 : 0;
+        QVERIFY2(qAbs(ink - expected) < 0.6,
+                 qPrintable(QStringLiteral("at %1, %2 cm: %3").arg(mark.x).arg(mark.y).arg(ink)));
+    }
+    if (!option)
+        return;
+    // The mark starts 1 mm past the corner and is 4 mm long.
+    const QRect topLeft = BoundsOf(
+        page, IsDark,
+        QRectF(QPointF(pixels.x(1), pixels.y(1.98)), QPointF(pixels.x(2), pixels.y(2.02)))
+            .toRect());
+    const QRectF expected(QPointF(pixels.x(1.5), pixels.y(2) - 0.05 * dpi / 25.4),
+                          QPointF(pixels.x(1.9), pixels.y(2) + 0.05 * dpi / 25.4));
+    QVERIFY2(SameEdges(topLeft, expected), qPrintable(Describe(topLeft, expected)));
+}
+
+void CoverRenderTest::correctedPageKeepsItsLines()
+{
+    // Scaled 1.05 x 0.95 about the corner, then moved 3 mm right and 2 mm
+    // up: a 5 x 5 cm cover at (2, 2) lands at 24 to 76.5 mm across and 17
+    // to 64.5 mm down; its border stays 5 pixels wide.
+    QImage page(400, 400, QImage::Format_RGB32);
+    page.setDotsPerMeterX(3937); // 100 dpi
+    page.setDotsPerMeterY(3937);
+    page.fill(Qt::white);
+    CoverPlanInput input;
+    input.selection = PrintSelection::SlotA;
+    input.slotA = slot(2, 2, 5, 5, true, QImage());
+    input.borderWidth = QStringLiteral("5");
+    QPainter painter(&page);
+    painter.setWorldTransform(CorrectionTransform({ 1.05, 0.95, 3, -2 }, 100, 100));
+    PaintCoverPlan(painter, BuildCoverPlan(input));
+    painter.end();
+
+    const double perMm = 100 / 25.4;
+    const QRectF expected
+        = QRectF(QPointF(24 * perMm, 17 * perMm), QPointF(76.5 * perMm, 64.5 * perMm))
+              .adjusted(-2.5, -2.5, 2.5, 2.5);
+    const QRect dark = BoundsOf(page, IsDark);
+    QVERIFY2(SameEdges(dark, expected), qPrintable(Describe(dark, expected)));
+    const int middle = int(40 * perMm);
+    QCOMPARE(InkAlongRow(page, middle, 0, int(50 * perMm)), 5.0);
 }
 
 QTEST_MAIN(CoverRenderTest)

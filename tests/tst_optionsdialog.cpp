@@ -173,20 +173,25 @@ void OptionsDialogTest::loadsStoredValues_data()
     QTest::addColumn<bool>("printer");
     QTest::addColumn<bool>("about");
     QTest::addColumn<QString>("width");
-    QTest::newRow("nothing stored") << Values {} << true << true << true << "5";
+    QTest::addColumn<bool>("cutMarks");
+    QTest::newRow("nothing stored") << Values {} << true << true << true << "5" << false;
     QTest::newRow("all off") << Values { { "Uscita", "0" },
                                          { "Stampante", "0" },
                                          { "About", "0" },
                                          { "Spessore", "7" } }
-                             << false << false << false << "7";
+                             << false << false << false << "7" << false;
     QTest::newRow("mixed") << Values { { "Uscita", "1" },
                                        { "Stampante", "0" },
                                        { "About", "1" },
-                                       { "Spessore", "2.5" } }
-                           << true << false << true << "2.5";
+                                       { "Spessore", "2.5" },
+                                       { "Tagli", "1" } }
+                           << true << false << true << "2.5" << true;
     QTest::newRow("leading numbers")
-        << Values { { "Spessore", "8 cm" } } << true << true << true << "8";
-    QTest::newRow("too wide") << Values { { "Spessore", "12" } } << true << true << true << "5";
+        << Values { { "Spessore", "8 cm" } } << true << true << true << "8" << false;
+    QTest::newRow("too wide") << Values { { "Spessore", "12" } } << true << true << true << "5"
+                              << false;
+    QTest::newRow("cut marks off")
+        << Values { { "Tagli", "0" } } << true << true << true << "5" << false;
 }
 
 void OptionsDialogTest::loadsStoredValues()
@@ -196,6 +201,7 @@ void OptionsDialogTest::loadsStoredValues()
     QFETCH(bool, printer);
     QFETCH(bool, about);
     QFETCH(QString, width);
+    QFETCH(bool, cutMarks);
     TemporarySettings temp;
     temp.seed(stored);
     Form3 dialog(temp.settings(), QStringLiteral("Italiano"));
@@ -203,6 +209,7 @@ void OptionsDialogTest::loadsStoredValues()
     QCOMPARE(check(&dialog, "Check2")->isChecked(), printer);
     QCOMPARE(check(&dialog, "Check3")->isChecked(), about);
     QCOMPARE(widthField(dialog)->text(), width);
+    QCOMPARE(check(&dialog, "Check4")->isChecked(), cutMarks);
 }
 
 void OptionsDialogTest::okWritesAndNextOpeningShowsIt()
@@ -214,6 +221,7 @@ void OptionsDialogTest::okWritesAndNextOpeningShowsIt()
         dialog.show();
         check(&dialog, "Check1")->setChecked(true);
         check(&dialog, "Check3")->setChecked(true);
+        check(&dialog, "Check4")->setChecked(true);
         widthField(dialog)->setText(QStringLiteral("9"));
         QTest::mouseClick(button(&dialog, "Command1"), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
@@ -223,6 +231,7 @@ void OptionsDialogTest::okWritesAndNextOpeningShowsIt()
     QCOMPARE(settings.text(QStringLiteral("Stampante")), QStringLiteral("0"));
     QCOMPARE(settings.text(QStringLiteral("About")), QStringLiteral("1"));
     QCOMPARE(settings.text(QStringLiteral("Spessore")), QStringLiteral("9"));
+    QCOMPARE(settings.text(QStringLiteral("Tagli")), QStringLiteral("1"));
     QCOMPARE(settings.text(QStringLiteral("11A")), QStringLiteral("20"));
 
     Form3 again(temp.settings(), QStringLiteral("Inglese"));
@@ -257,6 +266,7 @@ void OptionsDialogTest::cancelWritesNothing()
     check(&dialog, "Check1")->setChecked(true);
     check(&dialog, "Check2")->setChecked(true);
     check(&dialog, "Check3")->setChecked(true);
+    check(&dialog, "Check4")->setChecked(true);
     widthField(dialog)->setText(QStringLiteral("8"));
     if (closeBox)
         dialog.close();
@@ -356,22 +366,27 @@ void OptionsDialogTest::textsFollowMarker_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("aboutLabel");
+    QTest::addColumn<QString>("cutMarksLabel");
     QTest::newRow("Italiano") << "Italiano"
                               << "Opzioni..."
                               << "Annulla"
-                              << "Visualizza finestra di About all'avvio...";
+                              << "Visualizza finestra di About all'avvio..."
+                              << "Segni di taglio";
     QTest::newRow("Inglese") << "Inglese"
                              << "Options..."
                              << "Cancel"
-                             << "View About window at startup...";
+                             << "View About window at startup..."
+                             << "Cut marks";
     QTest::newRow("Tedesco") << "Tedesco"
                              << "Möglichkeiten..."
                              << "Ausgang"
-                             << "Veranschaulicht zum start fenster von About...";
+                             << "Veranschaulicht zum start fenster von About..."
+                             << "Schnittmarken";
     QTest::newRow("other") << "Francese"
                            << "Options..."
                            << "Cancel"
-                           << "View About window at startup...";
+                           << "View About window at startup..."
+                           << "Cut marks";
 }
 
 void OptionsDialogTest::textsFollowMarker()
@@ -380,6 +395,7 @@ void OptionsDialogTest::textsFollowMarker()
     QFETCH(QString, title);
     QFETCH(QString, cancel);
     QFETCH(QString, aboutLabel);
+    QFETCH(QString, cutMarksLabel);
     TemporarySettings temp;
     temp.seed({});
     Form3 dialog(temp.settings(), marker);
@@ -388,6 +404,7 @@ void OptionsDialogTest::textsFollowMarker()
     QCOMPARE(button(&dialog, "Command2")->text(), cancel);
     QCOMPARE(button(&dialog, "Command1")->text(), QStringLiteral("OK"));
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label4"))->text(), aboutLabel);
+    QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label5"))->text(), cutMarksLabel);
 }
 
 QTEST_MAIN(OptionsDialogTest)
