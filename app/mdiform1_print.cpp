@@ -199,19 +199,20 @@ void MdiForm1::calibratePrinter()
     CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
                              language, this);
     dialog.exec();
+}
 
-    void MdiForm1::showPrinterSetup()
-    {
-        m_printJob->setUp(this);
-    }
+void MdiForm1::showPrinterSetup()
+{
+    m_printJob->setUp(this);
+}
 
-    void MdiForm1::turnDvdPicture()
-    {
-        if (!Image7->hasPicture())
-            return;
-        const QImage turned = QuarterTurnClockwise(Image7->picture());
-        if (!turned.isNull())
-            Image7->setPicture(turned);
-    }
+void MdiForm1::turnDvdPicture()
+{
+    if (!Image7->hasPicture())
+        return;
+    const QImage turned = QuarterTurnClockwise(Image7->picture());
+    if (!turned.isNull())
+        Image7->setPicture(turned);
+}
 
 } // namespace vellumark

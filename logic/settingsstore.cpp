@@ -191,7 +191,8 @@ QString groupPrefix(const QString &group)
         .replace(u'=', QStringLiteral("%3D"));
     for (qsizetype i = level.size() - 1; i >= 0; --i) {
         if (level.at(i).unicode() < 0x20 || level.at(i).unicode() == 0x7f)
-            level.replace(i, 1, QStringLiteral("%%1").arg(level.at(i).unicode(), 2, 16, u'0'));
+            level.replace(
+                i, 1, QStringLiteral("%%1").arg(int(level.at(i).unicode()), 2, 16, QChar(u'0')));
     }
     return level + u'/';
 }

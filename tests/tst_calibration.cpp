@@ -286,7 +286,7 @@ void CalibrationTest::calibrationPageMeasures()
     QVERIFY(job.correctedFor().isEmpty());
 
     constexpr int dpi = 600;
-    const PagePixels pixels(job.printer(), dpi);
+    const PagePixels pixels(dpi); // a PDF file: the whole sheet is printable
     const double perMm = dpi / 25.4;
     // Two strips from the page's corner: along the top and down the left.
     const QImage top = RasterisePdf(

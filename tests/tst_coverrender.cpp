@@ -277,7 +277,7 @@ void CoverRenderTest::cutMarks()
     input.slotB = slot(2, 12.3, 10, 5, false, solid(Qt::green));
     input.cutMarks = option;
     constexpr int dpi = 600;
-    PagePixels pixels(QPrinter(), dpi);
+    PagePixels pixels(dpi); // a PDF file: the whole sheet is printable
     const QString pdf = print(BuildCoverPlan(input), &pixels, dpi);
     QVERIFY(!pdf.isEmpty());
     const QImage page = RasterisePdf(

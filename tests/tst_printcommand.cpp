@@ -821,39 +821,40 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     QVERIFY2(std::abs(size.width() - expected.width()) < 0.5
                  && std::abs(size.height() - expected.height()) < 0.5,
              qPrintable(pdfInfo(target, QStringLiteral("Page size"))));
+}
 
-    void PrintCommandTest::tagliDecidesTheCutMarks_data()
-    {
-        QTest::addColumn<QString>("tagli"); // empty: not stored
-        QTest::addColumn<bool>("marks");
-        QTest::newRow("not stored") << QString() << false;
-        QTest::newRow("0") << QStringLiteral("0") << false;
-        QTest::newRow("1") << QStringLiteral("1") << true;
-    }
+void PrintCommandTest::tagliDecidesTheCutMarks_data()
+{
+    QTest::addColumn<QString>("tagli"); // empty: not stored
+    QTest::addColumn<bool>("marks");
+    QTest::newRow("not stored") << QString() << false;
+    QTest::newRow("0") << QStringLiteral("0") << false;
+    QTest::newRow("1") << QStringLiteral("1") << true;
+}
 
-    void PrintCommandTest::tagliDecidesTheCutMarks()
-    {
-        QFETCH(QString, tagli);
-        QFETCH(bool, marks);
-        QList<std::pair<QString, QString>> values { { QStringLiteral("Stampante"),
-                                                      QStringLiteral("0") } };
-        if (!tagli.isEmpty())
-            values.append({ QStringLiteral("Tagli"), tagli });
-        auto w = window(values);
-        layOutTwoSlots(w->window);
-        triggerPrint(w->window);
-        const QImage page = RasterisePdf(w->job->printer().outputFileName(), kDpi);
-        QVERIFY(!page.isNull());
-        // Left of A's top left corner, along its top edge: 4 mm of a 0.1 mm line.
-        const PagePixels pixels(w->job->printer(), kDpi);
-        const QRect beside = pixels.rect(QRectF(QPointF(1.4, 1.9), QPointF(1.95, 2.1))).toRect();
-        double ink = 0;
-        for (int y = beside.top(); y <= beside.bottom(); ++y)
-            ink += InkAlongRow(page, y, beside.left(), beside.right() + 1);
-        // At this resolution the 0.1 mm line is drawn one pixel wide.
-        const double length = 0.4 * kDpi / 2.54;
-        QVERIFY2(marks ? qAbs(ink - length) < 2 : ink < 0.5, qPrintable(QString::number(ink)));
-    }
+void PrintCommandTest::tagliDecidesTheCutMarks()
+{
+    QFETCH(QString, tagli);
+    QFETCH(bool, marks);
+    QList<std::pair<QString, QString>> values { { QStringLiteral("Stampante"),
+                                                  QStringLiteral("0") } };
+    if (!tagli.isEmpty())
+        values.append({ QStringLiteral("Tagli"), tagli });
+    auto w = window(values);
+    layOutTwoSlots(w->window);
+    triggerPrint(w->window);
+    const QImage page = RasterisePdf(w->job->printer().outputFileName(), kDpi);
+    QVERIFY(!page.isNull());
+    // Left of A's top left corner, along its top edge: 4 mm of a 0.1 mm line.
+    const PagePixels pixels(kDpi); // a PDF file: the whole sheet is printable
+    const QRect beside = pixels.rect(QRectF(QPointF(1.4, 1.9), QPointF(1.95, 2.1))).toRect();
+    double ink = 0;
+    for (int y = beside.top(); y <= beside.bottom(); ++y)
+        ink += InkAlongRow(page, y, beside.left(), beside.right() + 1);
+    // At this resolution the 0.1 mm line is drawn one pixel wide.
+    const double length = 0.4 * kDpi / 2.54;
+    QVERIFY2(marks ? qAbs(ink - length) < 2 : ink < 0.5, qPrintable(QString::number(ink)));
+}
 
-    QTEST_MAIN(PrintCommandTest)
+QTEST_MAIN(PrintCommandTest)
 #include "tst_printcommand.moc"
