@@ -62,6 +62,7 @@ QList<ToolDefinition> toolDefinitions()
           false,
           {},
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E) },
+        { QStringLiteral("ID_Calibra") },
         { QStringLiteral("ID_ApriPrew"), true },
         { QStringLiteral("ID_ApriWin"), true },
         { QStringLiteral("ID_Elimina") },
