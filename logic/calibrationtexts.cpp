@@ -99,15 +99,7 @@ const CalibrationTexts german = {
 
 const CalibrationTexts &CalibrationTextsOf(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return italian;
-    case Language::German:
-        return german;
-    case Language::English:
-        break;
-    }
-    return english;
+    return InLanguage(language, italian, english, german);
 }
 
 QStringList CalibrationPageLines(Language language, const PrinterPage &page, const QDate &date)

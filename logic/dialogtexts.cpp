@@ -68,28 +68,12 @@ const PictureDialogTexts germanPicture = {
 
 const OptionsDialogTexts &OptionsTexts(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return italianOptions;
-    case Language::German:
-        return germanOptions;
-    case Language::English:
-        break;
-    }
-    return englishOptions;
+    return InLanguage(language, italianOptions, englishOptions, germanOptions);
 }
 
 const PictureDialogTexts &PictureTexts(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return italianPicture;
-    case Language::German:
-        return germanPicture;
-    case Language::English:
-        break;
-    }
-    return englishPicture;
+    return InLanguage(language, italianPicture, englishPicture, germanPicture);
 }
 
 QString PasswordHeader(const QString &title)

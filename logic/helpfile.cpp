@@ -7,15 +7,8 @@ namespace vellumark {
 
 QString HelpFileName(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return QStringLiteral("help-it.html");
-    case Language::German:
-        return QStringLiteral("help-de.html");
-    case Language::English:
-        break;
-    }
-    return QStringLiteral("help-en.html");
+    return InLanguage<QString>(language, QStringLiteral("help-it.html"),
+                               QStringLiteral("help-en.html"), QStringLiteral("help-de.html"));
 }
 
 QString HelpFilePath(const QString &programFolder, Language language)

@@ -13,15 +13,8 @@ Language LanguageOfMarker(const QString &marker)
 
 QString MarkerOfLanguage(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return QStringLiteral("Italiano");
-    case Language::German:
-        return QStringLiteral("Tedesco");
-    case Language::English:
-        break;
-    }
-    return QStringLiteral("Inglese");
+    return InLanguage<QString>(language, QStringLiteral("Italiano"), QStringLiteral("Inglese"),
+                               QStringLiteral("Tedesco"));
 }
 
 } // namespace vellumark

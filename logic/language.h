@@ -13,4 +13,20 @@ Language LanguageOfMarker(const QString &marker);
 // The marker of a language: "Italiano", "Inglese" or "Tedesco".
 QString MarkerOfLanguage(Language language);
 
+// The one of three texts (or tables of texts) that is in the language.
+template<typename Texts>
+const Texts &InLanguage(Language language, const Texts &italian, const Texts &english,
+                        const Texts &german)
+{
+    switch (language) {
+    case Language::Italian:
+        return italian;
+    case Language::German:
+        return german;
+    case Language::English:
+        break;
+    }
+    return english;
+}
+
 } // namespace vellumark

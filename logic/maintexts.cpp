@@ -178,15 +178,7 @@ const MainWindowTexts german = {
 
 const MainWindowTexts &MainTexts(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return italian;
-    case Language::German:
-        return german;
-    case Language::English:
-        break;
-    }
-    return english;
+    return InLanguage(language, italian, english, german);
 }
 
 const QList<std::pair<QString, QString>> &FixedToolCaptions()
@@ -218,15 +210,8 @@ QString ToolCaption(Language language, const QString &id)
 
 QString ExitQuestion(Language language, const QString &title)
 {
-    switch (language) {
-    case Language::Italian:
-        return u"Uscire da "_s + title + u" ?"_s;
-    case Language::German:
-        return u"Ausgang von "_s + title + u" ?"_s;
-    case Language::English:
-        break;
-    }
-    return u"Exit of "_s + title + u" ?"_s;
+    return InLanguage(language, u"Uscire da "_s, u"Exit of "_s, u"Ausgang von "_s) + title
+        + u" ?"_s;
 }
 
 } // namespace vellumark

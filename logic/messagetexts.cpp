@@ -88,15 +88,7 @@ QString coverSubject(const MessageTexts &texts, const QString &cover)
 
 const MessageTexts &Messages(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return italian;
-    case Language::German:
-        return german;
-    case Language::English:
-        break;
-    }
-    return english;
+    return InLanguage(language, italian, english, german);
 }
 
 QString CutOffQuestion(Language language, const QList<CutOff> &cuts)

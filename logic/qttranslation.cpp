@@ -10,15 +10,8 @@ namespace {
 
 QString qtCatalogue(Language language)
 {
-    switch (language) {
-    case Language::Italian:
-        return QStringLiteral("qtbase_it");
-    case Language::German:
-        return QStringLiteral("qtbase_de");
-    case Language::English:
-        break;
-    }
-    return {};
+    return InLanguage<QString>(language, QStringLiteral("qtbase_it"), QString(),
+                               QStringLiteral("qtbase_de"));
 }
 
 } // namespace

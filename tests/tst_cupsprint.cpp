@@ -184,16 +184,7 @@ void CupsPrintTest::printsStraightToTheDefaultPrinter()
         qWarning("no dialog was expected");
         return false;
     });
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" },
-        { "Text3", "10" },   { "Text4", "5" },    { "Text7", "2" }, { "Text8", "16" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
-    child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
-    child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
+    layOutTwoSlots(window);
 
     // cups-pdf names the file after the job's title (and adds to it).
     const QString title
