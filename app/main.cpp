@@ -1,5 +1,5 @@
 #include "app/commandline.h"
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "app/singleinstance.h"
 #include "logic/artwork.h"
 #include "logic/programinfo.h"
@@ -97,9 +97,9 @@ int main(int argc, char *argv[])
     }
     }
 
-    vellumark::MdiForm1 window(
+    vellumark::MainWindow window(
         vellumark::ProgramSettings(vellumark::SettingsStore::forCurrentUser()));
-    if (!window.Form_Load())
+    if (!window.load())
         return EXIT_SUCCESS; // the start-up password was not given
     // Start centred on the screen.
     if (const QScreen *screen = window.screen())

@@ -1,7 +1,7 @@
 #include "app/toolset.h"
 
 #include "logic/artwork.h"
-#include "logic/maintexts.h"
+#include "logic/texts/maintexts.h"
 
 #include <QAction>
 #include <QActionGroup>

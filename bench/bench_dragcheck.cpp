@@ -2,7 +2,7 @@
 // the same 6000 x 4000 JPEG.
 
 #include "benchsupport.h"
-#include "logic/pictureloader.h"
+#include "logic/pictures/pictureloader.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>

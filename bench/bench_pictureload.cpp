@@ -3,7 +3,7 @@
 // child processes (one per measure, so that each peak is its own).
 
 #include "benchsupport.h"
-#include "logic/pictureloader.h"
+#include "logic/pictures/pictureloader.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The "90°" turn of a 6000 x 4000 picture against a plain copy of it, Qt's
 // own turn and a loop of single-pixel reads and writes.
 #include "benchsupport.h"
-#include "logic/rotatepicture.h"
+#include "logic/pictures/rotatepicture.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // Storing one value (open, atomic write, close) against one bare atomic
 // replace of the same bytes with QSaveFile.
 #include "benchsupport.h"
-#include "logic/programsettings.h"
+#include "logic/settings/programsettings.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Start-up: from the start of main() to the main window shown, against a bare
 // Qt window shown the same way. Each run is a fresh process, so the first
 // use of fonts, styles and settings is counted as a user meets it.
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "benchsupport.h"
-#include "logic/programsettings.h"
+#include "logic/settings/programsettings.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -26,8 +26,8 @@ int runChild(int argc, char *argv[], bool bare, const QString &settingsRoot)
         window = std::make_unique<QWidget>();
         window->resize(386, 460);
     } else {
-        auto form = std::make_unique<MdiForm1>(ProgramSettings(SettingsStore(settingsRoot)));
-        form->Form_Load();
+        auto form = std::make_unique<MainWindow>(ProgramSettings(SettingsStore(settingsRoot)));
+        form->load();
         window = std::move(form);
     }
     window->show();

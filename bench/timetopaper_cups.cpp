@@ -3,8 +3,8 @@
 // and B (15 x 11.8 cm), printed straight ("Stampante" = 0). It needs a CUPS
 // server with the cups-pdf queue; scripts/bench-cups.sh runs it.
 #include "bench/benchsupport.h"
-#include "dialogs/printjob.h"
-#include "logic/pictureloader.h"
+#include "print/printjob.h"
+#include "logic/pictures/pictureloader.h"
 #include "tests/cupspdfprinter.h"
 #include "tests/testsupport.h"
 #include "widgets/picturebox.h"
@@ -41,7 +41,7 @@ struct Paper
 };
 
 // One print command, timed until the printer's file is whole.
-Paper timeToPaper(MdiForm1 *window, PrintJob *job, const QString &title, const QString &folder)
+Paper timeToPaper(MainWindow *window, PrintJob *job, const QString &title, const QString &folder)
 {
     const std::optional<QList<int>> before = CupsPdfPrinter::jobIds(false);
     job->printer().setDocName(title);
@@ -78,7 +78,7 @@ Paper timeToPaper(MdiForm1 *window, PrintJob *job, const QString &title, const Q
     return paper;
 }
 
-void setField(MdiForm1 *window, const char *name, const char *text)
+void setField(MainWindow *window, const char *name, const char *text)
 {
     window->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
 }
@@ -106,7 +106,7 @@ int main(int argc, char **argv)
     settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
                     { QStringLiteral("Stampante"), QStringLiteral("0") } });
     LoadedWindow loaded = loadWindow(settings.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
     setField(window, "Text1", "12.1");
     setField(window, "Text2", "12.1");

@@ -1,7 +1,7 @@
 #include "dialogs/aboutwindow.h"
 
 #include "logic/artwork.h"
-#include "logic/dialogtexts.h"
+#include "logic/texts/dialogtexts.h"
 #include "logic/programinfo.h"
 #include "widgets/clickablelabel.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/language.h"
+#include "logic/texts/language.h"
 
 #include <QDialog>
 #include <QUrl>

@@ -6,9 +6,9 @@
 // written for them reads back as them, and so does any verbatim file with
 // them written into it.
 #include "fuzz/fuzzcheck.h"
-#include "logic/settingsfileformat.h"
-#include "logic/settingsstore.h"
-#include "logic/verbatimsettings.h"
+#include "logic/settings/settingsfileformat.h"
+#include "logic/settings/settingsstore.h"
+#include "logic/settings/verbatimsettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -39,10 +39,10 @@ void TemporarySettings::seed(const QList<std::pair<QString, QString>> &values) c
 LoadedWindow loadWindow(const ProgramSettings &settings)
 {
     LoadedWindow loaded;
-    loaded.window = std::make_unique<MdiForm1>(settings);
+    loaded.window = std::make_unique<MainWindow>(settings);
     std::shared_ptr<int> count = loaded.endCount;
     loaded.window->setProgramEnder([count] { ++*count; });
-    loaded.window->Form_Load();
+    loaded.window->load();
     return loaded;
 }
 

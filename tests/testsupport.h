@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/mdiform1.h"
-#include "logic/programsettings.h"
+#include "app/mainwindow.h"
+#include "logic/settings/programsettings.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,7 +39,7 @@ private:
 // recorded instead of ending the test.
 struct LoadedWindow
 {
-    std::unique_ptr<MdiForm1> window;
+    std::unique_ptr<MainWindow> window;
     std::shared_ptr<int> endCount = std::make_shared<int>(0);
 };
 LoadedWindow loadWindow(const ProgramSettings &settings);

@@ -1,6 +1,6 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "dialogs/aboutwindow.h"
-#include "dialogs/password.h"
+#include "dialogs/passwordprompt.h"
 #include "logic/artwork.h"
 #include "logic/programinfo.h"
 #include "testsupport.h"
@@ -59,7 +59,7 @@ private:
             return;
         m_handled.append(modal);
         m_seen.append(modal->objectName());
-        if (auto *prompt = qobject_cast<Password *>(modal)) {
+        if (auto *prompt = qobject_cast<PasswordPrompt *>(modal)) {
             prompt->setPause(10ms);
             child<QLineEdit>(prompt, QStringLiteral("Text1"))->setText(m_password);
             QMetaObject::invokeMethod(child<QPushButton>(prompt, QStringLiteral("Command1")),
@@ -171,9 +171,9 @@ void AboutWindowTest::shownAfterPasswordPrompt()
                 { QStringLiteral("OnPassword"), QStringLiteral("1") },
                 { QStringLiteral("Password"), QStringLiteral("pw") } });
     ModalRecorder recorder(QStringLiteral("pw"));
-    MdiForm1 window(temp.settings());
+    MainWindow window(temp.settings());
     window.setProgramEnder([] {});
-    QVERIFY(window.Form_Load());
+    QVERIFY(window.load());
     QCOMPARE(recorder.seen(),
              QStringList({ QStringLiteral("Password"), QStringLiteral("frmAbout") }));
 }

@@ -1,9 +1,9 @@
 // Printer calibration: the dialog's judgement of the measures, the storage
 // of a correction per printer, and the calibration page as printed.
-#include "dialogs/calibrationdialog.h"
-#include "dialogs/printjob.h"
-#include "logic/calibrationtexts.h"
-#include "logic/printercorrectionstore.h"
+#include "print/calibrationdialog.h"
+#include "print/printjob.h"
+#include "logic/texts/calibrationtexts.h"
+#include "logic/settings/printercorrectionstore.h"
 #include "pagescan.h"
 #include "testsupport.h"
 

@@ -1,6 +1,6 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "app/toolset.h"
-#include "logic/maintexts.h"
+#include "logic/texts/maintexts.h"
 #include "logic/twips.h"
 #include "testsupport.h"
 #include "widgets/backgroundshape.h"
@@ -69,7 +69,7 @@ private:
 
     std::unique_ptr<TemporarySettings> m_temp;
     LoadedWindow m_loaded;
-    MdiForm1 *m_window = nullptr;
+    MainWindow *m_window = nullptr;
 };
 
 void CommandsTest::init()
@@ -154,7 +154,7 @@ void CommandsTest::everyToolHasACommandAndCaptions()
     QWidget window;
     const ToolSet tools(&window);
     if (!tools.menu(id))
-        QVERIFY(MdiForm1::commandOfTool(id));
+        QVERIFY(MainWindow::commandOfTool(id));
     for (Language language : { Language::Italian, Language::English, Language::German })
         QVERIFY2(!ToolCaption(language, id).isEmpty(), qPrintable(id));
 }
@@ -283,7 +283,7 @@ void CommandsTest::releasedSkinToolChangesNothing()
     released.setObjectName(QStringLiteral("ID_Skin6"));
     released.setCheckable(true);
     released.setChecked(false);
-    m_window->SSActiveToolBars1_ToolClick(&released);
+    m_window->dispatchTool(&released);
     QCOMPARE(shape->fillStyle(), 3);
 }
 
@@ -379,9 +379,9 @@ void CommandsTest::unknownToolDoesNothing()
     for (const char *id : { "ID_Nothing", "ID_Menu", "ID_Skin", "ID_Skin8", "id_print", "" }) {
         QAction unknown;
         unknown.setObjectName(QString::fromLatin1(id));
-        m_window->SSActiveToolBars1_ToolClick(&unknown);
+        m_window->dispatchTool(&unknown);
     }
-    m_window->SSActiveToolBars1_ToolClick(nullptr);
+    m_window->dispatchTool(nullptr);
     QCOMPARE(text1->text(), QStringLiteral("kept"));
     QCOMPARE(control<BackgroundShape>("Shape1")->fillStyle(), style);
     QVERIFY(control<QFrame>("Frame1")->isHidden());

@@ -1,4 +1,4 @@
-#include "logic/coverplan.h"
+#include "logic/page/coverplan.h"
 
 #include <QTest>
 

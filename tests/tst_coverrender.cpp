@@ -1,7 +1,7 @@
-#include "dialogs/printjob.h"
-#include "logic/coverplan.h"
-#include "logic/paintcoverplan.h"
-#include "logic/printercorrection.h"
+#include "print/printjob.h"
+#include "logic/page/coverplan.h"
+#include "logic/page/paintcoverplan.h"
+#include "logic/page/printercorrection.h"
 #include "pagescan.h"
 
 #include <QApplication>

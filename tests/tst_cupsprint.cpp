@@ -1,9 +1,9 @@
 // The print command through a real CUPS server and its PDF printer: the
 // page leaves the program as a real print job and comes back as a file.
 #include "cupspdfprinter.h"
-#include "dialogs/printjob.h"
-#include "logic/calibrationtexts.h"
-#include "logic/printercorrectionstore.h"
+#include "print/printjob.h"
+#include "logic/texts/calibrationtexts.h"
+#include "logic/settings/printercorrectionstore.h"
 #include "pagescan.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
@@ -50,9 +50,9 @@ private:
     // has ended; empty when none came.
     QString printedPage(const QString &title);
     // The page the print command sent, rasterised; null when none came.
-    QImage printedPageOf(PrintJob *job, MdiForm1 *window);
+    QImage printedPageOf(PrintJob *job, MainWindow *window);
     // Triggers the print tool and returns the file cups-pdf made of the job.
-    QString printAndFetch(MdiForm1 *window, PrintJob *job);
+    QString printAndFetch(MainWindow *window, PrintJob *job);
 
     CupsPdfPrinter m_cups;
     QString m_outputFolder;
@@ -101,7 +101,7 @@ QImage solid(Qt::GlobalColor colour)
 
 // Slot A at (2, 2) 12.1 x 12.1, red, bordered 40 device pixels wide; slot B
 // at (2, 16) 10 x 5, green; both printed.
-void layOutTwoSlots(MdiForm1 *window)
+void layOutTwoSlots(MainWindow *window)
 {
     const QList<std::pair<const char *, const char *>> fields {
         { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" },
@@ -178,7 +178,7 @@ void CupsPrintTest::printsStraightToTheDefaultPrinter()
                     { QStringLiteral("Stampante"), QStringLiteral("0") },
                     { QStringLiteral("Spessore"), QStringLiteral("40") } });
     LoadedWindow loaded = loadWindow(settings.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
     job->setPrintDialog([](QPrinter &, QWidget *) {
         qWarning("no dialog was expected");
@@ -245,7 +245,7 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
     settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
                     { QStringLiteral("Stampante"), QStringLiteral("1") } });
     LoadedWindow loaded = loadWindow(settings.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
     // The user picks the printer in the print dialog, which may leave page
     // margins of its own on the layout.
@@ -285,7 +285,7 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
     QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
 }
 
-QImage CupsPrintTest::printedPageOf(PrintJob *job, MdiForm1 *window)
+QImage CupsPrintTest::printedPageOf(PrintJob *job, MainWindow *window)
 {
     // cups-pdf names the file after the job's title (and adds to it).
     const QString title
@@ -325,7 +325,7 @@ void CupsPrintTest::samePageEverywhere()
                     { QStringLiteral("Spessore"), QStringLiteral("40") },
                     { QStringLiteral("Percorso"), folder.path() } });
     LoadedWindow loaded = loadWindow(settings.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
     layOutTwoSlots(window);
     QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
@@ -375,7 +375,7 @@ void CupsPrintTest::samePageEverywhere()
              qPrintable(Describe(BoundsOf(page, IsGreen), b)));
 }
 
-QString CupsPrintTest::printAndFetch(MdiForm1 *window, PrintJob *job)
+QString CupsPrintTest::printAndFetch(MainWindow *window, PrintJob *job)
 {
     const QString title = QStringLiteral("vellumark-calibration-%1-%2")
                               .arg(QCoreApplication::applicationPid())
@@ -414,7 +414,7 @@ void CupsPrintTest::calibrationMovesThePage()
                     { QStringLiteral("Stampante"), QStringLiteral("0") },
                     { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
     LoadedWindow loaded = loadWindow(settings.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
     job->setPrintDialog([](QPrinter &, QWidget *) { return false; });
     // The page's origin is the printable area's corner; this queue's

@@ -5,7 +5,7 @@
 // kept in e2e-artifacts of the build folder.
 #include "childprocess.h"
 #include "cupspdfprinter.h"
-#include "logic/settingsfileformat.h"
+#include "logic/settings/settingsfileformat.h"
 #include "logic/twips.h"
 #include "pagescan.h"
 #include "virtualdisplay.h"

@@ -1,7 +1,7 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "dialogs/helpviewer.h"
 #include "logic/helpfile.h"
-#include "logic/maintexts.h"
+#include "logic/texts/maintexts.h"
 #include "logic/programinfo.h"
 #include "testsupport.h"
 
@@ -108,7 +108,7 @@ void writeFile(const QString &path, const QByteArray &content)
     file.write(content);
 }
 
-HelpViewer *openViewer(MdiForm1 *window)
+HelpViewer *openViewer(MainWindow *window)
 {
     const auto viewers = window->findChildren<HelpViewer *>(QStringLiteral("HelpViewer"));
     for (HelpViewer *viewer : viewers) {
@@ -264,7 +264,7 @@ void HelpViewerTest::guidaShowsCurrentLanguage()
     temp.seed(
         { { QStringLiteral("About"), QStringLiteral("0") }, { QStringLiteral("Lingua"), stored } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QVERIFY(!openViewer(window));
 
     window->findChild<QAction *>(QStringLiteral("ID_Guida"))->trigger();
@@ -283,7 +283,7 @@ void HelpViewerTest::guidaKeepsOneViewer()
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
                 { QStringLiteral("Lingua"), QStringLiteral("Italiano") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QAction *guida = window->findChild<QAction *>(QStringLiteral("ID_Guida"));
 
     guida->trigger();

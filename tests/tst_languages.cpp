@@ -1,6 +1,6 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "app/toolset.h"
-#include "logic/maintexts.h"
+#include "logic/texts/maintexts.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -43,7 +43,7 @@ LoadedWindow startWith(TemporarySettings &temp, const QString &language)
     return loadWindow(temp.settings());
 }
 
-QString labelText(MdiForm1 *window, const QString &name)
+QString labelText(MainWindow *window, const QString &name)
 {
     return child<QLabel>(window, name)->text();
 }
@@ -82,7 +82,7 @@ void LanguagesTest::startLanguage()
     QFETCH(QString, entry1);
     TemporarySettings temp;
     LoadedWindow loaded = startWith(temp, stored);
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(window->languageMarker(), marker);
     auto *list1 = child<QComboBox>(window, QStringLiteral("List1"));
     QCOMPARE(list1->count(), 3);
@@ -107,7 +107,7 @@ void LanguagesTest::switchSetsEveryElement()
     QFETCH(int, language);
     TemporarySettings temp;
     LoadedWindow loaded = startWith(temp, QStringLiteral("Inglese"));
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     window->tools()->tool(tool)->trigger();
     const MainWindowTexts &texts = MainTexts(Language(language));
 
@@ -172,7 +172,7 @@ void LanguagesTest::reapplyingReRunsSelections()
 {
     TemporarySettings temp;
     LoadedWindow loaded = startWith(temp, QStringLiteral("Italiano"));
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *text1 = child<QLineEdit>(window, QStringLiteral("Text1"));
     auto *text3 = child<QLineEdit>(window, QStringLiteral("Text3"));
     text1->setText(QStringLiteral("changed by code"));
@@ -186,7 +186,7 @@ void LanguagesTest::noSelectionStaysNoSelection()
 {
     TemporarySettings temp;
     LoadedWindow loaded = startWith(temp, QStringLiteral("Italiano"));
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *list2 = child<QComboBox>(window, QStringLiteral("List2"));
     list2->setCurrentIndex(-1);
     window->tools()->tool(QStringLiteral("ID_English"))->trigger();
@@ -199,7 +199,7 @@ void LanguagesTest::fieldLabelBlanks()
 {
     TemporarySettings temp;
     LoadedWindow loaded = startWith(temp, QStringLiteral("Tedesco"));
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(labelText(window, QStringLiteral("Label7")), QStringLiteral("höhe  "));
     QCOMPARE(labelText(window, QStringLiteral("Label9")), QStringLiteral("  höhe"));
     QCOMPARE(labelText(window, QStringLiteral("Label11")), QStringLiteral("waager. "));
@@ -254,7 +254,7 @@ void LanguagesTest::qtDialogsSpeakTheWindowsLanguage()
                 { QStringLiteral("Lingua"), stored },
                 { QStringLiteral("Uscita"), QStringLiteral("1") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     if (!tool.isEmpty())
         window->tools()->tool(tool)->trigger();
 

@@ -1,4 +1,4 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "logic/twips.h"
 #include "testsupport.h"
 #include "widgets/lineitem.h"
@@ -35,12 +35,12 @@ private slots:
 
 namespace {
 
-QString text(MdiForm1 *window, const char *name)
+QString text(MainWindow *window, const char *name)
 {
     return child<QLineEdit>(window, QString::fromLatin1(name))->text();
 }
 
-LineItem *line(MdiForm1 *window, const char *name)
+LineItem *line(MainWindow *window, const char *name)
 {
     return child<LineItem>(window, QString::fromLatin1(name));
 }
@@ -52,7 +52,7 @@ void MainWindowTest::captionAndFixedSize()
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(window->windowTitle(), QStringLiteral("Vellumark 1.2013.4"));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -70,7 +70,7 @@ void MainWindowTest::firstStartShowsStandardMeasures()
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), 0);
     QCOMPARE(text(window, "Text1"), QStringLiteral("12.1"));
     QCOMPARE(text(window, "Text8"), QStringLiteral("14.1"));
@@ -101,7 +101,7 @@ void MainWindowTest::typologyFillsFields()
                 { QStringLiteral("TipoCoverA"), QStringLiteral("-1") },
                 { QStringLiteral("TipoCoverB"), QStringLiteral("-1") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(text(window, "Text1"), QString()); // no selection yet: nothing filled
     child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(index);
     QCOMPARE((QStringList { text(window, "Text1"), text(window, "Text2"), text(window, "Text5"),
@@ -121,7 +121,7 @@ void MainWindowTest::storedMeasuresAreShown()
                 { QStringLiteral("02A"), QStringLiteral("12,5") },
                 { QStringLiteral("04A"), QStringLiteral("2") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(text(window, "Text2"), QStringLiteral("12,5"));
     QCOMPARE(text(window, "Text8"), QStringLiteral("14"));
 }
@@ -132,7 +132,7 @@ void MainWindowTest::emptyStoredVerticalGivesHeightOfA()
     temp.seed(
         { { QStringLiteral("About"), QStringLiteral("0") }, { QStringLiteral("04A"), QString() } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(text(window, "Text6"), QString());
     QCOMPARE(text(window, "Text8"), QStringLiteral("12.1"));
 }
@@ -144,7 +144,7 @@ void MainWindowTest::selectingInList2RewritesText8()
                 { QStringLiteral("14B"), QStringLiteral("99") },
                 { QStringLiteral("TipoCoverA"), QStringLiteral("1") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *text8 = child<QLineEdit>(window, QStringLiteral("Text8"));
     text8->setText(QStringLiteral("typed"));
     child<QComboBox>(window, QStringLiteral("List2"))->setCurrentIndex(1);
@@ -180,7 +180,7 @@ void MainWindowTest::previewGeometryFollowsTypology()
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(index);
     child<QComboBox>(window, QStringLiteral("List2"))->setCurrentIndex(index);
 
@@ -211,7 +211,7 @@ void MainWindowTest::noSelectionOnlyAlignsHint()
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
                 { QStringLiteral("TipoCoverA"), QStringLiteral("1") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     auto *list1 = child<QComboBox>(window, QStringLiteral("List1"));
     auto *text1 = child<QLineEdit>(window, QStringLiteral("Text1"));
     text1->setText(QStringLiteral("kept"));
@@ -262,7 +262,7 @@ void MainWindowTest::exitQuestion()
     if (present)
         temp.settings().setText(QStringLiteral("Uscita"), uscita);
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QString shown;
@@ -281,7 +281,7 @@ void MainWindowTest::exitQuestionNoKeepsWindow()
                 { QStringLiteral("Uscita"), QStringLiteral("1") },
                 { QStringLiteral("TipoCoverA"), QStringLiteral("1") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     auto *text1 = child<QLineEdit>(window, QStringLiteral("Text1"));

@@ -1,4 +1,4 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "app/toolset.h"
 #include "logic/twips.h"
 #include "testsupport.h"
@@ -54,7 +54,7 @@ struct Fixture
         temp.seed(values);
         loaded = loadWindow(temp.settings());
     }
-    MdiForm1 *window() const { return loaded.window.get(); }
+    MainWindow *window() const { return loaded.window.get(); }
     QLineEdit *field(const QString &name) const { return child<QLineEdit>(window(), name); }
     QComboBox *list(const QString &name) const { return child<QComboBox>(window(), name); }
     // The stored value, or "<none>" when it is missing.
@@ -289,7 +289,7 @@ void MeasureFieldsTest::dvdFormat()
     QFETCH(int, width);
     QFETCH(bool, turnShown);
     Fixture f;
-    MdiForm1 *window = f.window();
+    MainWindow *window = f.window();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->tools()->tool(QStringLiteral("ID_covers"))->trigger();

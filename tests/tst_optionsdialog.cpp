@@ -1,5 +1,5 @@
-#include "app/mdiform1.h"
-#include "dialogs/form3.h"
+#include "app/mainwindow.h"
+#include "dialogs/optionsdialog.h"
 #include "logic/typology.h"
 #include "testsupport.h"
 
@@ -48,7 +48,7 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QLineEdit *widthField(Form3 &dialog)
+QLineEdit *widthField(OptionsDialog &dialog)
 {
     return child<QLineEdit>(&dialog, QStringLiteral("Text1"));
 }
@@ -128,7 +128,7 @@ void OptionsDialogTest::borderWidthIsChecked()
     QFETCH(QString, shown);
     TemporarySettings temp;
     temp.seed({});
-    Form3 dialog(temp.settings(), QStringLiteral("Italiano"));
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Italiano"));
     widthField(dialog)->setText(entered);
     QCOMPARE(widthField(dialog)->text(), shown);
 }
@@ -137,7 +137,7 @@ void OptionsDialogTest::typedWidthIsKeptAndStored()
 {
     TemporarySettings temp;
     temp.seed({});
-    Form3 dialog(temp.settings(), QStringLiteral("Italiano"));
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Italiano"));
     dialog.show();
     QLineEdit *field = widthField(dialog);
     field->setFocus();
@@ -153,7 +153,7 @@ void OptionsDialogTest::emptiedFieldShowsFiveAtOnce()
 {
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Spessore"), QStringLiteral("7") } });
-    Form3 dialog(temp.settings(), QStringLiteral("Italiano"));
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Italiano"));
     dialog.show();
     QLineEdit *field = widthField(dialog);
     QCOMPARE(field->text(), QStringLiteral("7"));
@@ -204,7 +204,7 @@ void OptionsDialogTest::loadsStoredValues()
     QFETCH(bool, cutMarks);
     TemporarySettings temp;
     temp.seed(stored);
-    Form3 dialog(temp.settings(), QStringLiteral("Italiano"));
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Italiano"));
     QCOMPARE(check(&dialog, "Check1")->isChecked(), exit);
     QCOMPARE(check(&dialog, "Check2")->isChecked(), printer);
     QCOMPARE(check(&dialog, "Check3")->isChecked(), about);
@@ -217,7 +217,7 @@ void OptionsDialogTest::okWritesAndNextOpeningShowsIt()
     TemporarySettings temp;
     temp.seed(SomeSettings);
     {
-        Form3 dialog(temp.settings(), QStringLiteral("Inglese"));
+        OptionsDialog dialog(temp.settings(), QStringLiteral("Inglese"));
         dialog.show();
         check(&dialog, "Check1")->setChecked(true);
         check(&dialog, "Check3")->setChecked(true);
@@ -234,7 +234,7 @@ void OptionsDialogTest::okWritesAndNextOpeningShowsIt()
     QCOMPARE(settings.text(QStringLiteral("Tagli")), QStringLiteral("1"));
     QCOMPARE(settings.text(QStringLiteral("11A")), QStringLiteral("20"));
 
-    Form3 again(temp.settings(), QStringLiteral("Inglese"));
+    OptionsDialog again(temp.settings(), QStringLiteral("Inglese"));
     QVERIFY(check(&again, "Check1")->isChecked());
     QVERIFY(!check(&again, "Check2")->isChecked());
     QVERIFY(check(&again, "Check3")->isChecked());
@@ -261,7 +261,7 @@ void OptionsDialogTest::cancelWritesNothing()
     const QByteArray before = fileBytes(temp.settingsFile());
     QVERIFY(!before.isEmpty());
 
-    Form3 dialog(temp.settings(), QStringLiteral("Italiano"));
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Italiano"));
     dialog.show();
     check(&dialog, "Check1")->setChecked(true);
     check(&dialog, "Check2")->setChecked(true);
@@ -282,7 +282,7 @@ void OptionsDialogTest::defaultsAnsweredNoWriteNothing()
     TemporarySettings temp;
     temp.seed(SomeSettings);
     const QByteArray before = fileBytes(temp.settingsFile());
-    Form3 dialog(temp.settings(), QStringLiteral("Italiano"));
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Italiano"));
     dialog.show();
     QString question;
     answerNextMessageBox(QMessageBox::No, &question);
@@ -298,7 +298,7 @@ void OptionsDialogTest::defaultsAnsweredYesStayAfterCancel()
 {
     TemporarySettings temp;
     temp.seed(SomeSettings);
-    Form3 dialog(temp.settings(), QStringLiteral("Tedesco"));
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Tedesco"));
     dialog.show();
     QString question;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -337,7 +337,7 @@ void OptionsDialogTest::defaultsReachMainWindowFields()
                 { QStringLiteral("12A"), QStringLiteral("10") },
                 { QStringLiteral("01B"), QStringLiteral("9") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(child<QLineEdit>(window, QStringLiteral("Text1"))->text(), QStringLiteral("20"));
     QCOMPARE(child<QLineEdit>(window, QStringLiteral("Text3"))->text(), QStringLiteral("9"));
 
@@ -398,7 +398,7 @@ void OptionsDialogTest::textsFollowMarker()
     QFETCH(QString, cutMarksLabel);
     TemporarySettings temp;
     temp.seed({});
-    Form3 dialog(temp.settings(), marker);
+    OptionsDialog dialog(temp.settings(), marker);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), title);
     QCOMPARE(button(&dialog, "Command2")->text(), cancel);

@@ -1,6 +1,6 @@
 // The start-up password prompt in the real program, on a virtual X display:
 // the cases where the program must end cannot be watched from inside it.
-#include "logic/programsettings.h"
+#include "logic/settings/programsettings.h"
 #include "virtualdisplay.h"
 
 #include <QDir>

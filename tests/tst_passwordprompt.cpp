@@ -1,5 +1,5 @@
-#include "app/mdiform1.h"
-#include "dialogs/password.h"
+#include "app/mainwindow.h"
+#include "dialogs/passwordprompt.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -107,18 +107,18 @@ void PasswordPromptTest::entryComparedExactly()
     QFETCH(bool, right);
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("Segreto 1") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.setPause(10ms);
     prompt.show();
     MessageBoxCounter boxes;
     QTest::keyClicks(entry(&prompt), typed);
     QTest::keyClick(entry(&prompt), Qt::Key_Return);
     if (right) {
-        QCOMPARE(prompt.outcome(), Password::Outcome::Accepted);
+        QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::Accepted);
         QVERIFY(!prompt.isVisible());
         QVERIFY(boxes.texts().isEmpty());
     } else {
-        QCOMPARE(prompt.outcome(), Password::Outcome::Undecided);
+        QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::Undecided);
         QVERIFY(prompt.isVisible());
         QCOMPARE(boxes.texts(), QStringList { Warning });
         QCOMPARE(boxes.icons().value(0), QMessageBox::Information);
@@ -131,13 +131,13 @@ void PasswordPromptTest::secondMismatchEndsWithoutMessage()
 {
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("abc") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.show();
     MessageBoxCounter boxes;
     enter(&prompt, QStringLiteral("abd"));
-    QCOMPARE(prompt.outcome(), Password::Outcome::Undecided);
+    QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::Undecided);
     enter(&prompt, QStringLiteral("ABC"));
-    QCOMPARE(prompt.outcome(), Password::Outcome::MustEnd);
+    QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::MustEnd);
     QVERIFY(!prompt.isVisible());
     QCOMPARE(boxes.texts().size(), 1);
 }
@@ -146,13 +146,13 @@ void PasswordPromptTest::wrongThenRightIsAccepted()
 {
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("abc") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.setPause(10ms);
     prompt.show();
     MessageBoxCounter boxes;
     enter(&prompt, QStringLiteral("x"));
     enter(&prompt, QStringLiteral("abc"));
-    QCOMPARE(prompt.outcome(), Password::Outcome::Accepted);
+    QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::Accepted);
     QCOMPARE(boxes.texts().size(), 1);
 }
 
@@ -160,7 +160,7 @@ void PasswordPromptTest::storedPasswordReadAtEachCheck()
 {
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("old") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.setPause(10ms);
     prompt.show();
     temp.settings().setText(QStringLiteral("Password"), QStringLiteral("new"));
@@ -168,14 +168,14 @@ void PasswordPromptTest::storedPasswordReadAtEachCheck()
     enter(&prompt, QStringLiteral("old"));
     QCOMPARE(boxes.texts().size(), 1);
     enter(&prompt, QStringLiteral("new"));
-    QCOMPARE(prompt.outcome(), Password::Outcome::Accepted);
+    QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::Accepted);
 }
 
 void PasswordPromptTest::rightEntryPausesTwice()
 {
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("abc") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.show();
     auto *picture = child<QLabel>(&prompt, QStringLiteral("Picture1"));
     const QImage closed = picture->pixmap().toImage();
@@ -196,7 +196,7 @@ void PasswordPromptTest::rightEntryPausesTwice()
     clock.start();
     enter(&prompt, QStringLiteral("abc"));
     const qint64 elapsed = clock.elapsed();
-    QCOMPARE(prompt.outcome(), Password::Outcome::Accepted);
+    QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::Accepted);
     QVERIFY2(elapsed >= 1950 && elapsed < 4000, qPrintable(QString::number(elapsed)));
     QCOMPARE(firstPause, open);
     QVERIFY(!shownInSecondPause);
@@ -207,14 +207,14 @@ void PasswordPromptTest::closingWithRightEntryPausesOnce()
 {
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("abc") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.show();
     entry(&prompt)->setText(QStringLiteral("abc"));
     QElapsedTimer clock;
     clock.start();
     prompt.close();
     const qint64 elapsed = clock.elapsed();
-    QCOMPARE(prompt.outcome(), Password::Outcome::Accepted);
+    QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::Accepted);
     QVERIFY(!prompt.isVisible());
     QVERIFY2(elapsed >= 950 && elapsed < 3000, qPrintable(QString::number(elapsed)));
 }
@@ -234,7 +234,7 @@ void PasswordPromptTest::closingWithoutRightEntryEnds()
     QFETCH(bool, escape);
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("abc") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.show();
     entry(&prompt)->setText(typed);
     QElapsedTimer clock;
@@ -243,7 +243,7 @@ void PasswordPromptTest::closingWithoutRightEntryEnds()
         QTest::keyClick(entry(&prompt), Qt::Key_Escape);
     else
         prompt.close();
-    QCOMPARE(prompt.outcome(), Password::Outcome::MustEnd);
+    QCOMPARE(prompt.outcome(), PasswordPrompt::Outcome::MustEnd);
     QVERIFY(!prompt.isVisible());
     QVERIFY(clock.elapsed() < 500); // at once
 }
@@ -252,7 +252,7 @@ void PasswordPromptTest::promptLooks()
 {
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("Password"), QStringLiteral("abc") } });
-    Password prompt(temp.settings());
+    PasswordPrompt prompt(temp.settings());
     prompt.show();
     QVERIFY(QTest::qWaitForWindowActive(&prompt));
     QCOMPARE(child<QLabel>(&prompt, QStringLiteral("SSPanel2"))->text(),
@@ -301,13 +301,13 @@ void PasswordPromptTest::promptOnlyForExactSwitch()
             return;
         prompted = true;
         // Let the prompt take the right entry, its pauses shortened.
-        static_cast<Password *>(modal)->setPause(10ms);
+        static_cast<PasswordPrompt *>(modal)->setPause(10ms);
         enter(modal, password);
     });
     watcher.start();
-    MdiForm1 window(temp.settings());
+    MainWindow window(temp.settings());
     window.setProgramEnder([] {});
-    QVERIFY(window.Form_Load());
+    QVERIFY(window.load());
     QCOMPARE(prompted, asked);
 }
 
@@ -334,9 +334,9 @@ void PasswordPromptTest::loadingStopsWhenPromptEnds()
     watcher.start();
     int ended = 0;
     {
-        MdiForm1 window(temp.settings());
+        MainWindow window(temp.settings());
         window.setProgramEnder([&ended] { ++ended; });
-        QVERIFY(!window.Form_Load());
+        QVERIFY(!window.load());
     }
     // No about window, no settings written, no ordinary program end.
     QCOMPARE(seen, QStringList { QStringLiteral("Password") });

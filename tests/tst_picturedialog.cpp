@@ -1,5 +1,5 @@
-#include "dialogs/form2.h"
-#include "logic/picturefiles.h"
+#include "dialogs/picturedialog.h"
+#include "logic/pictures/picturefiles.h"
 #include "testsupport.h"
 #include "widgets/filelist.h"
 #include "widgets/folderlist.h"
@@ -60,22 +60,22 @@ QImage colourPicture(const QColor &colour)
     return image;
 }
 
-FileList *fileList(Form2 &dialog)
+FileList *fileList(PictureDialog &dialog)
 {
     return child<FileList>(&dialog, QStringLiteral("File1"));
 }
 
-QCheckBox *previewSwitch(Form2 &dialog)
+QCheckBox *previewSwitch(PictureDialog &dialog)
 {
     return child<QCheckBox>(&dialog, QStringLiteral("Check1"));
 }
 
-PictureBox *preview(Form2 &dialog)
+PictureBox *preview(PictureDialog &dialog)
 {
     return child<PictureBox>(&dialog, QStringLiteral("Image1"));
 }
 
-void selectFile(Form2 &dialog, const QString &name)
+void selectFile(PictureDialog &dialog, const QString &name)
 {
     FileList *list = fileList(dialog);
     const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
@@ -83,7 +83,7 @@ void selectFile(Form2 &dialog, const QString &name)
     list->setCurrentItem(found.first());
 }
 
-QPushButton *button(Form2 &dialog, const char *name)
+QPushButton *button(PictureDialog &dialog, const char *name)
 {
     return child<QPushButton>(&dialog, QString::fromLatin1(name));
 }
@@ -143,7 +143,7 @@ void PictureDialogTest::joinsPaths()
 
 void PictureDialogTest::opensOnRememberedFolder()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     QCOMPARE(child<FolderList>(&dialog, QStringLiteral("Dir1"))->path(), m_folder.path());
     QCOMPARE(fileList(dialog)->folder(), m_folder.path());
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label5"))->text(), m_folder.path() + u'/');
@@ -157,7 +157,7 @@ void PictureDialogTest::missingFolderOpensOnCurrentFolder()
 {
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_folder.path() + QStringLiteral("/sub")));
-    Form2 dialog(m_folder.path() + QStringLiteral("/gone/away"), QStringLiteral("1"),
+    PictureDialog dialog(m_folder.path() + QStringLiteral("/gone/away"), QStringLiteral("1"),
                  QStringLiteral("Inglese"));
     QDir::setCurrent(before);
     QCOMPARE(child<FolderList>(&dialog, QStringLiteral("Dir1"))->path(),
@@ -168,7 +168,7 @@ void PictureDialogTest::missingFolderOpensOnCurrentFolder()
 
 void PictureDialogTest::openingFolderListsItsFiles()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     dialog.show();
     auto *folders = child<FolderList>(&dialog, QStringLiteral("Dir1"));
     const QList<QListWidgetItem *> sub
@@ -206,7 +206,7 @@ void PictureDialogTest::rememberedPreviewState()
 {
     QFETCH(QString, remembered);
     QFETCH(bool, ticked);
-    Form2 dialog(m_folder.path(), remembered, QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), remembered, QStringLiteral("Italiano"));
     QCOMPARE(previewSwitch(dialog)->isChecked(), ticked);
     dialog.show();
     button(dialog, "Command2")->click();
@@ -228,7 +228,7 @@ void PictureDialogTest::picturesOfEachType()
 {
     QFETCH(QString, type);
     QFETCH(QStringList, listed);
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     auto *types = child<QComboBox>(&dialog, QStringLiteral("Combo1"));
     QCOMPARE(types->count(), 4);
     // Start from another type so that every row really changes the list.
@@ -242,28 +242,28 @@ void PictureDialogTest::picturesOfEachType()
 
 void PictureDialogTest::okWithoutNameBeepsAndStays()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     int beeps = 0;
     dialog.setBeeper([&beeps] { ++beeps; });
     dialog.show();
     QTest::mouseClick(button(dialog, "Command1"), Qt::LeftButton);
     QCOMPARE(beeps, 1);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.outcome(), Form2::Outcome::Closed);
+    QCOMPARE(dialog.outcome(), PictureDialog::Outcome::Closed);
     QVERIFY(dialog.chosenFile().isEmpty());
     QVERIFY(dialog.chosenFolder().isEmpty());
 }
 
 void PictureDialogTest::okHandsBackFileFolderAndPreview()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     dialog.show();
     selectFile(dialog, QStringLiteral("c.jpg"));
     QCOMPARE(child<QLineEdit>(&dialog, QStringLiteral("Text1"))->text(), QStringLiteral("c.jpg"));
     QTest::mouseClick(previewSwitch(dialog), Qt::LeftButton);
     QTest::mouseClick(button(dialog, "Command1"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.outcome(), Form2::Outcome::Confirmed);
+    QCOMPARE(dialog.outcome(), PictureDialog::Outcome::Confirmed);
     QCOMPARE(dialog.chosenFile(), m_folder.path() + QStringLiteral("/c.jpg"));
     QCOMPARE(dialog.chosenFolder(), m_folder.path());
     QCOMPARE(dialog.previewState(), QStringLiteral("1"));
@@ -279,7 +279,7 @@ void PictureDialogTest::fileListConfirms_data()
 void PictureDialogTest::fileListConfirms()
 {
     QFETCH(bool, doubleClick);
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     dialog.show();
     FileList *list = fileList(dialog);
     selectFile(dialog, QStringLiteral("D.JPEG"));
@@ -290,44 +290,44 @@ void PictureDialogTest::fileListConfirms()
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Return);
     }
-    QCOMPARE(dialog.outcome(), Form2::Outcome::Confirmed);
+    QCOMPARE(dialog.outcome(), PictureDialog::Outcome::Confirmed);
     QCOMPARE(dialog.chosenFile(), m_folder.path() + QStringLiteral("/D.JPEG"));
 }
 
 void PictureDialogTest::typedNameIsHandedBack()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     dialog.show();
     auto *name = child<QLineEdit>(&dialog, QStringLiteral("Text1"));
     QTest::keyClicks(name, QStringLiteral("not there.jpg"));
     QTest::keyClick(name, Qt::Key_Return);
-    QCOMPARE(dialog.outcome(), Form2::Outcome::Confirmed);
+    QCOMPARE(dialog.outcome(), PictureDialog::Outcome::Confirmed);
     QCOMPARE(dialog.chosenFile(), m_folder.path() + QStringLiteral("/not there.jpg"));
 }
 
 void PictureDialogTest::typedFullPathIsTakenAsIs()
 {
     QTemporaryDir elsewhere;
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     dialog.show();
     auto *name = child<QLineEdit>(&dialog, QStringLiteral("Text1"));
     QTest::keyClicks(name, elsewhere.path() + QStringLiteral("/sub/../cover.jpg"));
     QTest::keyClick(name, Qt::Key_Return);
-    QCOMPARE(dialog.outcome(), Form2::Outcome::Confirmed);
+    QCOMPARE(dialog.outcome(), PictureDialog::Outcome::Confirmed);
     QCOMPARE(dialog.chosenFile(), elsewhere.path() + QStringLiteral("/cover.jpg"));
     QCOMPARE(dialog.chosenFolder(), elsewhere.path());
 }
 
 void PictureDialogTest::cancelHandsBackPreviewOnly()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("1"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("1"), QStringLiteral("Italiano"));
     dialog.show();
     selectFile(dialog, QStringLiteral("c.jpg"));
     child<FolderList>(&dialog, QStringLiteral("Dir1"))->setPath(m_folder.path() + "/sub");
     QTest::mouseClick(previewSwitch(dialog), Qt::LeftButton);
     QTest::mouseClick(button(dialog, "Command2"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.outcome(), Form2::Outcome::Cancelled);
+    QCOMPARE(dialog.outcome(), PictureDialog::Outcome::Cancelled);
     QCOMPARE(dialog.previewState(), QStringLiteral("0"));
     QVERIFY(dialog.chosenFile().isEmpty());
     QVERIFY(dialog.chosenFolder().isEmpty());
@@ -335,18 +335,18 @@ void PictureDialogTest::cancelHandsBackPreviewOnly()
 
 void PictureDialogTest::closeBoxHandsBackNothing()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     dialog.show();
     selectFile(dialog, QStringLiteral("c.jpg"));
     dialog.close();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.outcome(), Form2::Outcome::Closed);
+    QCOMPARE(dialog.outcome(), PictureDialog::Outcome::Closed);
     QVERIFY(dialog.chosenFile().isEmpty());
 }
 
 void PictureDialogTest::unreadablePictureKeepsPreview()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("1"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("1"), QStringLiteral("Italiano"));
     dialog.show();
     selectFile(dialog, QStringLiteral("c.jpg"));
     const QImage shown = preview(dialog)->picture();
@@ -361,7 +361,7 @@ void PictureDialogTest::unreadablePictureKeepsPreview()
 
 void PictureDialogTest::previewFollowsSwitch()
 {
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), QStringLiteral("Italiano"));
     dialog.show();
     selectFile(dialog, QStringLiteral("c.jpg"));
     QVERIFY(!preview(dialog)->hasPicture());
@@ -411,7 +411,7 @@ void PictureDialogTest::textsFollowMarker()
     QFETCH(QString, typeLabel);
     QFETCH(QString, previewText);
     QFETCH(QString, cancel);
-    Form2 dialog(m_folder.path(), QStringLiteral("0"), marker);
+    PictureDialog dialog(m_folder.path(), QStringLiteral("0"), marker);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), caption);
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label2"))->text(), typeLabel);

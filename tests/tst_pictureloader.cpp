@@ -1,7 +1,7 @@
-#include "logic/jpegend.h"
-#include "logic/picturefilters.h"
-#include "logic/picturefolder.h"
-#include "logic/pictureloader.h"
+#include "logic/pictures/jpegend.h"
+#include "logic/pictures/picturefilters.h"
+#include "logic/pictures/picturefolder.h"
+#include "logic/pictures/pictureloader.h"
 #include "testpictures.h"
 
 #include <QBuffer>

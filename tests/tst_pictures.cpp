@@ -1,6 +1,6 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "app/toolset.h"
-#include "logic/messagetexts.h"
+#include "logic/texts/messagetexts.h"
 #include "logic/programinfo.h"
 #include "testpictures.h"
 #include "testsupport.h"
@@ -75,12 +75,12 @@ QStringList ownerBoxes(const QString &main)
 const QStringList AllBoxes
     = { "Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7" };
 
-PictureBox *box(MdiForm1 *window, const QString &name)
+PictureBox *box(MainWindow *window, const QString &name)
 {
     return child<PictureBox>(window, name);
 }
 
-QString labelText(MdiForm1 *window, const char *name)
+QString labelText(MainWindow *window, const char *name)
 {
     return child<QLabel>(window, QString::fromLatin1(name))->text();
 }
@@ -151,20 +151,20 @@ struct Fixture
         // The DVD panel's box must be on screen to be clicked.
         window()->tools()->tool(QStringLiteral("ID_covers"))->trigger();
     }
-    MdiForm1 *window() const { return loaded.window.get(); }
+    MainWindow *window() const { return loaded.window.get(); }
 
     TemporarySettings temp;
     LoadedWindow loaded;
 };
 
-void showDvdPanel(MdiForm1 *window, bool shown)
+void showDvdPanel(MainWindow *window, bool shown)
 {
     QAction *tool = window->tools()->tool(QStringLiteral("ID_covers"));
     if (tool->isChecked() != shown)
         tool->trigger();
 }
 
-void click(MdiForm1 *window, const QString &name)
+void click(MainWindow *window, const QString &name)
 {
     showDvdPanel(window, name == u"Image7");
     QTest::mouseClick(box(window, name), Qt::LeftButton);
@@ -241,7 +241,7 @@ QString writePicture(const QString &path, QSize size = QSize(40, 20), QColor lef
 }
 
 // What the status bar says of a picture file, from the window's text table.
-QString faultMessage(MdiForm1 *window, const QString &kind, const QString &file)
+QString faultMessage(MainWindow *window, const QString &kind, const QString &file)
 {
     const MessageTexts &texts = Messages(LanguageOfMarker(window->languageMarker()));
     const QString name = QFileInfo(file).fileName();
@@ -254,7 +254,7 @@ QString faultMessage(MdiForm1 *window, const QString &kind, const QString &file)
     return QString();
 }
 
-QString statusText(MdiForm1 *window)
+QString statusText(MainWindow *window)
 {
     return child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage();
 }
@@ -282,7 +282,7 @@ void PicturesTest::clickLoadsIntoOwnerBoxes()
     QDir().mkpath(start);
     const QString file = writePicture(dir.filePath(QStringLiteral("Cover/front.jpg")));
     Fixture fixture(start);
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     // Somewhere else than the program's folder, to see it set back.
     QDir::setCurrent(dir.path());
 
@@ -324,7 +324,7 @@ void PicturesTest::dialogWithoutLastFolder()
     QTemporaryDir dir;
     const QString file = writePicture(dir.filePath(QStringLiteral("a.jpg")));
     Fixture fixture { QString() };
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     QCOMPARE(labelText(window, "Label2"), QString());
     chooseInNextDialog(file);
     click(window, QStringLiteral("Image1"));
@@ -386,7 +386,7 @@ void PicturesTest::cancelChangesNothing()
     QTemporaryDir dir;
     const QString old = writePicture(dir.filePath(QStringLiteral("old/a.jpg")));
     Fixture fixture(dir.path());
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     dragAndDrop(box(window, QStringLiteral("Image1")), { old });
     const qint64 key = box(window, QStringLiteral("Image1"))->picture().cacheKey();
 
@@ -402,7 +402,7 @@ void PicturesTest::previewClosedWithoutChoiceKeepsSlot()
     QTemporaryDir dir;
     const QString file = writePicture(dir.filePath(QStringLiteral("Cover/front.jpg")));
     Fixture fixture(dir.path());
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     chooseInNextDialog(file);
     click(window, QStringLiteral("Image1"));
     const qint64 key = box(window, QStringLiteral("Image1"))->picture().cacheKey();
@@ -449,7 +449,7 @@ void PicturesTest::badChoiceByClick()
     QDir().mkpath(dir.filePath(QStringLiteral("bad")));
     QVERIFY(writeBytes(bad, bytes));
     Fixture fixture(dir.path());
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     dragAndDrop(box(window, QStringLiteral("Image1")), { good });
     const qint64 key = box(window, QStringLiteral("Image1"))->picture().cacheKey();
     QVERIFY(key != 0);
@@ -486,7 +486,7 @@ void PicturesTest::dropFillsOwnerOnly()
     QTemporaryDir dir;
     const QString file = writePicture(dir.filePath(QStringLiteral("elsewhere/drop.jpg")));
     Fixture fixture(dir.path());
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     for (const QString &name : AllBoxes) // only the main boxes take drops
         QCOMPARE(box(window, name)->acceptDrops(),
                  QStringList({ "Image1", "Image2", "Image7" }).contains(name));
@@ -597,7 +597,7 @@ void PicturesTest::badDrop()
     writeBytes(dir.filePath(QStringLiteral("cut.jpg")), jpeg.left(jpeg.size() / 2));
     writeBytes(dir.filePath(QStringLiteral("huge.jpg")), jpegClaiming(QSize(60000, 60000)));
     Fixture fixture(dir.path());
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     PictureBox *target = box(window, QStringLiteral("Image2"));
     dragAndDrop(target, { good });
     const qint64 key = target->picture().cacheKey();
@@ -646,7 +646,7 @@ void PicturesTest::thumbnailSelectsPrintOption()
     QFETCH(QString, option);
     QTemporaryDir dir;
     Fixture fixture(dir.path());
-    MdiForm1 *window = fixture.window();
+    MainWindow *window = fixture.window();
     showDvdPanel(window, false);
     // Start from an option that is not the thumbnail's.
     const QString other

@@ -1,6 +1,6 @@
-#include "dialogs/printjob.h"
-#include "logic/messagetexts.h"
-#include "logic/pdfexport.h"
+#include "print/printjob.h"
+#include "logic/texts/messagetexts.h"
+#include "logic/page/pdfexport.h"
 #include "logic/programinfo.h"
 #include "pagescan.h"
 #include "testsupport.h"
@@ -67,7 +67,7 @@ private:
     {
         TemporarySettings settings;
         LoadedWindow loaded;
-        MdiForm1 *window = nullptr;
+        MainWindow *window = nullptr;
         PrintJob *job = nullptr;
         int dialogs = 0;
     };
@@ -91,14 +91,14 @@ QImage solid(Qt::GlobalColor colour)
     return picture;
 }
 
-void setField(MdiForm1 *window, const char *name, const QString &text)
+void setField(MainWindow *window, const char *name, const QString &text)
 {
     child<QLineEdit>(window, QString::fromLatin1(name))->setText(text);
 }
 
 // Slot A at (2, 2) 12.1 x 12.1, red, bordered; slot B at (2, 16) 10 x 5,
 // green, without border.
-void layOutTwoSlots(MdiForm1 *window)
+void layOutTwoSlots(MainWindow *window)
 {
     setField(window, "Text1", QStringLiteral("12.1"));
     setField(window, "Text2", QStringLiteral("12.1"));
@@ -114,7 +114,7 @@ void layOutTwoSlots(MdiForm1 *window)
     child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
 }
 
-void triggerPrint(MdiForm1 *window)
+void triggerPrint(MainWindow *window)
 {
     child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
 }
@@ -147,7 +147,7 @@ void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr)
     timer->start();
 }
 
-QString statusText(MdiForm1 *window)
+QString statusText(MainWindow *window)
 {
     return child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage();
 }

@@ -1,5 +1,5 @@
-#include "app/mdiform1.h"
-#include "logic/rotatepicture.h"
+#include "app/mainwindow.h"
+#include "logic/pictures/rotatepicture.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
 
@@ -244,7 +244,7 @@ void RotationTest::command2TurnsTheDvdPicture()
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     window->show();
     child<QAction>(window, QStringLiteral("ID_covers"))->trigger();
     auto *button = child<QPushButton>(window, QStringLiteral("Command2"));
@@ -265,7 +265,7 @@ void RotationTest::command2WithoutPictureDoesNothing()
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     child<QPushButton>(window, QStringLiteral("Command2"))->click();
     QVERIFY(!child<PictureBox>(window, QStringLiteral("Image7"))->hasPicture());
 }

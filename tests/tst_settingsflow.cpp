@@ -1,7 +1,7 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "app/toolset.h"
 #include "logic/programinfo.h"
-#include "logic/settingsfileformat.h"
+#include "logic/settings/settingsfileformat.h"
 #include "testsupport.h"
 #include "widgets/backgroundshape.h"
 
@@ -80,7 +80,7 @@ void SettingsFlowTest::firstStartWritesDefaults()
              QFileDevice::Permissions());
 
     // The window shows the defaults.
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(window->languageMarker(), QStringLiteral("Italiano"));
     QVERIFY(child<QRadioButton>(window, QStringLiteral("Option5"))->isChecked());
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), 0);
@@ -105,7 +105,7 @@ void SettingsFlowTest::roundTripAcrossRuns()
     temp.settings().setText(QStringLiteral("Anteprima"), QStringLiteral("1"));
     {
         LoadedWindow loaded = loadWindow(temp.settings());
-        MdiForm1 *window = loaded.window.get();
+        MainWindow *window = loaded.window.get();
         ToolSet *tools = window->tools();
         tools->tool(QStringLiteral("ID_Duch"))->trigger();
         child<QRadioButton>(window, QStringLiteral("Option4"))->setChecked(true);
@@ -122,7 +122,7 @@ void SettingsFlowTest::roundTripAcrossRuns()
         QCOMPARE(*loaded.endCount, 1);
     }
     LoadedWindow again = loadWindow(temp.settings());
-    MdiForm1 *window = again.window.get();
+    MainWindow *window = again.window.get();
     QCOMPARE(window->languageMarker(), QStringLiteral("Tedesco"));
     QVERIFY(window->tools()->tool(QStringLiteral("ID_Duch"))->isChecked());
     QVERIFY(child<QRadioButton>(window, QStringLiteral("Option4"))->isChecked());
@@ -170,7 +170,7 @@ void SettingsFlowTest::garbageValuesStartWithDefaults()
     temp.seed(values);
 
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(window->languageMarker(), QStringLiteral("Inglese"));
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), 0);
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 0);
@@ -213,7 +213,7 @@ void SettingsFlowTest::printSelectionNoneLeavesStoredValue()
                 { QStringLiteral("Uscita"), QStringLiteral("0") },
                 { QStringLiteral("Stampa"), QStringLiteral("B") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     for (const char *name : { "Option3", "Option4", "Option5" }) {
         auto *option = child<QRadioButton>(window, QString::fromLatin1(name));
         option->setAutoExclusive(false);
@@ -285,7 +285,7 @@ void SettingsFlowTest::typologyMinusOneLeavesNoSelection()
                 { QStringLiteral("Uscita"), QStringLiteral("0") },
                 { QStringLiteral("TipoCoverA"), QStringLiteral("-1") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), -1);
     window->show();
     window->close();
@@ -300,7 +300,7 @@ void SettingsFlowTest::missingBackgroundIsKeptAndWrittenBack()
                 { QStringLiteral("Uscita"), QStringLiteral("0") },
                 { QStringLiteral("Immagine"), gone } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     QVERIFY(window->backgroundPicture().isNull());
     window->show();
     window->close();
@@ -354,7 +354,7 @@ void SettingsFlowTest::handWrittenFileSurvivesStartAndExit()
         QCOMPARE(temp.settings().text(name, QStringLiteral("?")), value);
 
         LoadedWindow loaded = loadWindow(temp.settings());
-        MdiForm1 *window = loaded.window.get();
+        MainWindow *window = loaded.window.get();
         if (name == u"Lingua")
             QCOMPARE(window->languageMarker(), value);
         if (name == u"Immagine")

@@ -1,6 +1,6 @@
-#include "logic/settingsfileformat.h"
-#include "logic/settingsstore.h"
-#include "logic/verbatimsettings.h"
+#include "logic/settings/settingsfileformat.h"
+#include "logic/settings/settingsstore.h"
+#include "logic/settings/verbatimsettings.h"
 
 #include <QCoreApplication>
 #include <QDir>

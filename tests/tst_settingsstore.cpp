@@ -1,5 +1,5 @@
-#include "logic/programsettings.h"
-#include "logic/settingsstore.h"
+#include "logic/settings/programsettings.h"
+#include "logic/settings/settingsstore.h"
 
 #include <QDir>
 #include <QFile>

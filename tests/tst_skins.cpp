@@ -1,4 +1,4 @@
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "logic/programinfo.h"
 #include "testsupport.h"
 
@@ -108,12 +108,12 @@ LoadedWindow quietWindow(const TemporarySettings &temp)
     return loadWindow(temp.settings());
 }
 
-QString backgroundPath(MdiForm1 *window)
+QString backgroundPath(MainWindow *window)
 {
     return child<QLabel>(window, QStringLiteral("Label24"))->text();
 }
 
-void chooseSkin(MdiForm1 *window, const QString &path)
+void chooseSkin(MainWindow *window, const QString &path)
 {
     driveNextFileDialog([path](QFileDialog *dialog) {
         // Typed into the name field, as a user would.
@@ -171,7 +171,7 @@ void SkinsTest::imageDialogListsSampleSkins()
 {
     TemporarySettings temp;
     LoadedWindow loaded = quietWindow(temp);
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
 
     QStringList listed;
     QString folder;
@@ -213,7 +213,7 @@ void SkinsTest::imageCommandLoadsSkin()
 
     TemporarySettings temp;
     LoadedWindow loaded = quietWindow(temp);
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
 
     const QString path = QDir(ProgramFolder()).filePath(name);
     chooseSkin(window, path);
@@ -233,7 +233,7 @@ void SkinsTest::unreadableSkinChangesNothing()
 {
     TemporarySettings temp;
     LoadedWindow loaded = quietWindow(temp);
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
 
     const QString good = QDir(ProgramFolder()).filePath(SampleSkins.first());
     chooseSkin(window, good);

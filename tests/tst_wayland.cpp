@@ -63,7 +63,7 @@ void WaylandTest::exitCommandWritesSettings()
                 { QStringLiteral("Uscita"), exitQuestion },
                 { QStringLiteral("Stampa"), QStringLiteral("C") } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    MdiForm1 *window = loaded.window.get();
+    MainWindow *window = loaded.window.get();
     window->show();
     // Exposed only once the compositor has configured the window's surface.
     QVERIFY(QTest::qWaitForWindowExposed(window, 20000));

@@ -2,12 +2,12 @@
 // by a click at its centre, each text shows whole, and no two controls lie
 // over each other. The same program also runs at 200 % scaling
 // (QT_SCALE_FACTOR=2, see CMakeLists.txt).
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 #include "app/toolset.h"
 #include "dialogs/aboutwindow.h"
-#include "dialogs/form2.h"
-#include "dialogs/form3.h"
-#include "dialogs/password.h"
+#include "dialogs/picturedialog.h"
+#include "dialogs/optionsdialog.h"
+#include "dialogs/passwordprompt.h"
 #include "testsupport.h"
 #include "widgets/clickablelabel.h"
 #include "widgets/lineitem.h"
@@ -171,7 +171,7 @@ OpenScreen open(Screen screen, const QString &marker, int typology)
     case Screen::DvdPanel:
     case Screen::DvdFrontOnly: {
         opened.loaded = loadWindow(settings);
-        MdiForm1 *window = opened.loaded.window.get();
+        MainWindow *window = opened.loaded.window.get();
         opened.window = window;
         if (screen != Screen::CdPanel)
             window->tools()->tool(QStringLiteral("ID_covers"))->trigger();
@@ -180,13 +180,13 @@ OpenScreen open(Screen screen, const QString &marker, int typology)
         break;
     }
     case Screen::Options:
-        opened.dialog = std::make_unique<Form3>(settings, marker);
+        opened.dialog = std::make_unique<OptionsDialog>(settings, marker);
         break;
     case Screen::PictureDialog:
-        opened.dialog = std::make_unique<Form2>(QDir::tempPath(), QStringLiteral("1"), marker);
+        opened.dialog = std::make_unique<PictureDialog>(QDir::tempPath(), QStringLiteral("1"), marker);
         break;
     case Screen::Password:
-        opened.dialog = std::make_unique<Password>(settings);
+        opened.dialog = std::make_unique<PasswordPrompt>(settings);
         break;
     case Screen::About:
         opened.dialog = std::make_unique<AboutWindow>(QIcon());

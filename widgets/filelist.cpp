@@ -1,6 +1,6 @@
 #include "widgets/filelist.h"
 
-#include "logic/picturefiles.h"
+#include "logic/pictures/picturefiles.h"
 
 #include <QDir>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "widgets/picturebox.h"
 
-#include "logic/pictureloader.h"
+#include "logic/pictures/pictureloader.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

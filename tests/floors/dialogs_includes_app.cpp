@@ -1,5 +1,5 @@
 // Must not compile: only the program's start-up sees the app floor.
-#include "app/mdiform1.h"
+#include "app/mainwindow.h"
 
 int floorProbe()
 {

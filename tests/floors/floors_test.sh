@@ -37,12 +37,16 @@ expect_build floor_probe_logic_includes_widgets missing-header
 expect_build floor_probe_widgets_includes_dialogs missing-header
 expect_build floor_probe_widgets_uses_printsupport missing-header
 expect_build floor_probe_dialogs_includes_app missing-header
+expect_build floor_probe_dialogs_uses_printsupport missing-header
+expect_build floor_probe_dialogs_includes_print missing-header
+expect_build floor_probe_print_includes_app missing-header
 
 # A relative path ("../app/x.h") would slip past the include folders.
-declare -A above=([logic]="widgets dialogs app" [widgets]="dialogs app" [dialogs]="app")
-for floor in logic widgets dialogs; do
+declare -A above=([logic]="widgets dialogs print app" [widgets]="dialogs print app"
+                  [dialogs]="print app" [print]="app")
+for floor in logic widgets dialogs print; do
     for higher in ${above[$floor]}; do
-        if grep -nE "#include [\"<](\.\./)*$higher/" "$source_dir/$floor"/*.{h,cpp} 2>/dev/null; then
+        if grep -nE "#include [\"<](\.\./)*$higher/" -r --include="*.h" --include="*.cpp" "$source_dir/$floor" 2>/dev/null; then
             echo "FAIL: $floor includes the $higher floor"
             failures=$((failures + 1))
         fi

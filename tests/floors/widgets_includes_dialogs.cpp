@@ -1,5 +1,5 @@
 // Must not compile: the widgets floor cannot see the dialogs floor.
-#include "dialogs/form2.h"
+#include "dialogs/picturedialog.h"
 
 int floorProbe()
 {

@@ -1,4 +1,4 @@
-// Must not compile: printing belongs to the dialogs floor.
+// Must not compile: printing belongs to the print floor.
 #include <QPrinter>
 
 int floorProbe()

@@ -1,0 +1,171 @@
+#include "dialogs/optionsdialog.h"
+
+#include "logic/settings/borderwidth.h"
+#include "logic/texts/dialogtexts.h"
+#include "logic/numbertext.h"
+#include "logic/programinfo.h"
+#include "logic/twips.h"
+#include "logic/typology.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vellumark {
+
+namespace {
+
+bool isTicked(const QString &flag)
+{
+    return RoundHalfEven(ReadNumber(flag)) != 0;
+}
+
+QString flagOf(const QCheckBox *box)
+{
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, QWidget *parent)
+    : QDialog(parent)
+    , m_settings(std::move(settings))
+    , m_languageMarker(std::move(languageMarker))
+{
+    setObjectName(QStringLiteral("Form3"));
+    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3255));
+    // The main window's small type, so the texts fit the controls' twips.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+
+    auto checkBox = [this](const QString &name, QRect twips) {
+        auto *box = new QCheckBox(this);
+        box->setObjectName(name);
+        box->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        return box;
+    };
+    auto label = [this](const QString &name, QRect twips) {
+        auto *text = new QLabel(this);
+        text->setObjectName(name);
+        text->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        text->setWordWrap(true);
+        return text;
+    };
+    auto button = [this](const QString &name, QRect twips) {
+        auto *push = new QPushButton(this);
+        push->setObjectName(name);
+        push->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        return push;
+    };
+
+    // The texts reach to the dialog's right margin and wrap there: the
+    // longest, German, takes two lines.
+    Check1 = checkBox(QStringLiteral("Check1"), QRect(480, 240, 210, 210));
+    Label2 = label(QStringLiteral("Label2"), QRect(840, 240, 3735, 255));
+    Check2 = checkBox(QStringLiteral("Check2"), QRect(480, 720, 210, 255));
+    Label3 = label(QStringLiteral("Label3"), QRect(840, 720, 3735, 255));
+    Check3 = checkBox(QStringLiteral("Check3"), QRect(480, 1200, 210, 255));
+    Label4 = label(QStringLiteral("Label4"), QRect(840, 1200, 3735, 255));
+
+    Text1 = new QLineEdit(FallbackBorderWidth(), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(TwipsRect(360, 1680, 375, 315));
+    Label1 = label(QStringLiteral("Label1"), QRect(840, 1800, 3735, 255));
+
+    Command3 = button(QStringLiteral("Command3"), QRect(360, 2160, 2175, 375));
+    Command1 = button(QStringLiteral("Command1"), QRect(3120, 2160, 1335, 375));
+    Command1->setText(QStringLiteral("OK"));
+    Command1->setDefault(true);
+    Command2 = button(QStringLiteral("Command2"), QRect(3120, 2640, 1335, 375));
+    // Cut marks, in the free corner below the defaults button.
+    Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
+    Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
+
+    connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::Text1_Change);
+    connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &OptionsDialog::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &OptionsDialog::Command3_Click);
+
+    Form_Load();
+    Form_Activate();
+}
+
+void OptionsDialog::Form_Load()
+{
+    Check1->setChecked(isTicked(m_settings.text(QStringLiteral("Uscita"))));
+    Check2->setChecked(isTicked(m_settings.text(QStringLiteral("Stampante"))));
+    Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"))));
+    Check4->setChecked(isTicked(m_settings.text(QStringLiteral("Tagli"))));
+    Text1->setText(ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"))));
+}
+
+void OptionsDialog::Form_Activate()
+{
+    const OptionsDialogTexts &texts = OptionsTexts(LanguageOfMarker(m_languageMarker));
+    setWindowTitle(texts.title);
+    Label1->setText(texts.borderWidth);
+    Label2->setText(texts.confirmExit);
+    Label3->setText(texts.printerSetup);
+    Label4->setText(texts.aboutAtStart);
+    Label5->setText(texts.cutMarks);
+    Command2->setText(texts.cancel);
+    Command3->setText(texts.measureDefaults);
+    // A text that wraps takes the lines it needs, from the same top.
+    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5 })
+        label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
+}
+
+void OptionsDialog::showEvent(QShowEvent *event)
+{
+    Form_Activate();
+    QDialog::showEvent(event);
+}
+
+void OptionsDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QDialog::changeEvent(event);
+}
+
+void OptionsDialog::Text1_Change()
+{
+    // Setting the text runs this handler again, which then finds the fallback good.
+    const QString checked = CheckedBorderWidth(Text1->text());
+    if (checked != Text1->text())
+        Text1->setText(checked);
+}
+
+void OptionsDialog::Command1_Click()
+{
+    m_settings.setText(QStringLiteral("Uscita"), flagOf(Check1));
+    m_settings.setText(QStringLiteral("Stampante"), flagOf(Check2));
+    m_settings.setText(QStringLiteral("Spessore"), Text1->text());
+    m_settings.setText(QStringLiteral("About"), flagOf(Check3));
+    m_settings.setText(QStringLiteral("Tagli"), flagOf(Check4));
+    accept();
+}
+
+void OptionsDialog::Command2_Click()
+{
+    reject();
+}
+
+void OptionsDialog::Command3_Click()
+{
+    const QString question
+        = OptionsTexts(LanguageOfMarker(m_languageMarker)).measureDefaultsQuestion;
+    QMessageBox box(QMessageBox::Question, ProgramTitle(), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("MeasureDefaultsQuestion"));
+    if (box.exec() != QMessageBox::Yes)
+        return;
+    for (const auto &[name, value] : DefaultMeasureValues())
+        m_settings.setText(name, value);
+}
+
+} // namespace vellumark

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "logic/settings/borderwidth.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace vellumark {
+
+// Which cover slots the print selection puts on the page.
+enum class PrintSelection { SlotA, SlotB, BothSlots };
+
+// What the window holds for one cover slot when the print command runs.
+struct SlotInput
+{
+    QString width; // texts of the size and position fields, in cm
+    QString height;
+    QString left;
+    QString top;
+    bool border = false;
+    QImage picture;
+};
+
+// Everything the page depends on, as the window holds it.
+struct CoverPlanInput
+{
+    SlotInput slotA;
+    SlotInput slotB;
+    PrintSelection selection = PrintSelection::BothSlots;
+    bool dvdMode = false; // the DVD panel is shown
+    bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
+    QImage dvdPicture;
+    QString borderWidth = FallbackBorderWidth(); // the "Spessore" setting
+    bool cutMarks = false; // the "Tagli" setting
+};
+
+// One picture on the page. The rectangle is in centimetres from the top
+// left corner of the printable area; the picture is stretched to fill it
+// and a null picture leaves it empty.
+struct PlacedPicture
+{
+    QRectF rect;
+    bool border = false;
+    QImage picture;
+};
+
+// One page: what goes where, in painting order (later pictures lie on top).
+struct CoverPlan
+{
+    bool dvdMode = false;
+    int borderWidth = 1; // in device pixels
+    QList<PlacedPicture> pictures;
+    // How messages name each picture's cover: "A", "B" or "DVD".
+    QStringList covers;
+    // Lines in centimetres, as thick as kCutMarkWidthCm, painted last.
+    QList<QLineF> cutMarks;
+};
+
+inline constexpr double kCutMarkWidthCm = 0.01;
+
+CoverPlan BuildCoverPlan(const CoverPlanInput &input);
+
+// The border width in device pixels for a "Spessore" text: the number
+// rounded halves to even, but never thinner than one pixel (a zero-width
+// line is no line) nor absurdly wide.
+int BorderWidthFromText(QStringView text);
+
+// Positions and sizes are kept within this many centimetres of the page's
+// origin, so that no typed number can make the painter's geometry overflow.
+inline constexpr double kPageReachCm = 1000.0;
+
+} // namespace vellumark

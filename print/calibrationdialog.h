@@ -1,0 +1,41 @@
+#pragma once
+
+#include "logic/texts/language.h"
+#include "logic/page/printercalibration.h"
+#include "logic/settings/printercorrectionstore.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vellumark {
+
+// Asks for the four measures taken on a printed calibration page, beside
+// the values a faultless printer would give, and stores the printer's
+// correction on OK. Measures that are surely wrong are refused, saying
+// which and why; Cancel stores nothing; Reset removes the correction.
+class CalibrationDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CalibrationDialog(PrinterCorrections corrections, PrinterPage page, Language language,
+                      QWidget *parent = nullptr);
+
+private:
+    void confirm();
+    void resetCorrection();
+    void showCurrentCorrection();
+
+    PrinterCorrections m_corrections;
+    PrinterPage m_page;
+    Language m_language;
+    std::array<QLineEdit *, kCalibrationMeasures> m_fields {};
+    QLabel *m_current = nullptr;
+};
+
+} // namespace vellumark

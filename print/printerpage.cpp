@@ -1,0 +1,24 @@
+#include "print/printerpage.h"
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+
+namespace vellumark {
+
+PrinterPage DescribePrinter(const QPrinter &printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    // The minimum margins are what the printer itself cannot reach.
+    layout.setUnits(QPageLayout::Millimeter);
+    PrinterPage page;
+    page.printerName = printer.printerName();
+    if (page.printerName.isEmpty()) // a PDF file: named by its file
+        page.printerName = QFileInfo(printer.outputFileName()).fileName();
+    page.paperName = layout.pageSize().name();
+    page.paper = layout.fullRect(QPageLayout::Millimeter).size();
+    page.margins = layout.minimumMargins();
+    return page;
+}
+
+} // namespace vellumark

@@ -1,0 +1,153 @@
+#include "print/printjob.h"
+
+#include "print/pageorigin.h"
+#include "print/printerpage.h"
+#include "logic/page/paintcalibrationpage.h"
+#include "logic/page/paintcoverplan.h"
+#include "logic/page/pdfexport.h"
+#include "widgets/busycursor.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace vellumark {
+
+bool ShowSystemPrintDialog(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
+    // One page is printed: no ranges, but the choice of a PDF file stays.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                      | QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+PrintJob::PrintJob(QObject *parent)
+    : QObject(parent)
+    , m_dialog(ShowSystemPrintDialog)
+{ }
+
+PrintJob::~PrintJob() = default;
+
+QPrinter &PrintJob::printer()
+{
+    // High resolution: borders are drawn in the printer's own pixels.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void PrintJob::setOutputFile(const QString &path)
+{
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(path);
+}
+
+bool PrintJob::setUp(QWidget *parent)
+{
+    return m_dialog && m_dialog(printer(), parent);
+}
+
+PrintOutcome PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *parent)
+{
+    return handOver(
+        [this, &plan](QPainter &painter) {
+            applyCorrection(painter);
+            PaintCoverPlan(painter, plan);
+        },
+        &plan, askFirst, parent);
+}
+
+bool PrintJob::printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent)
+{
+    return handOver(
+               [this, &lines](QPainter &painter) {
+                   const PrinterPage described = DescribePrinter(printer());
+                   PaintCalibrationPage(painter,
+                                        { described, lines ? lines(described) : QStringList() });
+               },
+               nullptr, askFirst, parent)
+        == PrintOutcome::Printed;
+}
+
+PrintOutcome PrintJob::handOver(const std::function<void(QPainter &)> &paint, const CoverPlan *plan,
+                                bool askFirst, QWidget *parent)
+{
+    m_correctedFor.clear();
+    if (askFirst && !setUp(parent))
+        return PrintOutcome::Cancelled;
+    const bool reachable = printerReachable();
+    if (reachable) {
+        if (plan && !fitsOrPrintAnyway(*plan, parent))
+            return PrintOutcome::CutOffDeclined;
+        if (paintPage(paint))
+            return PrintOutcome::Printed;
+    }
+    // No printer, or it failed to start the page: let the user choose
+    // another one (or a file) rather than lose the page without a word.
+    if (!setUp(parent))
+        return reachable ? PrintOutcome::Cancelled : PrintOutcome::NoPrinter;
+    if (!printerReachable())
+        return PrintOutcome::NoPrinter;
+    if (plan && !fitsOrPrintAnyway(*plan, parent))
+        return PrintOutcome::CutOffDeclined;
+    return paintPage(paint) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+QString PrintJob::destination()
+{
+    QPrinter &out = printer();
+    return out.outputFormat() == QPrinter::PdfFormat ? out.outputFileName() : out.printerName();
+}
+
+QPageLayout PrintJob::exportPageLayout()
+{
+    return printerReachable() ? PrintablePageLayout(printer()) : PaperCornerA4();
+}
+
+bool PrintJob::fitsOrPrintAnyway(const CoverPlan &plan, QWidget *parent)
+{
+    if (!m_cutOffQuestion)
+        return true;
+    const QList<CutOff> cuts = CutOffs(plan, PrintableSizeCm(PrintablePageLayout(printer())));
+    return cuts.isEmpty() || m_cutOffQuestion(cuts, parent);
+}
+
+void PrintJob::applyCorrection(QPainter &painter)
+{
+    m_correctedFor.clear();
+    const QPrinter &out = printer();
+    if (out.outputFormat() != QPrinter::NativeFormat || !m_corrections)
+        return;
+    const std::optional<PrinterCorrection> correction = m_corrections(out.printerName());
+    if (!correction || correction->isIdentity())
+        return;
+    painter.setWorldTransform(
+        CorrectionTransform(*correction, out.logicalDpiX(), out.logicalDpiY()), true);
+    m_correctedFor = out.printerName();
+}
+
+bool PrintJob::printerReachable()
+{
+    QPrinter &out = printer();
+    // Without any printer Qt falls back to PDF with no file, a state in which
+    // a failed start would lock the printer's settings for good.
+    if (out.outputFormat() == QPrinter::PdfFormat)
+        return !out.outputFileName().isEmpty();
+    return !QPrinterInfo::printerInfo(out.printerName()).isNull();
+}
+
+bool PrintJob::paintPage(const std::function<void(QPainter &)> &paint)
+{
+    const BusyCursor busy;
+    PreparePageOrigin(printer());
+    QPainter painter;
+    if (!painter.begin(&printer()))
+        return false;
+    paint(painter);
+    return painter.end();
+}
+
+} // namespace vellumark

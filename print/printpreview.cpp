@@ -1,0 +1,61 @@
+#include "print/printpreview.h"
+
+#include "print/pageorigin.h"
+#include "logic/page/paintcoverplan.h"
+#include "logic/page/previewmarks.h"
+#include "widgets/busycursor.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace vellumark {
+
+namespace {
+
+void paintPreview(QPrinter &printer, const CoverPlan &plan)
+{
+    PreparePageOrigin(printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    PaintCoverPlan(painter, plan);
+    PaintPreviewMarks(painter, plan, PrintableSizeCm(PrintablePageLayout(printer)));
+    painter.end();
+}
+
+} // namespace
+
+std::optional<PrintOutcome> ShowPrintPreview(PrintJob &job, const CoverPlan &plan, bool askFirst,
+                                             QWidget *parent)
+{
+    QPrinter &printer = job.printer();
+    PreparePageOrigin(printer);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("PrintPreviewDialog"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&plan](QPrinter *previewed) {
+                         const BusyCursor busy;
+                         paintPreview(*previewed, plan);
+                     });
+
+    // Qt's own print button would always ask with its print dialog and
+    // would skip the fit check: it goes through the print command's path.
+    std::optional<PrintOutcome> outcome;
+    const QList<QAction *> actions = dialog.findChildren<QAction *>();
+    for (QAction *action : actions) {
+        if (!QObject::disconnect(action, SIGNAL(triggered(bool)), &dialog, SLOT(_q_print())))
+            continue;
+        action->setObjectName(QStringLiteral("PreviewPrint"));
+        QObject::connect(action, &QAction::triggered, &dialog, [&] {
+            outcome = job.print(plan, askFirst, &dialog);
+            if (outcome == PrintOutcome::Printed)
+                dialog.accept();
+        });
+    }
+    dialog.exec();
+    return outcome;
+}
+
+} // namespace vellumark

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "print/printjob.h"
+#include "logic/page/coverplan.h"
+
+#include <optional>
+
+class QWidget;
+
+namespace vellumark {
+
+// Shows the plan on the job's printer in Qt's print preview, with the
+// printable area's edge and the parts it would cut marked on screen only.
+// Page set-up and orientation changes made there are the printer's. Its
+// print button prints the plan through job.print, with the same rules as
+// the print command; a printed page closes the preview. Returns how that
+// printing ended, or nothing when the preview was closed without it.
+std::optional<PrintOutcome> ShowPrintPreview(PrintJob &job, const CoverPlan &plan, bool askFirst,
+                                             QWidget *parent);
+
+} // namespace vellumark
