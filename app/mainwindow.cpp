@@ -2,9 +2,9 @@
 
 #include "app/toolset.h"
 #include "logic/artwork.h"
-#include "logic/texts/maintexts.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
+#include "logic/texts/maintexts.h"
 #include "logic/twips.h"
 #include "widgets/backgroundshape.h"
 #include "widgets/controlsarea.h"
@@ -73,7 +73,7 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
 MainWindow::~MainWindow() = default;
 
 QLabel *MainWindow::addLabel(const QString &name, const QString &text, QRect twips, QWidget *parent,
-                           Qt::Alignment alignment)
+                             Qt::Alignment alignment)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -87,7 +87,7 @@ QLabel *MainWindow::addLabel(const QString &name, const QString &text, QRect twi
 }
 
 LineItem *MainWindow::addLine(const QString &name, int x1, int y1, int x2, int y2, bool light,
-                            QWidget *parent)
+                              QWidget *parent)
 {
     return new LineItem(name, x1, y1, x2, y2, light ? LightGrey : DarkGrey, parent);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/coverslotpanel.h"
-#include "logic/texts/language.h"
 #include "logic/settings/programsettings.h"
+#include "logic/texts/language.h"
 #include "logic/texts/qttranslation.h"
 #include "logic/typology.h"
 

@@ -2,9 +2,9 @@
 #include "app/mainwindow.h"
 
 #include "dialogs/aboutwindow.h"
-#include "dialogs/picturedialog.h"
 #include "dialogs/optionsdialog.h"
 #include "dialogs/passwordprompt.h"
+#include "dialogs/picturedialog.h"
 
 #include <QLabel>
 

@@ -3,9 +3,9 @@
 
 #include "app/coverslotpanel.h"
 #include "app/toolset.h"
-#include "logic/texts/maintexts.h"
 #include "logic/numbertext.h"
 #include "logic/pictures/pictureloader.h"
+#include "logic/texts/maintexts.h"
 #include "widgets/backgroundshape.h"
 #include "widgets/controlsarea.h"
 #include "widgets/typologylist.h"

@@ -2,12 +2,12 @@
 // to PDF and opening their print preview: time and size of the lean job,
 // against the full-resolution job that printing made before.
 #include "bench/benchsupport.h"
-#include "print/pageorigin.h"
-#include "print/printjob.h"
-#include "print/printpreview.h"
 #include "logic/page/coverplan.h"
 #include "logic/page/leanplan.h"
 #include "logic/page/pdfexport.h"
+#include "print/pageorigin.h"
+#include "print/printjob.h"
+#include "print/printpreview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 // and B (15 x 11.8 cm), printed straight ("Stampante" = 0). It needs a CUPS
 // server with the cups-pdf queue; scripts/bench-cups.sh runs it.
 #include "bench/benchsupport.h"
-#include "print/printjob.h"
 #include "logic/pictures/pictureloader.h"
+#include "print/printjob.h"
 #include "tests/cupspdfprinter.h"
 #include "tests/testsupport.h"
 #include "widgets/picturebox.h"

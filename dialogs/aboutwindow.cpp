@@ -1,8 +1,8 @@
 #include "dialogs/aboutwindow.h"
 
 #include "logic/artwork.h"
-#include "logic/texts/dialogtexts.h"
 #include "logic/programinfo.h"
+#include "logic/texts/dialogtexts.h"
 #include "widgets/clickablelabel.h"
 
 #include <QDesktopServices>

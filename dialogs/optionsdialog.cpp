@@ -1,9 +1,9 @@
 #include "dialogs/optionsdialog.h"
 
-#include "logic/settings/borderwidth.h"
-#include "logic/texts/dialogtexts.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
+#include "logic/settings/borderwidth.h"
+#include "logic/texts/dialogtexts.h"
 #include "logic/twips.h"
 #include "logic/typology.h"
 

@@ -1,8 +1,8 @@
 #include "dialogs/passwordprompt.h"
 
 #include "logic/artwork.h"
-#include "logic/texts/dialogtexts.h"
 #include "logic/programinfo.h"
+#include "logic/texts/dialogtexts.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -1,9 +1,9 @@
 #include "dialogs/picturedialog.h"
 
-#include "logic/texts/dialogtexts.h"
 #include "logic/drives.h"
 #include "logic/numbertext.h"
 #include "logic/pictures/picturefiles.h"
+#include "logic/texts/dialogtexts.h"
 #include "logic/twips.h"
 #include "widgets/filelist.h"
 #include "widgets/folderlist.h"
@@ -32,7 +32,7 @@ constexpr int PreviewTwips = 1335;
 } // namespace
 
 PictureDialog::PictureDialog(const QString &rememberedFolder, const QString &rememberedPreview,
-             const QString &languageMarker, QWidget *parent)
+                             const QString &languageMarker, QWidget *parent)
     : QDialog(parent)
     , m_languageMarker(languageMarker)
     , m_beep(&QApplication::beep)

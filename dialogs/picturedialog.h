@@ -32,7 +32,7 @@ public:
     };
 
     PictureDialog(const QString &rememberedFolder, const QString &rememberedPreview,
-          const QString &languageMarker, QWidget *parent = nullptr);
+                  const QString &languageMarker, QWidget *parent = nullptr);
 
     Outcome outcome() const { return m_outcome; }
     // The full path of the file chosen (on OK).

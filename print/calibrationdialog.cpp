@@ -1,7 +1,7 @@
 #include "print/calibrationdialog.h"
 
-#include "logic/texts/calibrationtexts.h"
 #include "logic/numbertext.h"
+#include "logic/texts/calibrationtexts.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "logic/texts/language.h"
 #include "logic/page/printercalibration.h"
 #include "logic/settings/printercorrectionstore.h"
+#include "logic/texts/language.h"
 
 #include <QDialog>
 

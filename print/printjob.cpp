@@ -1,10 +1,10 @@
 #include "print/printjob.h"
 
-#include "print/pageorigin.h"
-#include "print/printerpage.h"
 #include "logic/page/paintcalibrationpage.h"
 #include "logic/page/paintcoverplan.h"
 #include "logic/page/pdfexport.h"
+#include "print/pageorigin.h"
+#include "print/printerpage.h"
 #include "widgets/busycursor.h"
 
 #include <QPainter>

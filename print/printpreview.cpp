@@ -1,8 +1,8 @@
 #include "print/printpreview.h"
 
-#include "print/pageorigin.h"
 #include "logic/page/paintcoverplan.h"
 #include "logic/page/previewmarks.h"
+#include "print/pageorigin.h"
 #include "widgets/busycursor.h"
 
 #include <QAction>

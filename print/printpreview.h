@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/printjob.h"
 #include "logic/page/coverplan.h"
+#include "print/printjob.h"
 
 #include <optional>
 

@@ -1,10 +1,10 @@
 // Printer calibration: the dialog's judgement of the measures, the storage
 // of a correction per printer, and the calibration page as printed.
+#include "logic/settings/printercorrectionstore.h"
+#include "logic/texts/calibrationtexts.h"
+#include "pagescan.h"
 #include "print/calibrationdialog.h"
 #include "print/printjob.h"
-#include "logic/texts/calibrationtexts.h"
-#include "logic/settings/printercorrectionstore.h"
-#include "pagescan.h"
 #include "testsupport.h"
 
 #include <QFile>

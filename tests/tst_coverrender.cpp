@@ -1,8 +1,8 @@
-#include "print/printjob.h"
 #include "logic/page/coverplan.h"
 #include "logic/page/paintcoverplan.h"
 #include "logic/page/printercorrection.h"
 #include "pagescan.h"
+#include "print/printjob.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The print command through a real CUPS server and its PDF printer: the
 // page leaves the program as a real print job and comes back as a file.
 #include "cupspdfprinter.h"
-#include "print/printjob.h"
-#include "logic/texts/calibrationtexts.h"
 #include "logic/settings/printercorrectionstore.h"
+#include "logic/texts/calibrationtexts.h"
 #include "pagescan.h"
+#include "print/printjob.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
 

@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
 #include "dialogs/helpviewer.h"
 #include "logic/helpfile.h"
-#include "logic/texts/maintexts.h"
 #include "logic/programinfo.h"
+#include "logic/texts/maintexts.h"
 #include "testsupport.h"
 
 #include <QAction>

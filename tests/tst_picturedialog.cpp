@@ -158,7 +158,7 @@ void PictureDialogTest::missingFolderOpensOnCurrentFolder()
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_folder.path() + QStringLiteral("/sub")));
     PictureDialog dialog(m_folder.path() + QStringLiteral("/gone/away"), QStringLiteral("1"),
-                 QStringLiteral("Inglese"));
+                         QStringLiteral("Inglese"));
     QDir::setCurrent(before);
     QCOMPARE(child<FolderList>(&dialog, QStringLiteral("Dir1"))->path(),
              m_folder.path() + QStringLiteral("/sub"));

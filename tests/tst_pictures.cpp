@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/toolset.h"
-#include "logic/texts/messagetexts.h"
 #include "logic/programinfo.h"
+#include "logic/texts/messagetexts.h"
 #include "testpictures.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"

@@ -1,8 +1,8 @@
-#include "print/printjob.h"
-#include "logic/texts/messagetexts.h"
 #include "logic/page/pdfexport.h"
 #include "logic/programinfo.h"
+#include "logic/texts/messagetexts.h"
 #include "pagescan.h"
+#include "print/printjob.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
 

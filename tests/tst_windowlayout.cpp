@@ -5,9 +5,9 @@
 #include "app/mainwindow.h"
 #include "app/toolset.h"
 #include "dialogs/aboutwindow.h"
-#include "dialogs/picturedialog.h"
 #include "dialogs/optionsdialog.h"
 #include "dialogs/passwordprompt.h"
+#include "dialogs/picturedialog.h"
 #include "testsupport.h"
 #include "widgets/clickablelabel.h"
 #include "widgets/lineitem.h"
@@ -183,7 +183,8 @@ OpenScreen open(Screen screen, const QString &marker, int typology)
         opened.dialog = std::make_unique<OptionsDialog>(settings, marker);
         break;
     case Screen::PictureDialog:
-        opened.dialog = std::make_unique<PictureDialog>(QDir::tempPath(), QStringLiteral("1"), marker);
+        opened.dialog
+            = std::make_unique<PictureDialog>(QDir::tempPath(), QStringLiteral("1"), marker);
         break;
     case Screen::Password:
         opened.dialog = std::make_unique<PasswordPrompt>(settings);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logic/texts/language.h"
 #include "logic/page/printercalibration.h"
+#include "logic/texts/language.h"
 
 #include <QDate>
 #include <QString>

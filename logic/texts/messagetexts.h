@@ -1,8 +1,8 @@
 #pragma once
 
 #include "logic/page/fitcheck.h"
-#include "logic/texts/language.h"
 #include "logic/pictures/picturefault.h"
+#include "logic/texts/language.h"
 
 #include <QList>
 #include <QString>
