@@ -1,6 +1,7 @@
 #include "app/coverslotpanel.h"
 
 #include "logic/artwork.h"
+#include "logic/numbertext.h"
 #include "logic/twips.h"
 #include "widgets/lineitem.h"
 #include "widgets/measurefield.h"
@@ -9,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace vellumark {
 
@@ -196,6 +199,21 @@ void CoverSlotPanel::shapePreview(int typology)
     const QRect &picture = m_layout.preview.twips;
     m_preview->setGeometry(
         TwipsRect(shape.pictureLeft, picture.y(), shape.pictureWidth, picture.height()));
+}
+
+void CoverSlotPanel::shapePictures(std::optional<double> labelHoleCm)
+{
+    std::optional<QSizeF> hole;
+    if (labelHoleCm) {
+        // A label too small for its hole shows no ring, as it prints none.
+        const auto part = [&](Measure measure) {
+            const double size = ReadNumber(field(measure)->text());
+            return size > 0 ? std::clamp(*labelHoleCm / size, 0.0, 1.0) : 1.0;
+        };
+        hole = QSizeF(part(Measure::Width), part(Measure::Height));
+    }
+    for (PictureBox *box : pictureBoxes())
+        box->setDiscHole(hole);
 }
 
 void CoverSlotPanel::alignHint()

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -83,6 +84,10 @@ public:
 
     // Shapes the preview and its frame to a typology's proportions.
     void shapePreview(int typology);
+    // Shows the slot's pictures as a disc label with a hole of that
+    // diameter prints, in proportion to the slot's width and height; without
+    // a hole, whole.
+    void shapePictures(std::optional<double> labelHoleCm);
     // Lays the hint over the preview, as wide as it.
     void alignHint();
 

@@ -4,6 +4,7 @@
 #include "logic/artwork.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
+#include "logic/settings/labelhole.h"
 #include "logic/texts/maintexts.h"
 #include "logic/twips.h"
 #include "widgets/backgroundshape.h"
@@ -273,15 +274,18 @@ void MainWindow::buildDvdPanel(QWidget *area)
         work->hide();
     }
 
-    Option6 = new QRadioButton(QStringLiteral("18,3 x 27,2"), Frame2);
-    Option6->setObjectName(QStringLiteral("Option6"));
-    Option6->setGeometry(TwipsRect(0, 5160, 1275, 315));
+    auto makeFormatOption = [this](const QString &name, int left, DvdFormat format) {
+        auto *option = new QRadioButton(QString::fromLatin1(FactsOf(format).caption), Frame2);
+        option->setObjectName(name);
+        option->setGeometry(TwipsRect(left, 5160, 1275, 315));
+        connect(option, &QRadioButton::clicked, this, [this, format] { applyDvdFormat(format); });
+        return option;
+    };
+    Option6 = makeFormatOption(QStringLiteral("Option6"), 0, DvdFormat::FullCase);
     Option6->setChecked(true);
-    Option7 = new QRadioButton(QStringLiteral("13,1 x 18,3"), Frame2);
-    Option7->setObjectName(QStringLiteral("Option7"));
-    Option7->setGeometry(TwipsRect(1440, 5160, 1275, 315));
-    connect(Option6, &QRadioButton::clicked, this, [this] { applyDvdFormat(true); });
-    connect(Option7, &QRadioButton::clicked, this, [this] { applyDvdFormat(false); });
+    Option7 = makeFormatOption(QStringLiteral("Option7"), 1440, DvdFormat::FrontOnly);
+    // Right of the turn button, which the slim case offers too.
+    Option8 = makeFormatOption(QStringLiteral("Option8"), 3480, DvdFormat::SlimCase);
 
     Line10 = addLine(QStringLiteral("Line10"), 0, 0, 5520, 0, true, Frame2);
     Line9 = addLine(QStringLiteral("Line9"), 0, 0, 0, 5040, true, Frame2);
@@ -344,32 +348,54 @@ void MainWindow::applyTypology(CoverSlotPanel &panel)
             ->setText(DerivedVerticalB(m_slotA->field(Measure::Vertical)->text(),
                                        m_slotA->field(Measure::Height)->text()));
         panel.shapePreview(index);
+        shapeSlotPictures(panel);
     }
     panel.alignHint();
 }
 
+void MainWindow::shapeSlotPictures(CoverSlotPanel &panel)
+{
+    std::optional<double> hole;
+    if (IsDiscLabel(panel.list()->currentIndex()))
+        hole = LabelHoleCm(m_settings.text(LabelHoleSettingName(), FallbackLabelHole()));
+    panel.shapePictures(hole);
+}
+
 // Size and position fields ------------------------------------------------
 
-void MainWindow::storeMeasure(const CoverSlotPanel &panel, Measure measure)
+void MainWindow::storeMeasure(CoverSlotPanel &panel, Measure measure)
 {
     const int index = panel.list()->currentIndex();
     if (!IsTypologyIndex(index))
         return;
     m_settings.setText(MeasureValueName(index, measure, panel.slot()),
                        panel.field(measure)->text());
+    // A label's hole keeps its size in centimetres as the label's changes.
+    if (measure == Measure::Width || measure == Measure::Height)
+        shapeSlotPictures(panel);
 }
 
-void MainWindow::applyDvdFormat(bool fullCase)
+void MainWindow::applyDvdFormat(DvdFormat format)
 {
-    const int frameRight = fullCase ? 5520 : 3600;
-    const int pictureWidth = fullCase ? 5295 : 3375;
+    const DvdFormatFacts &facts = FactsOf(format);
+    const int frameRight = facts.frameRight;
+    const int pictureWidth = facts.pictureWidth;
     Line8->setX2(frameRight);
     Line10->setX2(frameRight);
     Line6->setX1(frameRight);
     Line6->setX2(frameRight);
     Image7->resize(TwipsToPixels(pictureWidth), Image7->height());
     Label25->resize(TwipsToPixels(pictureWidth), Label25->height());
-    Command2->setVisible(fullCase);
+    Command2->setVisible(facts.turnable);
+}
+
+DvdFormat MainWindow::dvdFormat() const
+{
+    if (Option7->isChecked())
+        return DvdFormat::FrontOnly;
+    if (Option8->isChecked())
+        return DvdFormat::SlimCase;
+    return DvdFormat::FullCase;
 }
 
 void MainWindow::selectPrintOption(QRadioButton *option)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/coverslotpanel.h"
+#include "logic/dvdformat.h"
 #include "logic/settings/programsettings.h"
 #include "logic/texts/language.h"
 #include "logic/texts/qttranslation.h"
@@ -104,8 +105,11 @@ private:
     LineItem *addLine(const QString &name, int x1, int y1, int x2, int y2, bool light,
                       QWidget *parent);
 
-    void storeMeasure(const CoverSlotPanel &panel, Measure measure);
-    void applyDvdFormat(bool fullCase);
+    void storeMeasure(CoverSlotPanel &panel, Measure measure);
+    // Shows the slot's pictures round when its typology is the disc label.
+    void shapeSlotPictures(CoverSlotPanel &panel);
+    void applyDvdFormat(DvdFormat format);
+    DvdFormat dvdFormat() const;
     void selectPrintOption(QRadioButton *option);
 
     // The exit question; true when the user answers Yes.
@@ -191,6 +195,7 @@ private:
     QPushButton *Command2 = nullptr;
     QRadioButton *Option6 = nullptr;
     QRadioButton *Option7 = nullptr;
+    QRadioButton *Option8 = nullptr;
     PictureBox *Image7 = nullptr;
     QLabel *Label25 = nullptr;
     LineItem *Line6 = nullptr;

@@ -8,6 +8,7 @@
 #include "logic/page/pdfexport.h"
 #include "logic/pictures/rotatepicture.h"
 #include "logic/programinfo.h"
+#include "logic/settings/labelhole.h"
 #include "logic/settings/printercorrectionstore.h"
 #include "logic/texts/calibrationtexts.h"
 #include "logic/texts/messagetexts.h"
@@ -18,6 +19,7 @@
 #include "widgets/busycursor.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
+#include "widgets/typologylist.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -45,6 +47,7 @@ SlotInput slotInput(const CoverSlotPanel &panel)
     slot.top = panel.field(Measure::Vertical)->text();
     slot.border = panel.border()->isChecked();
     slot.picture = panel.preview()->picture();
+    slot.discLabel = IsDiscLabel(panel.list()->currentIndex());
     return slot;
 }
 
@@ -80,10 +83,11 @@ CoverPlan MainWindow::currentPlan() const
     // isHidden, not isVisible: the panel counts as shown even while the
     // window itself is not on screen.
     input.dvdMode = !Frame1->isHidden();
-    input.dvdFullCase = Option6->isChecked();
+    input.dvdFormat = dvdFormat();
     input.dvdPicture = Image7->picture();
     input.borderWidth = m_settings.text(QStringLiteral("Spessore"));
     input.cutMarks = ReadNumber(m_settings.text(QStringLiteral("Tagli"))) == 1.0;
+    input.labelHole = m_settings.text(LabelHoleSettingName(), FallbackLabelHole());
     // Resampled once per command: the page is then painted as often as
     // needed (preview, paper) from pictures no finer than paper shows.
     const BusyCursor busy;

@@ -3,6 +3,7 @@
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
 #include "logic/settings/borderwidth.h"
+#include "logic/settings/labelhole.h"
 #include "logic/texts/dialogtexts.h"
 #include "logic/twips.h"
 #include "logic/typology.h"
@@ -36,7 +37,7 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     , m_languageMarker(std::move(languageMarker))
 {
     setObjectName(QStringLiteral("Form3"));
-    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3255));
+    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3675));
     // The main window's small type, so the texts fit the controls' twips.
     QFont small = font();
     small.setPixelSize(11);
@@ -84,8 +85,16 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     // Cut marks, in the free corner below the defaults button.
     Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
     Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
+    // The label's hole, in a row of its own below everything.
+    Text2 = new QLineEdit(FallbackLabelHole(), this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(TwipsRect(360, 3120, 375, 315));
+    Label6 = label(QStringLiteral("Label6"), QRect(840, 3180, 3735, 255));
 
     connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::Text1_Change);
+    // Checked once typed, not at each key: the hole's range starts above 1,
+    // so a check at each key would refuse the first digit of 1.8.
+    connect(Text2, &QLineEdit::editingFinished, this, &OptionsDialog::Text2_LostFocus);
     connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &OptionsDialog::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &OptionsDialog::Command3_Click);
@@ -101,6 +110,8 @@ void OptionsDialog::Form_Load()
     Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"))));
     Check4->setChecked(isTicked(m_settings.text(QStringLiteral("Tagli"))));
     Text1->setText(ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"))));
+    Text2->setText(CheckedLabelHole(
+        ShownLabelHole(m_settings.text(LabelHoleSettingName(), FallbackLabelHole()))));
 }
 
 void OptionsDialog::Form_Activate()
@@ -112,10 +123,11 @@ void OptionsDialog::Form_Activate()
     Label3->setText(texts.printerSetup);
     Label4->setText(texts.aboutAtStart);
     Label5->setText(texts.cutMarks);
+    Label6->setText(texts.labelHole);
     Command2->setText(texts.cancel);
     Command3->setText(texts.measureDefaults);
     // A text that wraps takes the lines it needs, from the same top.
-    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5 })
+    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5, Label6 })
         label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
 }
 
@@ -140,13 +152,22 @@ void OptionsDialog::Text1_Change()
         Text1->setText(checked);
 }
 
+void OptionsDialog::Text2_LostFocus()
+{
+    const QString checked = CheckedLabelHole(Text2->text());
+    if (checked != Text2->text())
+        Text2->setText(checked);
+}
+
 void OptionsDialog::Command1_Click()
 {
+    Text2_LostFocus();
     m_settings.setText(QStringLiteral("Uscita"), flagOf(Check1));
     m_settings.setText(QStringLiteral("Stampante"), flagOf(Check2));
     m_settings.setText(QStringLiteral("Spessore"), Text1->text());
     m_settings.setText(QStringLiteral("About"), flagOf(Check3));
     m_settings.setText(QStringLiteral("Tagli"), flagOf(Check4));
+    m_settings.setText(LabelHoleSettingName(), Text2->text());
     accept();
 }
 

@@ -23,18 +23,21 @@ constexpr std::array<Standard, TypologyCount> Catalogue = { {
     { "12.1", "12.1", "2", "2", "14.1" },
     { "15", "11.8", "2", "2", "13.8" },
     { "13.7", "11.8", "2", "2", "13.8" },
+    { "11.7", "11.7", "2", "2", "13.7" },
 } };
 
 constexpr std::array<SlotAPreview, TypologyCount> PreviewA = { {
     { 2640, 2640, 2295 },
     { 2880, 2870, 2535 },
     { 2760, 2760, 2415 },
+    { 2640, 2640, 2295 }, // square, like the front
 } };
 
 constexpr std::array<SlotBPreview, TypologyCount> PreviewB = { {
     { 3120, 3120, 3240, 2295 },
     { 2880, 2890, 3000, 2535 },
     { 3000, 3000, 3120, 2415 },
+    { 3120, 3120, 3240, 2295 },
 } };
 
 } // namespace

@@ -17,8 +17,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <QStringList>
+
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 namespace vellumark::test {
 
@@ -161,6 +164,102 @@ inline QString Describe(const QRect &found, const QRectF &expected)
         .arg(expected.top(), 0, 'f', 1)
         .arg(expected.right(), 0, 'f', 1)
         .arg(expected.bottom(), 0, 'f', 1);
+}
+
+// A picture's colour at least half strong over paper or ink.
+inline bool IsMostlyRed(QRgb c)
+{
+    return qRed(c) >= 128 && qGreen(c) < 128 && qBlue(c) < 128;
+}
+inline bool IsMostlyGreen(QRgb c)
+{
+    return qGreen(c) >= 128 && qRed(c) < 128 && qBlue(c) < 128;
+}
+
+// What is wrong with a round label printed in the colour `matches` finds,
+// whose bounding rectangle is `cm` and whose hole is holeCm across: the
+// outer edge within a pixel of the rectangle's, the hole within a pixel of
+// its diameter along the row and the column through the centre, and
+// centred; paper-white outside the outer edge and inside the hole, but
+// for the outer half of a border borderPx wide, which shows on both edges
+// when given. Empty when nothing is.
+inline QStringList DiscFaults(const QImage &page, const PagePixels &pixels, const QRectF &cm,
+                              double holeCm, const std::function<bool(QRgb)> &matches,
+                              double borderPx = 0)
+{
+    QStringList faults;
+    const QRectF outer = pixels.rect(cm);
+    const QRect search = outer.adjusted(-30, -30, 30, 30).toRect().intersected(page.rect());
+    const QRect found = BoundsOf(page, matches, search);
+    if (!SameEdges(found, outer))
+        faults << QStringLiteral("outer edge: ") + Describe(found, outer);
+
+    const QPointF centre = outer.center();
+    const double hole = pixels.rect(QRectF(0, 0, holeCm, holeCm)).width();
+    const QPoint middle(int(centre.x()), int(centre.y()));
+    for (const bool across : { true, false }) {
+        // The run of other colours through the centre, edge to edge.
+        const auto at = [&](int d) {
+            const QPoint p = across ? middle + QPoint(d, 0) : middle + QPoint(0, d);
+            return page.rect().contains(p) && matches(page.pixel(p));
+        };
+        const int limit = int(outer.width());
+        int low = 0;
+        int high = 0;
+        while (low > -limit && !at(low - 1))
+            --low;
+        while (high < limit && !at(high + 1))
+            ++high;
+        const double width = at(0) ? 0.0 : high - low + 1;
+        const double runCentre = (across ? middle.x() : middle.y()) + (low + high + 1) / 2.0;
+        const double expectedCentre = across ? centre.x() : centre.y();
+        if (std::abs(width - hole) > 1.0 || std::abs(runCentre - expectedCentre) > 1.0)
+            faults << QStringLiteral("hole %1: %2 px about %3, expected %4 px about %5")
+                          .arg(across ? QStringLiteral("across") : QStringLiteral("down"))
+                          .arg(width)
+                          .arg(runCentre, 0, 'f', 1)
+                          .arg(hole, 0, 'f', 1)
+                          .arg(expectedCentre, 0, 'f', 1);
+    }
+
+    // Paper beyond the edges, a pixel and a half of antialiasing allowed.
+    const double a = outer.width() / 2, b = outer.height() / 2, r = hole / 2;
+    const double past = borderPx + 1.5;
+    // Within the bounding rectangle, where cut marks never reach.
+    const QRect square = outer.adjusted(-past, -past, past, past).toRect().intersected(page.rect());
+    int inked = 0;
+    QPoint firstInked;
+    for (int y = square.top(); y <= square.bottom(); ++y) {
+        for (int x = square.left(); x <= square.right(); ++x) {
+            const double dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
+            const bool outside
+                = dx * dx / ((a + past) * (a + past)) + dy * dy / ((b + past) * (b + past)) > 1;
+            const bool inHole = r > past && dx * dx + dy * dy < (r - past) * (r - past);
+            if ((outside || inHole) && !IsWhite(page.pixel(x, y)) && inked++ == 0)
+                firstInked = QPoint(x, y);
+        }
+    }
+    if (inked > 0)
+        faults << QStringLiteral("%1 pixels off the ring are inked, the first at %2, %3")
+                      .arg(inked)
+                      .arg(firstInked.x())
+                      .arg(firstInked.y());
+
+    // The border's outer half just outside the outer edge and inside the hole.
+    if (borderPx > 0) {
+        for (int step = 0; step < 8; ++step) {
+            const double angle = step * std::numbers::pi / 4;
+            const QPointF edge(centre.x() + (a + borderPx / 2) * std::cos(angle),
+                               centre.y() + (b + borderPx / 2) * std::sin(angle));
+            const QPointF rim(centre.x() + (r - borderPx / 2) * std::cos(angle),
+                              centre.y() + (r - borderPx / 2) * std::sin(angle));
+            for (const QPointF &point : { edge, rim }) {
+                if (!IsDark(page.pixel(point.toPoint())))
+                    faults << QStringLiteral("no border at %1, %2").arg(point.x()).arg(point.y());
+            }
+        }
+    }
+    return faults;
 }
 
 } // namespace vellumark::test

@@ -7,6 +7,7 @@
 using namespace vellumark;
 
 Q_DECLARE_METATYPE(vellumark::PrintSelection)
+Q_DECLARE_METATYPE(vellumark::DvdFormat)
 
 class CoverPlanTest : public QObject
 {
@@ -149,15 +150,16 @@ void CoverPlanTest::borderWidth()
 
 void CoverPlanTest::dvdFormats_data()
 {
-    QTest::addColumn<bool>("fullCase");
+    QTest::addColumn<DvdFormat>("format");
     QTest::addColumn<QRectF>("rect");
-    QTest::newRow("18,3 x 27,2") << true << QRectF(1, 1, 18.3, 27.2);
-    QTest::newRow("13,1 x 18,3") << false << QRectF(1, 1, 13.1, 18.3);
+    QTest::newRow("18,3 x 27,2") << DvdFormat::FullCase << QRectF(1, 1, 18.3, 27.2);
+    QTest::newRow("13,1 x 18,3") << DvdFormat::FrontOnly << QRectF(1, 1, 13.1, 18.3);
+    QTest::newRow("18,3 x 26,6") << DvdFormat::SlimCase << QRectF(1, 1, 18.3, 26.6);
 }
 
 void CoverPlanTest::dvdFormats()
 {
-    QFETCH(bool, fullCase);
+    QFETCH(DvdFormat, format);
     QFETCH(QRectF, rect);
     // Whatever the slots hold, the DVD page is fixed and always bordered.
     for (const PrintSelection selection :
@@ -167,7 +169,7 @@ void CoverPlanTest::dvdFormats()
         input.slotB.width = QStringLiteral("junk");
         input.selection = selection;
         input.dvdMode = true;
-        input.dvdFullCase = fullCase;
+        input.dvdFormat = format;
         input.dvdPicture = solid(Qt::blue);
         const CoverPlan plan = BuildCoverPlan(input);
         QVERIFY(plan.dvdMode);

@@ -32,6 +32,8 @@ private slots:
     void absurdGeometryIsHarmless();
     void cutMarks_data();
     void cutMarks();
+    void discLabels_data();
+    void discLabels();
     void correctedPageKeepsItsLines();
 
 private:
@@ -137,20 +139,21 @@ void CoverRenderTest::laterSlotLiesOnTop()
 
 void CoverRenderTest::dvdFormats_data()
 {
-    QTest::addColumn<bool>("fullCase");
+    QTest::addColumn<DvdFormat>("format");
     QTest::addColumn<QRectF>("cm");
-    QTest::newRow("18,3 x 27,2") << true << QRectF(1, 1, 18.3, 27.2);
-    QTest::newRow("13,1 x 18,3") << false << QRectF(1, 1, 13.1, 18.3);
+    QTest::newRow("18,3 x 27,2") << DvdFormat::FullCase << QRectF(1, 1, 18.3, 27.2);
+    QTest::newRow("13,1 x 18,3") << DvdFormat::FrontOnly << QRectF(1, 1, 13.1, 18.3);
+    QTest::newRow("18,3 x 26,6") << DvdFormat::SlimCase << QRectF(1, 1, 18.3, 26.6);
 }
 
 void CoverRenderTest::dvdFormats()
 {
-    QFETCH(bool, fullCase);
+    QFETCH(DvdFormat, format);
     QFETCH(QRectF, cm);
     CoverPlanInput input;
     input.slotA = slot(2, 2, 5, 5, true, solid(Qt::red));
     input.dvdMode = true;
-    input.dvdFullCase = fullCase;
+    input.dvdFormat = format;
     input.dvdPicture = solid(Qt::blue);
     input.borderWidth = QStringLiteral("40");
     PagePixels pixels(kDpi);
@@ -331,6 +334,64 @@ void CoverRenderTest::cutMarks()
     const QRectF expected(QPointF(pixels.x(1.5), pixels.y(2) - 0.05 * dpi / 25.4),
                           QPointF(pixels.x(1.9), pixels.y(2) + 0.05 * dpi / 25.4));
     QVERIFY2(SameEdges(topLeft, expected), qPrintable(Describe(topLeft, expected)));
+}
+
+void CoverRenderTest::discLabels_data()
+{
+    // Positions from an A4 sheet of two labels: bounding squares 4.6 cm from
+    // the left and 2.18 and 15.88 cm from the top.
+    QTest::addColumn<QRectF>("cm");
+    QTest::addColumn<QString>("foro"); // the setting as stored
+    QTest::addColumn<double>("holeCm"); // the hole on paper
+    QTest::addColumn<bool>("border");
+    QTest::addColumn<bool>("cutMarks");
+    const QRectF upper(4.6, 2.18, 11.7, 11.7);
+    QTest::newRow("standard") << upper << "4.1" << 4.1 << false << false;
+    QTest::newRow("narrowest hole") << upper << "1.5" << 1.5 << false << false;
+    QTest::newRow("widest hole") << upper << "4.5" << 4.5 << false << false;
+    QTest::newRow("hole too wide") << upper << "6" << 4.1 << false << false;
+    QTest::newRow("hole not stored") << upper << "" << 4.1 << false << false;
+    QTest::newRow("border") << upper << "4.1" << 4.1 << true << false;
+    QTest::newRow("ellipse") << QRectF(4.6, 2.18, 11.7, 8) << "4.1" << 4.1 << false << false;
+    QTest::newRow("cut marks") << upper << "4.1" << 4.1 << false << true;
+}
+
+void CoverRenderTest::discLabels()
+{
+    QFETCH(QRectF, cm);
+    QFETCH(QString, foro);
+    QFETCH(double, holeCm);
+    QFETCH(bool, border);
+    QFETCH(bool, cutMarks);
+    CoverPlanInput input;
+    input.slotA = slot(cm.x(), cm.y(), cm.width(), cm.height(), border, solid(Qt::red));
+    input.slotA.discLabel = true;
+    input.slotB = slot(4.6, 15.88, 11.7, 11.7, false, solid(Qt::green));
+    input.slotB.discLabel = true;
+    input.labelHole = foro;
+    input.borderWidth = QStringLiteral("40");
+    input.cutMarks = cutMarks;
+    PagePixels pixels(kDpi);
+    const QString pdf = print(BuildCoverPlan(input), &pixels);
+    QVERIFY(!pdf.isEmpty());
+    const QImage page = RasterisePdf(pdf, kDpi);
+    QVERIFY(!page.isNull());
+
+    // The border's outer half: 20 of the printer's 1200 dpi pixels.
+    const double borderPx = border ? 20.0 * kDpi / 1200 : 0.0;
+    const QStringList faultsA = DiscFaults(page, pixels, cm, holeCm, IsMostlyRed, borderPx);
+    QVERIFY2(faultsA.isEmpty(), qPrintable(faultsA.join(u'\n')));
+    const QStringList faultsB
+        = DiscFaults(page, pixels, QRectF(4.6, 15.88, 11.7, 11.7), holeCm, IsMostlyGreen);
+    QVERIFY2(faultsB.isEmpty(), qPrintable(faultsB.join(u'\n')));
+
+    // Cut marks stand at the bounding square's corners, 1 to 5 mm off.
+    const QRect markLeftOfTop
+        = BoundsOf(page, IsDark,
+                   QRectF(QPointF(pixels.x(cm.left() - 0.6), pixels.y(cm.top() - 0.05)),
+                          QPointF(pixels.x(cm.left()), pixels.y(cm.top() + 0.05)))
+                       .toRect());
+    QCOMPARE(!markLeftOfTop.isEmpty(), cutMarks);
 }
 
 void CoverRenderTest::correctedPageKeepsItsLines()

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -106,6 +107,24 @@ void layOutTwoSlots(MainWindow *window)
     const QList<std::pair<const char *, const char *>> fields {
         { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" },
         { "Text3", "10" },   { "Text4", "5" },    { "Text7", "2" }, { "Text8", "16" }
+    };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
+    child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
+}
+
+// Both slots on the disc label, at the figures of an A4 sheet of two
+// labels: bounding squares 4.6 cm from the left and 2.18 and 15.88 cm from
+// the top. A red and bordered, B green.
+void layOutDiscLabels(MainWindow *window)
+{
+    child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(3);
+    child<QComboBox>(window, QStringLiteral("List2"))->setCurrentIndex(3);
+    const QList<std::pair<const char *, const char *>> fields {
+        { "Text5", "4.6" }, { "Text6", "2.18" }, { "Text7", "4.6" }, { "Text8", "15.88" }
     };
     for (const auto &[name, text] : fields)
         child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
@@ -310,14 +329,19 @@ QImage CupsPrintTest::printedPageOf(PrintJob *job, MainWindow *window)
 void CupsPrintTest::samePageEverywhere_data()
 {
     QTest::addColumn<QString>("way");
-    QTest::newRow("print preview") << "preview";
-    QTest::newRow("PDF export") << "export";
-    QTest::newRow("CUPS PDF printer") << "print";
+    QTest::addColumn<bool>("labels"); // two disc labels instead of two covers
+    QTest::newRow("print preview") << "preview" << false;
+    QTest::newRow("PDF export") << "export" << false;
+    QTest::newRow("CUPS PDF printer") << "print" << false;
+    QTest::newRow("disc labels, print preview") << "preview" << true;
+    QTest::newRow("disc labels, PDF export") << "export" << true;
+    QTest::newRow("disc labels, CUPS PDF printer") << "print" << true;
 }
 
 void CupsPrintTest::samePageEverywhere()
 {
     QFETCH(QString, way);
+    QFETCH(bool, labels);
     TemporarySettings settings;
     const QTemporaryDir folder;
     settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
@@ -327,7 +351,10 @@ void CupsPrintTest::samePageEverywhere()
     LoadedWindow loaded = loadWindow(settings.settings());
     MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
-    layOutTwoSlots(window);
+    if (labels)
+        layOutDiscLabels(window);
+    else
+        layOutTwoSlots(window);
     QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
 
     QImage page;
@@ -355,7 +382,8 @@ void CupsPrintTest::samePageEverywhere()
         page = printedPageOf(job, window);
     }
     QVERIFY(!page.isNull());
-    page.save(QDir::temp().filePath(QStringLiteral("vellumark-same-%1.png").arg(way)));
+    page.save(QDir::temp().filePath(QStringLiteral("vellumark-same-%1%2.png")
+                                        .arg(way, labels ? QStringLiteral("-labels") : QString())));
 
     // From the paper's edge: the cups-pdf PPD's printable area is the whole
     // sheet ("*ImageableArea A4/A4: "0 0 595 842"").
@@ -365,6 +393,17 @@ void CupsPrintTest::samePageEverywhere()
     const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
     QVERIFY2(corner, "the A4 paper of the cups-pdf PPD");
     const PagePixels pixels(kDpi, *corner);
+    if (labels) {
+        // 11.7 cm across with a 4.1 cm hole, the standards; A's border is
+        // 40 of the printer's 1200 dpi pixels, half of it outside the ring.
+        const QStringList faultsA = DiscFaults(page, pixels, QRectF(4.6, 2.18, 11.7, 11.7), 4.1,
+                                               IsMostlyRed, 20.0 * kDpi / 1200);
+        QVERIFY2(faultsA.isEmpty(), qPrintable(faultsA.join(u'\n')));
+        const QStringList faultsB
+            = DiscFaults(page, pixels, QRectF(4.6, 15.88, 11.7, 11.7), 4.1, IsMostlyGreen);
+        QVERIFY2(faultsB.isEmpty(), qPrintable(faultsB.join(u'\n')));
+        return;
+    }
     const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
     QVERIFY2(SameEdges(BoundsOf(page, IsRed), a), qPrintable(Describe(BoundsOf(page, IsRed), a)));
     const QRectF border = pixels.rect(QRectF(2, 2, 12.1, 12.1), 20, 1200);

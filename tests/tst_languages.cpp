@@ -22,6 +22,8 @@ class LanguagesTest : public QObject
 private slots:
     void startLanguage_data();
     void startLanguage();
+    void discLabelAtStart_data();
+    void discLabelAtStart();
     void switchSetsEveryElement_data();
     void switchSetsEveryElement();
     void germanToolsAndOnlyGermanChecked();
@@ -85,11 +87,74 @@ void LanguagesTest::startLanguage()
     MainWindow *window = loaded.window.get();
     QCOMPARE(window->languageMarker(), marker);
     auto *list1 = child<QComboBox>(window, QStringLiteral("List1"));
-    QCOMPARE(list1->count(), 3);
+    QCOMPARE(list1->count(), 4);
     QCOMPARE(list1->currentText(), entry1);
     QCOMPARE(list1->itemText(0),
              marker == u"Italiano" ? QStringLiteral("Fronte\\CD") : QStringLiteral("Front\\CD"));
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 2);
+}
+
+void LanguagesTest::discLabelAtStart_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("entry3");
+    QTest::newRow("Italiano") << "Italiano"
+                              << "Etichetta\\CD";
+    QTest::newRow("Inglese") << "Inglese"
+                             << "Label\\CD";
+    QTest::newRow("Tedesco") << "Tedesco"
+                             << "Etikett\\CD";
+}
+
+void LanguagesTest::discLabelAtStart()
+{
+    // Settings of a program without labels: no "3x" values, yet both slots
+    // on the label, which then shows the standard 11.7 x 11.7 cm at 2, 2.
+    QFETCH(QString, stored);
+    QFETCH(QString, entry3);
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Lingua"), stored },
+                { QStringLiteral("TipoCoverA"), QStringLiteral("3") },
+                { QStringLiteral("TipoCoverB"), QStringLiteral("3") } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MainWindow *window = loaded.window.get();
+    auto *list1 = child<QComboBox>(window, QStringLiteral("List1"));
+    auto *list2 = child<QComboBox>(window, QStringLiteral("List2"));
+    for (QComboBox *list : { list1, list2 }) {
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->currentIndex(), 3);
+        QCOMPARE(list->currentText(), entry3);
+    }
+    auto text
+        = [&](const char *name) { return child<QLineEdit>(window, QString::fromLatin1(name)); };
+    const QList<std::pair<const char *, const char *>> standards = {
+        { "Text1", "11.7" }, { "Text2", "11.7" }, { "Text5", "2" },
+        { "Text6", "2" },    { "Text3", "11.7" }, { "Text4", "11.7" },
+        { "Text7", "2" },    { "Text8", "13.7" }, // below A: 2 + 11.7
+    };
+    for (const auto &[name, value] : standards)
+        QCOMPARE(text(name)->text(), QString::fromLatin1(value));
+
+    // Each key press is stored under the label's own names.
+    text("Text2")->selectAll();
+    QTest::keyClicks(text("Text2"), QStringLiteral("12"));
+    QCOMPARE(temp.settings().text(QStringLiteral("32A")), QStringLiteral("12"));
+    QTest::keyClick(text("Text2"), Qt::Key_Period);
+    QCOMPARE(temp.settings().text(QStringLiteral("32A")), QStringLiteral("12."));
+    QTest::keyClick(text("Text2"), Qt::Key_5);
+    QCOMPARE(temp.settings().text(QStringLiteral("32A")), QStringLiteral("12.5"));
+    text("Text6")->selectAll();
+    QTest::keyClicks(text("Text6"), QStringLiteral("2.18"));
+    QCOMPARE(temp.settings().text(QStringLiteral("34A")), QStringLiteral("2.18"));
+    QTest::keyClicks(text("Text3"), QStringLiteral("0"));
+    QCOMPARE(temp.settings().text(QStringLiteral("31B")), QStringLiteral("11.70"));
+    // B follows A below once its typology is chosen again: 2.18 + 12.5.
+    QCOMPARE(text("Text8")->text(), QStringLiteral("13.7"));
+    list2->setCurrentIndex(0);
+    list2->setCurrentIndex(3);
+    QCOMPARE(text("Text8")->text(), QStringLiteral("14.68"));
+    QCOMPARE(text("Text3")->text(), QStringLiteral("11.70"));
 }
 
 void LanguagesTest::switchSetsEveryElement_data()
@@ -191,7 +256,7 @@ void LanguagesTest::noSelectionStaysNoSelection()
     list2->setCurrentIndex(-1);
     window->tools()->tool(QStringLiteral("ID_English"))->trigger();
     QCOMPARE(list2->currentIndex(), -1);
-    QCOMPARE(list2->count(), 3);
+    QCOMPARE(list2->count(), 4);
     QCOMPARE(list2->itemText(2), QStringLiteral("Back w.f."));
 }
 

@@ -27,6 +27,7 @@ private slots:
     void selectingInList2RewritesText8();
     void previewGeometryFollowsTypology_data();
     void previewGeometryFollowsTypology();
+    void discLabelPreviewShowsTheRing();
     void noSelectionOnlyAlignsHint();
     void exitQuestion_data();
     void exitQuestion();
@@ -165,6 +166,8 @@ void MainWindowTest::previewGeometryFollowsTypology_data()
     QTest::newRow("back") << 1 << 2535 << 2880 << 2870 << 3000 << 2535 << 2880 << 2890;
     QTest::newRow("back without flaps")
         << 2 << 2415 << 2760 << 2760 << 3120 << 2415 << 3000 << 3000;
+    QTest::newRow("disc label, square")
+        << 3 << 2295 << 2640 << 2640 << 3240 << 2295 << 3120 << 3120;
 }
 
 void MainWindowTest::previewGeometryFollowsTypology()
@@ -203,6 +206,45 @@ void MainWindowTest::previewGeometryFollowsTypology()
     QCOMPARE(line(window, "Line38")->x1(), line40X1);
     QCOMPARE(line(window, "Line39")->x1(), line39X);
     QCOMPARE(line(window, "Line39")->x2(), line39X);
+}
+
+void MainWindowTest::discLabelPreviewShowsTheRing()
+{
+    // An 11.7 cm label with a 4.1 cm hole: the ring runs from 0.175 to 0.5
+    // of the preview's width out from its centre.
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("TipoCoverA"), QStringLiteral("3") } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MainWindow *window = loaded.window.get();
+    auto *image1 = child<PictureBox>(window, QStringLiteral("Image1"));
+    QImage red(20, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    image1->setPicture(red);
+    const auto redAt = [&](double out) {
+        const QImage shot = image1->grab().toImage();
+        const QPoint at(int(shot.width() * (0.5 + out)), shot.height() / 2);
+        return shot.pixel(at) == qRgb(255, 0, 0);
+    };
+    QVERIFY(!redAt(0)); // the hole
+    QVERIFY(!redAt(0.15));
+    QVERIFY(redAt(0.25)); // the ring
+    QVERIFY(redAt(0.45));
+    const QImage shot = image1->grab().toImage();
+    QVERIFY(shot.pixel(2, 2) != qRgb(255, 0, 0)); // the corners, outside
+    QVERIFY(shot.pixel(shot.width() - 3, shot.height() - 3) != qRgb(255, 0, 0));
+
+    // Twice as wide a label keeps its 4.1 cm hole: 0.0875 of the width out.
+    auto *text1 = child<QLineEdit>(window, QStringLiteral("Text1"));
+    text1->selectAll();
+    QTest::keyClicks(text1, QStringLiteral("23.4"));
+    QVERIFY(!redAt(0.07));
+    QVERIFY(redAt(0.15));
+
+    // Another typology shows the whole picture.
+    child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(0);
+    QVERIFY(redAt(0));
+    QCOMPARE(image1->grab().toImage().pixel(2, 2), qRgb(255, 0, 0));
 }
 
 void MainWindowTest::noSelectionOnlyAlignsHint()

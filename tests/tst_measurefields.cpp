@@ -72,7 +72,7 @@ QStringList allMeasureNames()
 {
     QStringList names;
     for (const char *slot : { "A", "B" })
-        for (int typology = 0; typology < 3; ++typology)
+        for (int typology = 0; typology < 4; ++typology)
             for (int measure = 1; measure <= 4; ++measure)
                 names << QStringLiteral("%1%2%3").arg(typology).arg(measure).arg(
                     QLatin1StringView(slot));
@@ -116,7 +116,7 @@ void MeasureFieldsTest::eachFieldStoresUnderItsName_data()
         { "Text1", "1A" }, { "Text2", "2A" }, { "Text5", "3A" }, { "Text6", "4A" },
         { "Text3", "1B" }, { "Text4", "2B" }, { "Text7", "3B" }, { "Text8", "4B" },
     };
-    for (int typology = 0; typology < 3; ++typology) {
+    for (int typology = 0; typology < 4; ++typology) { // the last, the disc label
         for (const auto &entry : fields) {
             const QString list
                 = entry.digitAndSlot[1] == 'A' ? QStringLiteral("List1") : QStringLiteral("List2");
@@ -280,6 +280,12 @@ void MeasureFieldsTest::dvdFormat_data()
         << QStringList { "Option7", "Option6" } << 5520 << 5295 << true;
     QTest::newRow("front only twice")
         << QStringList { "Option7", "Option7" } << 3600 << 3375 << false;
+    // The slim case's wrap, 26.6 cm long against the whole case's 27.2.
+    QTest::newRow("slim case") << QStringList { "Option8" } << 5400 << 5175 << true;
+    QTest::newRow("front only, then slim case")
+        << QStringList { "Option7", "Option8" } << 5400 << 5175 << true;
+    QTest::newRow("slim case, then whole case")
+        << QStringList { "Option8", "Option6" } << 5520 << 5295 << true;
 }
 
 void MeasureFieldsTest::dvdFormat()
@@ -297,6 +303,8 @@ void MeasureFieldsTest::dvdFormat()
     auto *option7 = child<QRadioButton>(window, QStringLiteral("Option7"));
     QCOMPARE(option6->text(), QStringLiteral("18,3 x 27,2"));
     QCOMPARE(option7->text(), QStringLiteral("13,1 x 18,3"));
+    QCOMPARE(child<QRadioButton>(window, QStringLiteral("Option8"))->text(),
+             QStringLiteral("18,3 x 26,6"));
     QVERIFY(option6->isChecked());
     auto *image7 = child<PictureBox>(window, QStringLiteral("Image7"));
     auto *label25 = child<QLabel>(window, QStringLiteral("Label25"));

@@ -28,6 +28,8 @@ private slots:
     void borderWidthIsChecked();
     void typedWidthIsKeptAndStored();
     void emptiedFieldShowsFiveAtOnce();
+    void labelHoleIsChecked_data();
+    void labelHoleIsChecked();
     void loadsStoredValues_data();
     void loadsStoredValues();
     void okWritesAndNextOpeningShowsIt();
@@ -77,6 +79,13 @@ void whenModal(const QString &name, std::function<void(QWidget *)> action)
         action(modal);
     });
     timer->start();
+}
+
+// A click where the user sees the control: the window decides who gets it.
+void clickInWindow(QWidget *window, QWidget *control)
+{
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(window, control->rect().center()));
 }
 
 void clickLater(QPushButton *push)
@@ -164,6 +173,90 @@ void OptionsDialogTest::emptiedFieldShowsFiveAtOnce()
     // Typing after the 5 makes 51, which is too wide.
     QTest::keyClicks(field, QStringLiteral("1"));
     QCOMPARE(field->text(), QStringLiteral("5"));
+}
+
+void OptionsDialogTest::labelHoleIsChecked_data()
+{
+    // Typed after selecting the field's text, then OK clicked.
+    QTest::addColumn<QString>("stored"); // before the dialog opens; empty: none
+    QTest::addColumn<QString>("shownAtOpening");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("nothing stored, kept") << ""
+                                          << "4.1"
+                                          << ""
+                                          << "4.1";
+    QTest::newRow("narrowest") << ""
+                               << "4.1"
+                               << "1.5"
+                               << "1.5";
+    QTest::newRow("widest") << ""
+                            << "4.1"
+                            << "4.5"
+                            << "4.5";
+    QTest::newRow("starts like a refused one") << ""
+                                               << "4.1"
+                                               << "1.8"
+                                               << "1.8";
+    QTest::newRow("whole number") << "2"
+                                  << "2"
+                                  << "3"
+                                  << "3";
+    QTest::newRow("too narrow") << ""
+                                << "4.1"
+                                << "1.4"
+                                << "4.1";
+    QTest::newRow("too wide") << "3"
+                              << "3"
+                              << "4.6"
+                              << "4.1";
+    QTest::newRow("zero") << ""
+                          << "4.1"
+                          << "0"
+                          << "4.1";
+    QTest::newRow("comma") << ""
+                           << "4.1"
+                           << "2,5"
+                           << "4.1";
+    QTest::newRow("word") << ""
+                          << "4.1"
+                          << "abc"
+                          << "4.1";
+    QTest::newRow("stored outside the range") << "9"
+                                              << "4.1"
+                                              << ""
+                                              << "4.1";
+    QTest::newRow("stored with a unit") << "3.5 cm"
+                                        << "3.5"
+                                        << ""
+                                        << "3.5";
+}
+
+void OptionsDialogTest::labelHoleIsChecked()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shownAtOpening);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    TemporarySettings temp;
+    temp.seed(stored.isEmpty() ? Values {} : Values { { QStringLiteral("Foro"), stored } });
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Italiano"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *field = child<QLineEdit>(&dialog, QStringLiteral("Text2"));
+    QCOMPARE(field->text(), shownAtOpening);
+    if (!typed.isEmpty()) {
+        clickInWindow(&dialog, field);
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), typed); // nothing refused while typing
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->text(), kept);
+    }
+    clickInWindow(&dialog, button(&dialog, "Command1"));
+    QTRY_VERIFY(!dialog.isVisible());
+    QCOMPARE(temp.settings().text(QStringLiteral("Foro")), kept);
 }
 
 void OptionsDialogTest::loadsStoredValues_data()
@@ -319,7 +412,7 @@ void OptionsDialogTest::defaultsAnsweredYesStayAfterCancel()
 
     const ProgramSettings settings = temp.settings();
     const auto defaults = DefaultMeasureValues();
-    QCOMPARE(defaults.size(), 24);
+    QCOMPARE(defaults.size(), 32); // four typologies, four measures, two slots
     for (const auto &[name, value] : defaults)
         QCOMPARE(settings.text(name, QStringLiteral("missing")), value);
     // The dialog's own settings are untouched by it.
@@ -367,26 +460,31 @@ void OptionsDialogTest::textsFollowMarker_data()
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("aboutLabel");
     QTest::addColumn<QString>("cutMarksLabel");
+    QTest::addColumn<QString>("holeLabel");
     QTest::newRow("Italiano") << "Italiano"
                               << "Opzioni..."
                               << "Annulla"
                               << "Visualizza finestra di About all'avvio..."
-                              << "Segni di taglio";
+                              << "Segni di taglio"
+                              << "Foro etichetta (cm)";
     QTest::newRow("Inglese") << "Inglese"
                              << "Options..."
                              << "Cancel"
                              << "View About window at startup..."
-                             << "Cut marks";
+                             << "Cut marks"
+                             << "Label hole (cm)";
     QTest::newRow("Tedesco") << "Tedesco"
                              << "Möglichkeiten..."
                              << "Ausgang"
                              << "Veranschaulicht zum start fenster von About..."
-                             << "Schnittmarken";
+                             << "Schnittmarken"
+                             << "Etikettenloch (cm)";
     QTest::newRow("other") << "Francese"
                            << "Options..."
                            << "Cancel"
                            << "View About window at startup..."
-                           << "Cut marks";
+                           << "Cut marks"
+                           << "Label hole (cm)";
 }
 
 void OptionsDialogTest::textsFollowMarker()
@@ -396,6 +494,7 @@ void OptionsDialogTest::textsFollowMarker()
     QFETCH(QString, cancel);
     QFETCH(QString, aboutLabel);
     QFETCH(QString, cutMarksLabel);
+    QFETCH(QString, holeLabel);
     TemporarySettings temp;
     temp.seed({});
     OptionsDialog dialog(temp.settings(), marker);
@@ -405,6 +504,7 @@ void OptionsDialogTest::textsFollowMarker()
     QCOMPARE(button(&dialog, "Command1")->text(), QStringLiteral("OK"));
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label4"))->text(), aboutLabel);
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label5"))->text(), cutMarksLabel);
+    QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label6"))->text(), holeLabel);
 }
 
 QTEST_MAIN(OptionsDialogTest)

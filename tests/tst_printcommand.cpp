@@ -20,6 +20,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -285,20 +286,33 @@ void PrintCommandTest::dvdPanelPrintsItsFormat_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QRectF>("cm");
-    QTest::newRow("18,3 x 27,2") << QStringLiteral("Option6") << QRectF(1, 1, 18.3, 27.2);
-    QTest::newRow("13,1 x 18,3") << QStringLiteral("Option7") << QRectF(1, 1, 13.1, 18.3);
+    QTest::addColumn<int>("turns"); // clicks on "90°" before printing
+    QTest::newRow("18,3 x 27,2") << QStringLiteral("Option6") << QRectF(1, 1, 18.3, 27.2) << 0;
+    QTest::newRow("13,1 x 18,3") << QStringLiteral("Option7") << QRectF(1, 1, 13.1, 18.3) << 0;
+    // A slim case's wrap: 18.3 x 26.6 cm whichever way the picture lies.
+    QTest::newRow("18,3 x 26,6") << QStringLiteral("Option8") << QRectF(1, 1, 18.3, 26.6) << 0;
+    QTest::newRow("18,3 x 26,6, turned")
+        << QStringLiteral("Option8") << QRectF(1, 1, 18.3, 26.6) << 1;
 }
 
 void PrintCommandTest::dvdPanelPrintsItsFormat()
 {
     QFETCH(QString, option);
     QFETCH(QRectF, cm);
+    QFETCH(int, turns);
     // The window is never shown: the panel still counts as shown.
     auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
     layOutTwoSlots(w->window);
     child<QAction>(w->window, QStringLiteral("ID_covers"))->trigger();
     child<QRadioButton>(w->window, option)->click();
-    child<PictureBox>(w->window, QStringLiteral("Image7"))->setPicture(solid(Qt::blue));
+    // Wider than tall, so that a turn shows.
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    auto *dvd = child<PictureBox>(w->window, QStringLiteral("Image7"));
+    dvd->setPicture(picture);
+    for (int turn = 0; turn < turns; ++turn)
+        child<QPushButton>(w->window, QStringLiteral("Command2"))->click();
+    QCOMPARE(dvd->picture().size(), turns % 2 ? QSize(20, 40) : QSize(40, 20));
     triggerPrint(w->window);
     const QImage page = RasterisePdf(w->job->printer().outputFileName(), kDpi);
     QVERIFY(!page.isNull());

@@ -33,7 +33,16 @@ using namespace vellumark::test;
 
 namespace {
 
-enum class Screen { CdPanel, DvdPanel, DvdFrontOnly, Options, PictureDialog, Password, About };
+enum class Screen {
+    CdPanel,
+    DvdPanel,
+    DvdFrontOnly,
+    DvdSlimCase,
+    Options,
+    PictureDialog,
+    Password,
+    About
+};
 
 const QStringList Markers
     = { QStringLiteral("Italiano"), QStringLiteral("Inglese"), QStringLiteral("Tedesco") };
@@ -169,7 +178,8 @@ OpenScreen open(Screen screen, const QString &marker, int typology)
     switch (screen) {
     case Screen::CdPanel:
     case Screen::DvdPanel:
-    case Screen::DvdFrontOnly: {
+    case Screen::DvdFrontOnly:
+    case Screen::DvdSlimCase: {
         opened.loaded = loadWindow(settings);
         MainWindow *window = opened.loaded.window.get();
         opened.window = window;
@@ -177,6 +187,8 @@ OpenScreen open(Screen screen, const QString &marker, int typology)
             window->tools()->tool(QStringLiteral("ID_covers"))->trigger();
         if (screen == Screen::DvdFrontOnly)
             window->findChild<QRadioButton *>(QStringLiteral("Option7"))->click();
+        if (screen == Screen::DvdSlimCase)
+            window->findChild<QRadioButton *>(QStringLiteral("Option8"))->click();
         break;
     }
     case Screen::Options:
@@ -224,6 +236,7 @@ void WindowLayoutTest::eachScreen_data()
         { "main window", Screen::CdPanel, true },
         { "DVD panel", Screen::DvdPanel, false },
         { "DVD front only", Screen::DvdFrontOnly, false },
+        { "DVD slim case", Screen::DvdSlimCase, false },
         { "options", Screen::Options, false },
         { "picture dialog", Screen::PictureDialog, false },
         { "password", Screen::Password, false },
@@ -231,7 +244,7 @@ void WindowLayoutTest::eachScreen_data()
     };
     for (const auto &entry : screens) {
         for (const QString &marker : Markers) {
-            for (int typology = 0; typology < (entry.typologies ? 3 : 1); ++typology) {
+            for (int typology = 0; typology < (entry.typologies ? 4 : 1); ++typology) {
                 QTest::addRow("%s, %s, typology %d", entry.name, qPrintable(marker), typology)
                     << entry.screen << marker << typology;
             }

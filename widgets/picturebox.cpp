@@ -1,5 +1,6 @@
 #include "widgets/picturebox.h"
 
+#include "logic/page/discshape.h"
 #include "logic/pictures/pictureloader.h"
 
 #include <QDragEnterEvent>
@@ -44,8 +45,20 @@ void PictureBox::setAcceptsPictureFiles(bool accepts)
     setAcceptDrops(accepts);
 }
 
+void PictureBox::setDiscHole(std::optional<QSizeF> holeFraction)
+{
+    if (holeFraction == m_discHole)
+        return;
+    m_discHole = holeFraction;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    if (m_discHole) {
+        paintDisc();
+        return;
+    }
     if (m_picture.isNull()) {
         if (m_outlined) {
             QPainter painter(this);
@@ -57,6 +70,24 @@ void PictureBox::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+}
+
+void PictureBox::paintDisc()
+{
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QSizeF hole(box.width() * m_discHole->width(), box.height() * m_discHole->height());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_picture.isNull()) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(DiscOutline(box));
+        painter.drawPath(DiscHole(box, hole));
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipPath(DiscRing(box, hole));
+    painter.drawImage(rect(), m_picture);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

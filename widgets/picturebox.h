@@ -3,7 +3,10 @@
 #include "widgets/leftclick.h"
 
 #include <QImage>
+#include <QSizeF>
 #include <QWidget>
+
+#include <optional>
 
 namespace vellumark {
 
@@ -30,6 +33,13 @@ public:
         update();
     }
 
+    // Shows the picture as a disc label prints it: only on the ring between
+    // the ellipse inscribed in the box and a centred hole, whose size is
+    // given as a fraction of the box's; an empty box shows the two edges.
+    // Nothing, the plain stretched picture.
+    void setDiscHole(std::optional<QSizeF> holeFraction);
+    std::optional<QSizeF> discHole() const { return m_discHole; }
+
     // Whether picture files dragged from a file manager may be dropped here.
     // Only the first file of a drag counts; the drop is offered as a copy
     // when its header is that of a picture the program reads.
@@ -50,9 +60,12 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void paintDisc();
+
     QImage m_picture;
     LeftClick m_click;
     bool m_outlined = false;
+    std::optional<QSizeF> m_discHole;
     // The first file of the drag over the box, when it can be dropped;
     // decided once as the drag enters.
     QString m_droppableFile;

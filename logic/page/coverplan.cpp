@@ -20,13 +20,15 @@ double centimetres(const QString &text)
     return std::clamp(value, -kPageReachCm, kPageReachCm);
 }
 
-PlacedPicture placeSlot(const SlotInput &slot)
+PlacedPicture placeSlot(const SlotInput &slot, double labelHoleCm)
 {
     PlacedPicture placed;
     placed.rect = QRectF(centimetres(slot.left), centimetres(slot.top), centimetres(slot.width),
                          centimetres(slot.height));
     placed.border = slot.border;
     placed.picture = slot.picture;
+    placed.disc = slot.discLabel;
+    placed.holeCm = slot.discLabel ? labelHoleCm : 0.0;
     return placed;
 }
 
@@ -86,9 +88,8 @@ CoverPlan BuildCoverPlan(const CoverPlanInput &input)
     plan.borderWidth = BorderWidthFromText(input.borderWidth);
 
     if (input.dvdMode) {
-        // The two DVD formats are fixed: the slots play no part.
-        const QRectF rect
-            = input.dvdFullCase ? QRectF(1.0, 1.0, 18.3, 27.2) : QRectF(1.0, 1.0, 13.1, 18.3);
+        // The DVD formats are fixed: the slots play no part.
+        const QRectF rect(QPointF(1.0, 1.0), FactsOf(input.dvdFormat).sizeCm);
         plan.pictures.append({ rect, true, input.dvdPicture });
         plan.covers.append(QStringLiteral("DVD"));
         if (input.cutMarks)
@@ -96,12 +97,13 @@ CoverPlan BuildCoverPlan(const CoverPlanInput &input)
         return plan;
     }
 
+    const double labelHole = LabelHoleCm(input.labelHole);
     if (input.selection != PrintSelection::SlotB) {
-        plan.pictures.append(placeSlot(input.slotA));
+        plan.pictures.append(placeSlot(input.slotA, labelHole));
         plan.covers.append(QStringLiteral("A"));
     }
     if (input.selection != PrintSelection::SlotA) {
-        plan.pictures.append(placeSlot(input.slotB));
+        plan.pictures.append(placeSlot(input.slotB, labelHole));
         plan.covers.append(QStringLiteral("B"));
     }
     if (input.cutMarks)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "logic/dvdformat.h"
 #include "logic/settings/borderwidth.h"
+#include "logic/settings/labelhole.h"
 
 #include <QImage>
 #include <QLineF>
@@ -24,6 +26,7 @@ struct SlotInput
     QString top;
     bool border = false;
     QImage picture;
+    bool discLabel = false; // the slot's typology is the disc label
 };
 
 // Everything the page depends on, as the window holds it.
@@ -33,20 +36,26 @@ struct CoverPlanInput
     SlotInput slotB;
     PrintSelection selection = PrintSelection::BothSlots;
     bool dvdMode = false; // the DVD panel is shown
-    bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
+    DvdFormat dvdFormat = DvdFormat::FullCase;
     QImage dvdPicture;
     QString borderWidth = FallbackBorderWidth(); // the "Spessore" setting
     bool cutMarks = false; // the "Tagli" setting
+    QString labelHole = FallbackLabelHole(); // the "Foro" setting
 };
 
 // One picture on the page. The rectangle is in centimetres from the top
 // left corner of the printable area; the picture is stretched to fill it
-// and a null picture leaves it empty.
+// and a null picture leaves it empty. A disc label shows its picture only
+// on the ring between the ellipse inscribed in the rectangle and the
+// centred hole; its border is those two edges. Cut marks, the fit check
+// and the preview's marks take its rectangle.
 struct PlacedPicture
 {
     QRectF rect;
     bool border = false;
     QImage picture;
+    bool disc = false;
+    double holeCm = 0; // the disc label's hole diameter
 };
 
 // One page: what goes where, in painting order (later pictures lie on top).

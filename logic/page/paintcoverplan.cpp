@@ -1,5 +1,7 @@
 #include "logic/page/paintcoverplan.h"
 
+#include "logic/page/discshape.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -15,6 +17,25 @@ bool isFinite(const QRectF &rect)
 {
     return std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width())
         && std::isfinite(rect.height());
+}
+
+// A disc label: its two edges as the border, the picture on the ring
+// between them and nowhere else.
+void paintDisc(QPainter &painter, const PlacedPicture &placed, const QRectF &rect,
+               const QSizeF &hole, const QTransform &toDevice)
+{
+    if (placed.border) {
+        painter.drawPath(toDevice.map(DiscOutline(rect)));
+        painter.drawPath(toDevice.map(DiscHole(rect, hole)));
+    }
+    const QRectF deviceRect = toDevice.mapRect(rect);
+    if (placed.picture.isNull() || deviceRect.isEmpty())
+        return;
+    painter.save();
+    painter.setClipPath(toDevice.map(DiscRing(rect, hole)),
+                        painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter.drawImage(deviceRect, placed.picture);
+    painter.restore();
 }
 
 } // namespace
@@ -42,6 +63,11 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
         const QRectF deviceRect = toDevice.mapRect(rect);
         if (!isFinite(deviceRect))
             continue; // no geometry a painter could take
+        if (placed.disc) {
+            paintDisc(painter, placed, rect, QSizeF(placed.holeCm * perCmX, placed.holeCm * perCmY),
+                      toDevice);
+            continue;
+        }
         if (placed.border)
             painter.drawRect(deviceRect);
         if (!placed.picture.isNull() && !deviceRect.isEmpty())

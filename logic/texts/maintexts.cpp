@@ -49,7 +49,7 @@ const MainWindowTexts italian = {
         { u"ID_EsportaPDF"_s, u"Esporta PDF..."_s },
         { u"ID_Calibra"_s, u"Calibra stampante..."_s },
     },
-    { u"Fronte\\CD"_s, u"Retro"_s, u"Retro s.a."_s },
+    { u"Fronte\\CD"_s, u"Retro"_s, u"Retro s.a."_s, u"Etichetta\\CD"_s },
     {
         { u"Label6"_s, u"larg. "_s },
         { u"Label8"_s, u"  larg."_s },
@@ -105,7 +105,7 @@ const MainWindowTexts english = {
         { u"ID_EsportaPDF"_s, u"Export PDF..."_s },
         { u"ID_Calibra"_s, u"Calibrate Printer..."_s },
     },
-    { u"Front\\CD"_s, u"Back"_s, u"Back w.f."_s },
+    { u"Front\\CD"_s, u"Back"_s, u"Back w.f."_s, u"Label\\CD"_s },
     {
         { u"Label6"_s, u"width  "_s },
         { u"Label8"_s, u"  width"_s },
@@ -161,7 +161,7 @@ const MainWindowTexts german = {
         { u"ID_EsportaPDF"_s, u"Als PDF exportieren..."_s },
         { u"ID_Calibra"_s, u"Drucker kalibrieren..."_s },
     },
-    { u"Front\\CD"_s, u"Zurück"_s, u"Zurück w.f."_s },
+    { u"Front\\CD"_s, u"Zurück"_s, u"Zurück w.f."_s, u"Etikett\\CD"_s },
     {
         { u"Label6"_s, u"weite  "_s },
         { u"Label8"_s, u"  weite"_s },

@@ -28,7 +28,7 @@ struct MainWindowTexts
     QString checkedLanguageTool;
     // ID_Guida ... ID_Opzioni, then the print preview and the PDF export.
     QList<std::pair<QString, QString>> otherTools;
-    QStringList typologies; // the entries of both lists, index 0 to 2
+    QStringList typologies; // the entries of both lists, index 0 to 3
     // Label6, Label8, Label7, Label9, Label11, Label14, Label12, Label15.
     QList<std::pair<QString, QString>> fieldLabels;
 };
