@@ -100,16 +100,28 @@ QImage solid(Qt::GlobalColor colour)
     return picture;
 }
 
+using FieldTexts = QList<std::pair<const char *, const char *>>;
+
+// Sets the fields' texts, as a slot's typology or a paste would.
+void fillFields(MainWindow *window, const FieldTexts &fields)
+{
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+}
+
 // Slot A at (2, 2) 12.1 x 12.1, red, bordered 40 device pixels wide; slot B
 // at (2, 16) 10 x 5, green; both printed.
 void layOutTwoSlots(MainWindow *window)
 {
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" },
-        { "Text3", "10" },   { "Text4", "5" },    { "Text7", "2" }, { "Text8", "16" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    fillFields(window,
+               { { "Text1", "12.1" },
+                 { "Text2", "12.1" },
+                 { "Text5", "2" },
+                 { "Text6", "2" },
+                 { "Text3", "10" },
+                 { "Text4", "5" },
+                 { "Text7", "2" },
+                 { "Text8", "16" } });
     child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
     child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
     child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
@@ -123,11 +135,9 @@ void layOutDiscLabels(MainWindow *window)
 {
     child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(3);
     child<QComboBox>(window, QStringLiteral("List2"))->setCurrentIndex(3);
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text5", "4.6" }, { "Text6", "2.18" }, { "Text7", "4.6" }, { "Text8", "15.88" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    fillFields(
+        window,
+        { { "Text5", "4.6" }, { "Text6", "2.18" }, { "Text7", "4.6" }, { "Text8", "15.88" } });
     child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
     child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
     child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
@@ -276,11 +286,7 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
                 QPageLayout::Millimeter);
         return true;
     });
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "5" }, { "Text2", "4" }, { "Text5", "2" }, { "Text6", "2" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    fillFields(window, { { "Text1", "5" }, { "Text2", "4" }, { "Text5", "2" }, { "Text6", "2" } });
     child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
     child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
 
@@ -492,11 +498,8 @@ void CupsPrintTest::calibrationMovesThePage()
             enterMeasures("ResetButton");
     }
 
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    fillFields(window,
+               { { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" } });
     child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
     child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
     child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
