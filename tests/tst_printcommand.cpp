@@ -496,7 +496,8 @@ void PrintCommandTest::absurdFieldsStillPrint()
 
 void PrintCommandTest::cutOffQuestion_data()
 {
-    QTest::addColumn<QStringList>("fields"); // name=text, over the two slots' layout
+    // name=text over the two slots' layout; a list's text is the index chosen.
+    QTest::addColumn<QStringList>("fields");
     QTest::addColumn<bool>("dvd");
     QTest::addColumn<double>("unprintableTopMm");
     QTest::addColumn<QString>("question"); // empty: none is asked
@@ -523,6 +524,12 @@ void PrintCommandTest::cutOffQuestion_data()
         << "Cover A goes 1.2 cm beyond the top of the printable area and will be cut off. "
            "Print anyway?"
         << false;
+    // A disc label counts as its bounding square: 11.7 cm from 10 cm on.
+    QTest::newRow("disc label cut right")
+        << QStringList { "List1=3", "Text5=10" } << false << 0.0
+        << "Cover A goes 0.7 cm beyond the right of the printable area and will be cut off. "
+           "Print anyway?"
+        << false;
     // 18.3 x 27.2 at (1, 1) under 2 cm the printer cannot reach: 27.7 cm remain.
     QTest::newRow("DVD full case below an unprintable top")
         << QStringList() << true << 20.0
@@ -544,8 +551,13 @@ void PrintCommandTest::cutOffQuestion()
     const QMarginsF unprintable(0, unprintableTopMm, 0, 0);
     w->job->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                 unprintable, QPageLayout::Millimeter, unprintable));
-    for (const QString &field : fields)
-        setField(w->window, qPrintable(field.section(u'=', 0, 0)), field.section(u'=', 1));
+    for (const QString &field : fields) {
+        const QString name = field.section(u'=', 0, 0);
+        if (name.startsWith(u"List"))
+            child<QComboBox>(w->window, name)->setCurrentIndex(field.section(u'=', 1).toInt());
+        else
+            setField(w->window, qPrintable(name), field.section(u'=', 1));
+    }
     if (dvd)
         child<QAction>(w->window, QStringLiteral("ID_covers"))->trigger();
 
