@@ -19,23 +19,20 @@ bool isFinite(const QRectF &rect)
         && std::isfinite(rect.height());
 }
 
-// A disc label: its two edges as the border, the picture on the ring
-// between them and nowhere else.
-void paintDisc(QPainter &painter, const PlacedPicture &placed, const QRectF &rect,
-               const QSizeF &hole, const QTransform &toDevice)
+// A disc label's border is its two edges, the cut guides.
+void drawDiscEdges(QPainter &painter, const QRectF &rect, const QSizeF &hole,
+                   const QTransform &toDevice)
 {
-    if (placed.border) {
-        painter.drawPath(toDevice.map(DiscOutline(rect)));
-        painter.drawPath(toDevice.map(DiscHole(rect, hole)));
-    }
-    const QRectF deviceRect = toDevice.mapRect(rect);
-    if (placed.picture.isNull() || deviceRect.isEmpty())
-        return;
-    painter.save();
+    painter.drawPath(toDevice.map(DiscOutline(rect)));
+    painter.drawPath(toDevice.map(DiscHole(rect, hole)));
+}
+
+// Its picture shows only on the ring between them.
+void clipToRing(QPainter &painter, const QRectF &rect, const QSizeF &hole,
+                const QTransform &toDevice)
+{
     painter.setClipPath(toDevice.map(DiscRing(rect, hole)),
                         painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    painter.drawImage(deviceRect, placed.picture);
-    painter.restore();
 }
 
 } // namespace
@@ -63,15 +60,20 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
         const QRectF deviceRect = toDevice.mapRect(rect);
         if (!isFinite(deviceRect))
             continue; // no geometry a painter could take
-        if (placed.disc) {
-            paintDisc(painter, placed, rect, QSizeF(placed.holeCm * perCmX, placed.holeCm * perCmY),
-                      toDevice);
-            continue;
+        const QSizeF hole(placed.holeCm * perCmX, placed.holeCm * perCmY);
+        if (placed.border) {
+            if (placed.disc)
+                drawDiscEdges(painter, rect, hole, toDevice);
+            else
+                painter.drawRect(deviceRect);
         }
-        if (placed.border)
-            painter.drawRect(deviceRect);
-        if (!placed.picture.isNull() && !deviceRect.isEmpty())
+        if (!placed.picture.isNull() && !deviceRect.isEmpty()) {
+            painter.save();
+            if (placed.disc)
+                clipToRing(painter, rect, hole, toDevice);
             painter.drawImage(deviceRect, placed.picture);
+            painter.restore();
+        }
     }
     painter.setPen(QPen(Qt::black, kCutMarkWidthCm * perCmX, Qt::SolidLine, Qt::FlatCap));
     for (const QLineF &mark : plan.cutMarks) {
