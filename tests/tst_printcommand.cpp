@@ -51,6 +51,8 @@ private slots:
     void unreachablePrinterOffersTheDialog();
     void printerSetupGovernsLaterPages();
     void absurdFieldsStillPrint();
+    void labelHoleFromTheOptions_data();
+    void labelHoleFromTheOptions();
     void cutOffQuestion_data();
     void cutOffQuestion();
     void statusBarSaysWhatPrintingDid_data();
@@ -492,6 +494,54 @@ void PrintCommandTest::absurdFieldsStillPrint()
     answerNextMessageBox(QMessageBox::Yes); // far beyond the paper: print anyway
     triggerPrint(w->window);
     QVERIFY(QFile(w->job->printer().outputFileName()).size() > 0);
+}
+
+void PrintCommandTest::labelHoleFromTheOptions_data()
+{
+    QTest::addColumn<QString>("stored"); // "Foro" before the start; empty: none
+    QTest::addColumn<QString>("typed"); // into the options dialog's field; empty: not opened
+    QTest::addColumn<double>("holeCm");
+    QTest::newRow("not stored") << QString() << QString() << 4.1;
+    QTest::newRow("stored 2.5") << "2.5" << QString() << 2.5;
+    QTest::newRow("stored outside the range") << "9" << QString() << 4.1;
+    QTest::newRow("typed 1.5") << QString() << "1.5" << 1.5;
+    QTest::newRow("typed 4.5 over 2") << "2"
+                                      << "4.5" << 4.5;
+}
+
+void PrintCommandTest::labelHoleFromTheOptions()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(double, holeCm);
+    QList<std::pair<QString, QString>> values { { QStringLiteral("Stampante"),
+                                                  QStringLiteral("0") } };
+    if (!stored.isEmpty())
+        values.append({ QStringLiteral("Foro"), stored });
+    auto w = window(values);
+    layOutTwoSlots(w->window);
+    child<QCheckBox>(w->window, QStringLiteral("Check1"))->setChecked(false);
+    child<QComboBox>(w->window, QStringLiteral("List1"))->setCurrentIndex(3); // 11.7 at 2, 2
+    child<QRadioButton>(w->window, QStringLiteral("Option3"))->setChecked(true);
+    if (!typed.isEmpty()) {
+        onNextModal([&](QWidget *dialog) {
+            if (dialog->objectName() != u"Form3")
+                return false;
+            auto *field = child<QLineEdit>(dialog, QStringLiteral("Text2"));
+            field->selectAll();
+            QTest::keyClicks(field, typed);
+            QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("Command1")),
+                              Qt::LeftButton);
+            return true;
+        });
+        child<QAction>(w->window, QStringLiteral("ID_Opzioni"))->trigger();
+    }
+    triggerPrint(w->window);
+    const QImage page = RasterisePdf(w->job->printer().outputFileName(), kDpi);
+    QVERIFY(!page.isNull());
+    const QStringList faults
+        = DiscFaults(page, PagePixels(kDpi), QRectF(2, 2, 11.7, 11.7), holeCm, IsMostlyRed);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 void PrintCommandTest::cutOffQuestion_data()
