@@ -248,7 +248,7 @@ void MainWindow::saveSettings()
 void MainWindow::selectTypology(CoverSlotPanel &panel, int index)
 {
     m_state.typology(panel.slot()) = index;
-    if (panel.list()->currentIndex() != index) {
+    {
         const QSignalBlocker quiet(panel.list());
         panel.list()->setCurrentIndex(index);
     }
