@@ -27,13 +27,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void Text1_Change();
-    void Text2_LostFocus();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void loadValues();
+    void showTexts();
+    void borderWidthChanged();
+    void labelHoleFinished();
+    void acceptValues();
+    void resetMeasures();
 
     ProgramSettings m_settings;
     QString m_languageMarker;

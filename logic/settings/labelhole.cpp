@@ -1,6 +1,7 @@
 #include "logic/settings/labelhole.h"
 
 #include "logic/numbertext.h"
+#include "logic/settings/programsettings.h"
 
 namespace vellumark {
 
@@ -13,15 +14,9 @@ bool inRange(double hole)
 
 } // namespace
 
-QString LabelHoleSettingName()
-{
-    return QStringLiteral("Foro");
-}
-
 QString FallbackLabelHole()
 {
-    // The hole of the common label sheets.
-    return QStringLiteral("4.1");
+    return DefaultSettingValue(SettingName::LabelHole);
 }
 
 QString CheckedLabelHole(const QString &text)

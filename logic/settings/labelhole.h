@@ -4,9 +4,8 @@
 
 namespace vellumark {
 
-// The diameter of a disc label's centre hole, in cm: the setting's name,
-// its default and the range the options dialog takes.
-QString LabelHoleSettingName();
+// The diameter of a disc label's centre hole, in cm: the default of
+// its setting ("Foro") and the range the options dialog takes.
 QString FallbackLabelHole();
 inline constexpr double kNarrowestLabelHoleCm = 1.5;
 inline constexpr double kWidestLabelHoleCm = 4.5;
