@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/settingswritereporter.h"
 #include "app/toolset.h"
 #include "logic/artwork.h"
 #include "logic/numbertext.h"
@@ -7,6 +8,7 @@
 #include "logic/texts/maintexts.h"
 #include "logic/twips.h"
 #include "widgets/backgroundshape.h"
+#include "widgets/checkedbuttonfocus.h"
 #include "widgets/controlsarea.h"
 #include "widgets/lineitem.h"
 #include "widgets/measurefield.h"
@@ -44,7 +46,11 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     : QMainWindow(parent)
     , m_settings(std::move(settings))
     , m_endProgram([] { QCoreApplication::exit(0); })
+    , m_settingsWrites(std::make_unique<SettingsWriteReporter>(
+          [this](const QString &message) { say(message); }, [this] { return m_language; }))
 {
+    m_settings.setWriteObserver(
+        [this](const SettingsWrite &write) { m_settingsWrites->observe(write); });
     setObjectName(QStringLiteral("MdiForm1"));
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(ProgramIcon());
@@ -226,6 +232,15 @@ void MainWindow::setUpKeyboard()
     order += { Option3, Option5, Option4 };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
+    TabEntersAtCheckedButton({ Option3, Option5, Option4 });
+
+    // The DVD panel: its picture (Space or Return opens it), the format and
+    // the quarter turn.
+    Image7->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(Image7, Option6);
+    setTabOrder(Option6, Option7);
+    setTabOrder(Option7, Command2);
+    TabEntersAtCheckedButton({ Option6, Option7 });
 
     // Every command is reachable through the two menus; these keys open them.
     auto popUp = [this](const QString &id) {
@@ -402,6 +417,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     saveSettings();
     if (m_ending)
         event->accept();
+}
+
+void MainWindow::endOnSignal(int signal)
+{
+    Q_UNUSED(signal);
+    if (m_ending)
+        return;
+    m_endingOnSignal = true;
+    saveSettings();
 }
 
 bool MainWindow::event(QEvent *event)

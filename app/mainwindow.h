@@ -32,6 +32,7 @@ class ControlsArea;
 class LineItem;
 class MeasureField;
 class PictureBox;
+class SettingsWriteReporter;
 class ToolSet;
 class TypologyList;
 
@@ -50,6 +51,10 @@ public:
     // the start-up password was not given: the program must end at once,
     // writing nothing.
     bool load();
+
+    // Ends the program as the exit does, without the question: the window's
+    // settings are written first (a signal asked the program to end).
+    void endOnSignal(int signal);
 
     // What ends the program once the settings are written; tests replace it.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
@@ -140,6 +145,7 @@ private:
     bool printerSetupFirst() const;
     bool askToPrintCutOff(const QList<CutOff> &cuts, QWidget *parent);
     void reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan);
+    void sayCalibrationPageOutcome(PrintOutcome outcome);
 
     // What the last command did, in the status bar until the next message.
     void say(const QString &message);
@@ -168,7 +174,9 @@ private:
     ProgramSettings m_settings;
     QtTranslation m_qtTranslation; // Qt's own dialogs in the window's language
     std::function<void()> m_endProgram;
+    std::unique_ptr<SettingsWriteReporter> m_settingsWrites;
     bool m_ending = false;
+    bool m_endingOnSignal = false;
     bool m_loadAborted = false;
 
     ToolSet *m_tools = nullptr;

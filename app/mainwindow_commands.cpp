@@ -4,6 +4,7 @@
 #include "app/coverslotpanel.h"
 #include "logic/pictures/pictureloader.h"
 #include "logic/programinfo.h"
+#include "logic/texts/failuretexts.h"
 #include "logic/twips.h"
 #include "widgets/backgroundshape.h"
 #include "widgets/controlsarea.h"
@@ -97,10 +98,17 @@ MainWindow::ToolCommand MainWindow::commandOfTool(const QString &id)
 
 void MainWindow::showDvdPanel(bool shown)
 {
+    // The panel covers the CD layout, whose controls then take no keys.
+    const auto layout = m_area->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *control : layout) {
+        if (control != Frame1 && control->focusPolicy() != Qt::NoFocus)
+            control->setEnabled(!shown);
+    }
     if (shown) {
         Frame1->setGeometry(TwipsRect(120, 60, 5535, 5730));
         Frame1->show();
         Frame1->raise();
+        Image7->setFocus(Qt::OtherFocusReason);
     } else {
         Frame1->hide();
     }
@@ -142,10 +150,13 @@ void MainWindow::chooseBackgroundPicture()
     const QString file = dialog.selectedFiles().value(0);
     if (file.isEmpty())
         return;
-    // Load first: a file that is no picture leaves everything as it was.
+    // Load first: a file that is no picture leaves everything as it was,
+    // and says so as a cover picture does.
     const QImage picture = LoadPicture(file);
-    if (picture.isNull())
+    if (picture.isNull()) {
+        sayPictureFault(file);
         return;
+    }
     m_area->setBackgroundPicture(picture);
     setBackgroundFile(file);
 }
@@ -158,7 +169,8 @@ void MainWindow::removeBackgroundPicture()
 
 void MainWindow::openAddress(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        say(FailuresIn(m_language).linkNotOpened.arg(address));
 }
 
 } // namespace vellumark

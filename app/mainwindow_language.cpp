@@ -37,6 +37,7 @@ void MainWindow::applyLanguage(Language language)
     m_tools->tool(texts.checkedLanguageTool)->setChecked(true);
     for (const auto &[id, text] : texts.otherTools)
         setTool(id, text);
+    m_tools->setMenuEntryTexts(language);
 
     // Rebuilding the lists keeps each slot's typology and runs its
     // selection again; no selection stays no selection.

@@ -10,6 +10,7 @@
 #include "logic/programinfo.h"
 #include "logic/settings/printercorrectionstore.h"
 #include "logic/texts/calibrationtexts.h"
+#include "logic/texts/failuretexts.h"
 #include "logic/texts/messagetexts.h"
 #include "print/calibrationdialog.h"
 #include "print/printerpage.h"
@@ -156,8 +157,11 @@ void MainWindow::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
         return;
     }
     case PrintOutcome::NoPrinter:
-    case PrintOutcome::Failed:
         say(texts.noPrinter);
+        return;
+    case PrintOutcome::Failed:
+        say(FailuresIn(language).pageNotPrinted.arg(
+            m_printJob->destination(), PrintFaultReason(language, m_printJob->lastFault())));
         return;
     case PrintOutcome::Cancelled:
     case PrintOutcome::CutOffDeclined:
@@ -193,12 +197,36 @@ void MainWindow::calibratePrinter()
         const auto lines = [language](const PrinterPage &page) {
             return CalibrationPageLines(language, page, QDate::currentDate());
         };
-        if (!m_printJob->printCalibrationPage(lines, askFirst, this))
+        const PrintOutcome outcome = m_printJob->printCalibrationPage(lines, askFirst, this);
+        if (outcome != PrintOutcome::Printed) {
+            sayCalibrationPageOutcome(outcome);
             return;
+        }
     }
     CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
                              language, this);
     dialog.exec();
+}
+
+void MainWindow::sayCalibrationPageOutcome(PrintOutcome outcome)
+{
+    const Language language = LanguageOfMarker(languageMarker());
+    const FailureTexts &texts = FailuresIn(language);
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return;
+    case PrintOutcome::NoPrinter:
+        say(Messages(language).noPrinter);
+        return;
+    case PrintOutcome::Failed:
+        say(texts.calibrationPageNotPrinted.arg(
+            m_printJob->destination(), PrintFaultReason(language, m_printJob->lastFault())));
+        return;
+    case PrintOutcome::Cancelled:
+    case PrintOutcome::CutOffDeclined:
+        break;
+    }
+    say(texts.calibrationPageCancelled);
 }
 
 void MainWindow::showPrinterSetup()

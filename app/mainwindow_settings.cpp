@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/coverslotpanel.h"
+#include "app/settingswritereporter.h"
 #include "app/toolset.h"
 #include "logic/numbertext.h"
 #include "logic/pictures/pictureloader.h"
@@ -36,7 +37,13 @@ std::optional<int> wholeNumber(const QString &text)
 
 void MainWindow::writeDefaultSettings()
 {
-    m_settings.createKey();
+    const SettingsWrite key = m_settings.createKey();
+    if (!key.ok()) {
+        // Said once now, rather than taken for a first start in silence.
+        m_settingsWrites->keyNotCreated(
+            key, LanguageOfMarker(m_settings.text(QStringLiteral("Lingua"))));
+        return;
+    }
     for (const SettingDefinition &definition : MainSettingDefinitions())
         m_settings.setText(definition.name, DefaultSettingValue(definition.name));
 }
@@ -109,6 +116,8 @@ void MainWindow::applySettings()
     const QImage picture = LoadPicture(background);
     if (!picture.isNull())
         m_area->setBackgroundPicture(picture);
+    else if (!background.isEmpty())
+        sayPictureFault(background); // the path stays, and is saved again
 
     const QString openStyle = m_settings.text(QStringLiteral("ApriFile")).left(1);
     const bool withPreview = openStyle == u"0" ? false
@@ -123,6 +132,7 @@ void MainWindow::saveSettings()
 {
     // Only the window's own values: "Password", "OnPassword", the measures
     // and whatever a person added keep their lines in the file byte for byte.
+    m_settingsWrites->beginSeries();
     m_settings.setText(QStringLiteral("Percorso"), Label2->text());
     if (Option3->isChecked())
         m_settings.setText(QStringLiteral("Stampa"), QStringLiteral("A"));
@@ -146,6 +156,8 @@ void MainWindow::saveSettings()
     m_settings.setText(QStringLiteral("Immagine"), m_backgroundFile);
     m_settings.setText(QStringLiteral("ApriFile"),
                        m_openWithPreview ? QStringLiteral("1") : QStringLiteral("0"));
+    if (const std::optional<SettingsWrite> failure = m_settingsWrites->endSeries())
+        m_settingsWrites->tellNotSavedAtExit(*failure, this, !m_endingOnSignal);
     QCoreApplication::processEvents();
     endProgram();
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,8 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // False, after telling the user, when one of the writes failed.
+    bool sayIfNotSaved(const QList<SettingsWrite> &writes);
 
     ProgramSettings m_settings;
     QString m_languageMarker;

@@ -71,9 +71,12 @@ bool ProgramSettings::contains(const QString &name) const
     return m_store.GetSettingValue(SettingsKeyPath(), name, QVariant()).isValid();
 }
 
-void ProgramSettings::setText(const QString &name, const QString &value) const
+SettingsWrite ProgramSettings::setText(const QString &name, const QString &value) const
 {
-    m_store.writeText(SettingsKeyPath(), name, value);
+    const SettingsWrite result = m_store.writeText(SettingsKeyPath(), name, value);
+    if (m_observer)
+        m_observer(result);
+    return result;
 }
 
 } // namespace vellumark
