@@ -35,9 +35,9 @@ QStringList arrangementOf(const QList<QAction *> &actions)
     QStringList ids;
     for (const QAction *action : actions) {
         const QString entryOf = action->property(MenuEntryOf).toString();
-        ids.append(action->isSeparator() ? QStringLiteral("|")
-                       : entryOf.isEmpty()  ? action->objectName()
-                                            : entryOf);
+        ids.append(action->isSeparator()   ? QStringLiteral("|")
+                       : entryOf.isEmpty() ? action->objectName()
+                                           : entryOf);
     }
     return ids;
 }

@@ -60,16 +60,14 @@ PrintOutcome PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *pare
         &plan, askFirst, parent);
 }
 
-PrintOutcome PrintJob::printCalibrationPage(const PageLines &lines, bool askFirst,
-                                           QWidget *parent)
+PrintOutcome PrintJob::printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent)
 {
     return handOver(
-               [this, &lines](QPainter &painter) {
-                   const PrinterPage described = DescribePrinter(printer());
-                   PaintCalibrationPage(painter,
-                                        { described, lines ? lines(described) : QStringList() });
-               },
-               nullptr, askFirst, parent);
+        [this, &lines](QPainter &painter) {
+            const PrinterPage described = DescribePrinter(printer());
+            PaintCalibrationPage(painter, { described, lines ? lines(described) : QStringList() });
+        },
+        nullptr, askFirst, parent);
 }
 
 PrintOutcome PrintJob::handOver(const std::function<void(QPainter &)> &paint, const CoverPlan *plan,
@@ -152,7 +150,8 @@ bool PrintJob::paintPage(const std::function<void(QPainter &)> &paint)
             return true;
     }
     m_lastFault = printer().outputFormat() == QPrinter::PdfFormat ? PrintFault::FileNotWritable
-        : printer().printerState() == QPrinter::Error || printer().printerState() == QPrinter::Aborted
+        : printer().printerState() == QPrinter::Error
+            || printer().printerState() == QPrinter::Aborted
         ? PrintFault::PrinterError
         : PrintFault::PageNotStarted;
     return false;

@@ -105,11 +105,12 @@ void CommandsTest::arrangement_data()
                                     "ID_Immagine",   "|",       "ID_Print"
                                 };
     QTest::newRow("Menu") << "ID_Menu"
-                          << QStringList { "ID_Print",      "ID_covers",  "left_to_right",
-                                           "right_to_left", "|",          "ID_Apertura",
-                                           "ID_Lingua",     "ID_Opzioni", "ID_Skin",       "ID_Stampa",  "ID_AnteprimaStampa",
-                                           "ID_EsportaPDF", "ID_Calibra", "|",
-                                           "ID_Uscita" };
+                          << QStringList {
+                                 "ID_Print",   "ID_covers",   "left_to_right",      "right_to_left",
+                                 "|",          "ID_Apertura", "ID_Lingua",          "ID_Opzioni",
+                                 "ID_Skin",    "ID_Stampa",   "ID_AnteprimaStampa", "ID_EsportaPDF",
+                                 "ID_Calibra", "|",           "ID_Uscita"
+                             };
     QTest::newRow("Help") << "ID_Help" << QStringList { "ID_Guida", "|", "ID_Orvandi",
                                                         "ID_Email", "|", "ID_Informazioni" };
     QTest::newRow("open style") << "ID_Apertura" << QStringList { "ID_ApriPrew", "ID_ApriWin" };
@@ -492,7 +493,8 @@ void CommandsTest::toolbarToolsHaveMenuEntries_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QStringList>("texts"); // Italian, English, German
     QTest::newRow("print") << "ID_Print"
-                           << QStringList { "Stampa le cover", "Print the Covers", "Cover drucken" };
+                           << QStringList { "Stampa le cover", "Print the Covers",
+                                            "Cover drucken" };
     QTest::newRow("DVD") << "ID_covers"
                          << QStringList { "Pannello Cover DVD", "DVD Cover Panel",
                                           "DVD-Cover-Ansicht" };

@@ -49,21 +49,26 @@ void FailuresSaidTest::pageThatFailsSaysWhy_data()
     QTest::addColumn<bool>("dialogCancelled"); // else: the page goes to a file that cannot be
     QTest::addColumn<QString>("expected"); // %1: the file
     QTest::newRow("page, English")
-        << "ID_Print" << "Inglese" << false
-        << "The page was not printed on %1: the file cannot be written.";
+        << "ID_Print"
+        << "Inglese" << false << "The page was not printed on %1: the file cannot be written.";
     QTest::newRow("page, Italian")
-        << "ID_Print" << "Italiano" << false
+        << "ID_Print"
+        << "Italiano" << false
         << "La pagina non è stata stampata su %1: il file non può essere scritto.";
     QTest::newRow("page, German")
-        << "ID_Print" << "Tedesco" << false
+        << "ID_Print"
+        << "Tedesco" << false
         << "Die Seite wurde nicht auf %1 gedruckt: die Datei kann nicht geschrieben werden.";
     QTest::newRow("calibration page fails")
-        << "ID_Calibra" << "Inglese" << false
+        << "ID_Calibra"
+        << "Inglese" << false
         << "The calibration page was not printed on %1: the file cannot be written.";
     QTest::newRow("calibration page cancelled")
-        << "ID_Calibra" << "Inglese" << true << "Calibration page cancelled.";
+        << "ID_Calibra"
+        << "Inglese" << true << "Calibration page cancelled.";
     QTest::newRow("calibration page cancelled, German")
-        << "ID_Calibra" << "Tedesco" << true << "Kalibrierungsseite abgebrochen.";
+        << "ID_Calibra"
+        << "Tedesco" << true << "Kalibrierungsseite abgebrochen.";
 }
 
 void FailuresSaidTest::pageThatFailsSaysWhy()
@@ -107,8 +112,11 @@ void FailuresSaidTest::linkThatCannotBeOpened_data()
     QTest::addColumn<QString>("tool");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("pattern");
-    QTest::newRow("web site") << "ID_Orvandi" << "Inglese" << "https?://\\S+ cannot be opened\\.";
-    QTest::newRow("mail") << "ID_Email" << "Tedesco"
+    QTest::newRow("web site") << "ID_Orvandi"
+                              << "Inglese"
+                              << "https?://\\S+ cannot be opened\\.";
+    QTest::newRow("mail") << "ID_Email"
+                          << "Tedesco"
                           << "mailto:\\S+@\\S+ kann nicht geöffnet werden\\.";
 }
 
@@ -132,8 +140,9 @@ void FailuresSaidTest::linkThatCannotBeOpened()
     if (!browser.isEmpty())
         qputenv("BROWSER", browser);
     const QString shown = statusText(loaded.window.get());
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(shown).hasMatch(),
-             qPrintable(shown));
+    QVERIFY2(
+        QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(shown).hasMatch(),
+        qPrintable(shown));
 }
 
 QTEST_MAIN(FailuresSaidTest)

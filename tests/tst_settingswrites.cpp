@@ -103,8 +103,10 @@ void SettingsWritesTest::fullDiskIsSaid()
 
     const SettingsStore store(root);
     QVERIFY(store.CreateSettingsKey(Key).ok());
-    for (const auto &[name, value] : { std::pair { "About", "0" }, { "Uscita", "0" },
-                                       { "Lingua", "Inglese" }, { "Stampa", "C" } })
+    for (const auto &[name, value] : { std::pair { "About", "0" },
+                                       { "Uscita", "0" },
+                                       { "Lingua", "Inglese" },
+                                       { "Stampa", "C" } })
         QVERIFY(store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok());
     const QString file = store.filePath(Key);
     // Fill the disk up.
@@ -114,8 +116,7 @@ void SettingsWritesTest::fullDiskIsSaid()
     while (filler.write(block) == block.size() && filler.flush()) { }
     filler.close();
     const QByteArray before = bytesOf(file);
-    const QString said
-        = QStringLiteral("Settings not saved to %1: the disk is full.").arg(file);
+    const QString said = QStringLiteral("Settings not saved to %1: the disk is full.").arg(file);
 
     LoadedWindow loaded = loadWindow(ProgramSettings(store));
     MainWindow *window = loaded.window.get();
@@ -163,8 +164,7 @@ void SettingsWritesTest::fullDiskIsSaid()
             ->setText(QString::number(measures.at(std::size_t(i)) + 1));
     QString calibrationBox;
     answerNextMessageBox(QMessageBox::Ok, &calibrationBox);
-    QTest::mouseClick(child<QPushButton>(&calibration, QStringLiteral("OkButton")),
-                      Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&calibration, QStringLiteral("OkButton")), Qt::LeftButton);
     QCOMPARE(calibrationBox, said);
     QVERIFY(calibration.isVisible());
     QVERIFY(!child<QLineEdit>(&calibration, QStringLiteral("RulerX"))->text().isEmpty());
@@ -233,20 +233,23 @@ void SettingsWritesTest::readOnlyFileAsAnotherUser()
     QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
     // Folders the other user owns, below one that lets it through.
     QTemporaryDir base;
-    QVERIFY(QFile::setPermissions(base.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    QVERIFY(QFile::setPermissions(base.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                       | QFileDevice::ExeOwner | QFileDevice::ExeOther));
     const QString config = base.filePath(QStringLiteral("config"));
     const QString runtime = base.filePath(QStringLiteral("runtime"));
     const SettingsStore store(config);
     QVERIFY(store.CreateSettingsKey(Key).ok());
     QVERIFY(QDir().mkpath(runtime));
-    for (const auto &[name, value] : { std::pair { "About", "0" }, { "Uscita", "0" },
-                                       { "Lingua", "Inglese" }, { "Stampa", "A" } })
+    for (const auto &[name, value] : { std::pair { "About", "0" },
+                                       { "Uscita", "0" },
+                                       { "Lingua", "Inglese" },
+                                       { "Stampa", "A" } })
         QVERIFY(store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok());
     const QString file = store.filePath(Key);
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
-    QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                      | QFileDevice::ExeOwner));
+    QVERIFY(QFile::setPermissions(
+        runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     const QByteArray before = bytesOf(file);
 
     QStringList command { program };
@@ -280,11 +283,11 @@ void SettingsWritesTest::readOnlyFileAsAnotherUser()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     const QString told = QString::fromUtf8(process.readAllStandardError());
-    QVERIFY2(told.contains(
-                 QStringLiteral("The window's settings could not be saved to %1: the file is "
-                                "read-only.")
-                     .arg(file)),
-             qPrintable(told));
+    QVERIFY2(
+        told.contains(QStringLiteral("The window's settings could not be saved to %1: the file is "
+                                     "read-only.")
+                          .arg(file)),
+        qPrintable(told));
     QCOMPARE(bytesOf(file), before);
 }
 

@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QTemporaryDir>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -264,7 +264,8 @@ void SkinsTest::skinThatCannotBeLoadedAtStartIsSaid_data()
     QTest::addColumn<QByteArray>("content"); // empty: the file is gone
     QTest::addColumn<QString>("expected");
     QTest::newRow("gone") << QByteArray() << "The file Gone.SCI cannot be read.";
-    QTest::newRow("no picture") << QByteArray("not a picture") << "The file Gone.SCI is not a picture.";
+    QTest::newRow("no picture") << QByteArray("not a picture")
+                                << "The file Gone.SCI is not a picture.";
 }
 
 void SkinsTest::skinThatCannotBeLoadedAtStartIsSaid()

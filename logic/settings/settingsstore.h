@@ -73,7 +73,8 @@ public:
 private:
     SettingsWrite missingKey(const QString &keyPath) const;
     // Writes the values into the file in one replace, under its lock.
-    static SettingsWrite writeTexts(const QString &path, const QList<std::pair<QString, QString>> &values);
+    static SettingsWrite writeTexts(const QString &path,
+                                    const QList<std::pair<QString, QString>> &values);
 
     QString m_root;
 };

@@ -24,7 +24,6 @@ const FailureTexts italian = {
     u"Pagina di calibrazione annullata."_s,
     u"La pagina di calibrazione non è stata stampata su %1: %2."_s,
     u"Impossibile aprire %1."_s,
-    u"Terminato da %1: impostazioni della finestra salvate."_s,
 };
 
 const FailureTexts english = {
@@ -43,7 +42,6 @@ const FailureTexts english = {
     u"Calibration page cancelled."_s,
     u"The calibration page was not printed on %1: %2."_s,
     u"%1 cannot be opened."_s,
-    u"Ended by %1: the window's settings were saved."_s,
 };
 
 const FailureTexts german = {
@@ -62,7 +60,6 @@ const FailureTexts german = {
     u"Kalibrierungsseite abgebrochen."_s,
     u"Die Kalibrierungsseite wurde nicht auf %1 gedruckt: %2."_s,
     u"%1 kann nicht geöffnet werden."_s,
-    u"Beendet durch %1: die Einstellungen des Fensters wurden gespeichert."_s,
 };
 
 } // namespace
@@ -94,7 +91,7 @@ QString SettingsFailureReason(Language language, const SettingsWrite &write)
 QString SettingsNotSavedMessage(Language language, const SettingsWrite &write)
 {
     return FailuresIn(language).settingsNotSaved.arg(QDir::toNativeSeparators(write.file),
-                                                      SettingsFailureReason(language, write));
+                                                     SettingsFailureReason(language, write));
 }
 
 QString PrintFaultReason(Language language, PrintFault fault)

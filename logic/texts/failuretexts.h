@@ -27,7 +27,6 @@ struct FailureTexts
     QString calibrationPageCancelled;
     QString calibrationPageNotPrinted; // %1 printer or file, %2 why
     QString linkNotOpened; // %1 address
-    QString endedBySignal; // %1 the signal's name, on the terminal
 };
 
 const FailureTexts &FailuresIn(Language language);
