@@ -75,6 +75,7 @@ private slots:
     void fullDiskIsSaid();
     void keyThatCannotBeCreatedIsSaidOnce();
     void readOnlyFileAsAnotherUser();
+    void signalEndsAsTheExitDoes_data();
     void signalEndsAsTheExitDoes();
 
 private:
@@ -291,8 +292,17 @@ void SettingsWritesTest::readOnlyFileAsAnotherUser()
     QCOMPARE(bytesOf(file), before);
 }
 
+void SettingsWritesTest::signalEndsAsTheExitDoes_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
 void SettingsWritesTest::signalEndsAsTheExitDoes()
 {
+    QFETCH(int, signal);
     TemporarySettings temp;
     // The question would be asked at a close by the user; a signal skips it.
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
@@ -307,7 +317,7 @@ void SettingsWritesTest::signalEndsAsTheExitDoes()
     QObject::connect(&endSignals, &TerminationSignals::received, window, &MainWindow::endOnSignal);
     QTest::mouseClick(child<QRadioButton>(window, QStringLiteral("Option3")), Qt::LeftButton);
     const ModalDialogCloser closer; // no question may be shown
-    QVERIFY(::kill(::getpid(), SIGTERM) == 0);
+    QVERIFY(::kill(::getpid(), signal) == 0);
     QTRY_COMPARE(*loaded.endCount, 1);
     QCOMPARE(temp.settings().text(QStringLiteral("Stampa"), QString()), QStringLiteral("A"));
     QCOMPARE(closer.closed(), QStringList());
