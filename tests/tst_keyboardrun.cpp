@@ -3,6 +3,7 @@
 // then Tab enters the print selection at its checked button, an arrow key
 // changes it, and `kill -TERM` ends the program with the change saved.
 #include "childprocess.h"
+#include "logic/settings/programsettings.h"
 #include "logic/settings/settingsfileformat.h"
 #include "pagescan.h"
 #include "virtualdisplay.h"
@@ -79,22 +80,14 @@ void KeyboardRunTest::startProgram(const QList<std::pair<QString, QString>> &set
     m_runtime = std::make_unique<QTemporaryDir>();
     QFile::setPermissions(m_runtime->path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QVERIFY(QDir().mkpath(m_config->filePath(QStringLiteral("Orvandi/Vellumark"))));
-    QFile file(m_config->filePath(QStringLiteral("Orvandi/Vellumark/Settings.ini")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QByteArray lines = "; Vellumark settings, verbatim: a value is everything after the first "
-                       "\"=\" up to the end of its line\n";
+    const ProgramSettings store { SettingsStore(m_config->path()) };
+    QVERIFY(store.createKey().ok());
     for (const auto &[name, value] : settings)
-        lines += name.toUtf8() + '=' + value.toUtf8() + '\n';
-    file.write(lines);
-    file.close();
+        QVERIFY(store.setText(name, value).ok());
 
-    QProcessEnvironment environment = m_display.environment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
     m_process = std::make_unique<QProcess>();
-    m_process->setProcessEnvironment(environment);
+    m_process->setProcessEnvironment(
+        m_display.programEnvironment(m_config->path(), m_runtime->path()));
     m_process->setProcessChannelMode(QProcess::ForwardedChannels);
     EndWithThisProcess(*m_process);
     m_process->start(m_program, {});
