@@ -27,6 +27,8 @@ public:
     DvdPanel(QWidget *area, const ControlMakers &make);
 
     PictureBox *pictureBox() const { return Image7; }
+    // Whether the widget is the panel itself.
+    bool isPanel(const QWidget *widget) const;
 
     void setShown(bool shown);
     // Checks the format's option and shapes the frame and picture to it.

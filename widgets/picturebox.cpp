@@ -5,6 +5,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,39 +56,71 @@ void PictureBox::setDiscHole(std::optional<QSizeF> holeFraction)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
     if (m_discHole) {
-        paintDisc();
-        return;
-    }
-    if (m_picture.isNull()) {
+        paintDisc(painter);
+    } else if (m_picture.isNull()) {
         if (m_outlined) {
-            QPainter painter(this);
             painter.setPen(QColor(128, 128, 128));
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
-        return;
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), m_picture); // stretched, proportions not kept
     }
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+    if (hasFocus()) {
+        // Where the keys go, over any picture.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
-void PictureBox::paintDisc()
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void PictureBox::paintDisc(QPainter &painter)
 {
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const QSizeF hole(box.width() * m_discHole->width(), box.height() * m_discHole->height());
-    QPainter painter(this);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (m_picture.isNull()) {
         painter.setPen(QColor(128, 128, 128));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(DiscOutline(box));
         painter.drawPath(DiscHole(box, hole));
-        return;
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setClipPath(DiscRing(box, hole));
+        painter.drawImage(rect(), m_picture);
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setClipPath(DiscRing(box, hole));
-    painter.drawImage(rect(), m_picture);
+    painter.restore();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QPainter;
+
 namespace vellumark {
 
 // A box that shows a picture stretched to its own size, as the cover
@@ -54,13 +56,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // A box that takes focus is clicked with Space or Return too.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void paintDisc();
+    void paintDisc(QPainter &painter);
 
     QImage m_picture;
     LeftClick m_click;
