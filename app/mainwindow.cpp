@@ -8,6 +8,7 @@
 #include "logic/twips.h"
 #include "widgets/backgroundshape.h"
 #include "widgets/controlsarea.h"
+#include "widgets/elidingstatusbar.h"
 #include "widgets/lineitem.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
@@ -55,7 +56,7 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     addToolBar(Qt::TopToolBarArea, m_tools->toolBar());
     connect(m_tools, &ToolSet::toolClicked, this, &MainWindow::dispatchTool);
 
-    StatusBar1 = new QStatusBar(this);
+    StatusBar1 = new ElidingStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);

@@ -101,7 +101,8 @@ void MainWindow::showPrintPreview()
 {
     const CoverPlan plan = currentPlan();
     const std::optional<PrintOutcome> outcome
-        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), this);
+        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(),
+                           LanguageOfMarker(languageMarker()), this);
     if (outcome)
         reportPrintOutcome(*outcome, plan);
 }
@@ -119,8 +120,9 @@ void MainWindow::exportPdf()
     const QString folder = Label2->text();
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
     dialog.selectFile(QStringLiteral("cover.pdf"));
-    const QString file
+    const QString chosen
         = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const QString file = chosen.isEmpty() ? chosen : WithPdfSuffix(chosen);
     if (file.isEmpty()) {
         say(Messages(language).exportCancelled);
         return;
@@ -196,9 +198,7 @@ void MainWindow::calibratePrinter()
         if (!m_printJob->printCalibrationPage(lines, askFirst, this))
             return;
     }
-    CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
-                             language, this);
-    dialog.exec();
+    CalibratePrinter(m_printJob->printer(), PrinterCorrections(m_settings), language, this);
 }
 
 void MainWindow::showPrinterSetup()

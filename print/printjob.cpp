@@ -142,9 +142,8 @@ bool PrintJob::printerReachable()
 bool PrintJob::paintPage(const std::function<void(QPainter &)> &paint)
 {
     const BusyCursor busy;
-    PreparePageOrigin(printer());
     QPainter painter;
-    if (!painter.begin(&printer()))
+    if (!BeginAtPageOrigin(painter, printer()))
         return false;
     paint(painter);
     return painter.end();

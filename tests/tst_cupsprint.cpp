@@ -65,13 +65,12 @@ namespace {
 
 constexpr int kDpi = 300;
 
-// The printable area of the second queue on A4 (595 x 842 pt): 18 pt from
-// the left edge, 36 pt from the top, 24 pt from the bottom and 18 pt from
-// the right.
-constexpr int kMarginLeftPt = 18;
-constexpr int kMarginTopPt = 36;
+// The second queue's printable area on A4 (595 x 842 pt), as its PPD says
+// it in PostScript points from the sheet's lower left corner: 18 pt from
+// the left edge, 30 from the bottom, 24 from the right, 40 from the top.
+const QByteArray kMarginsArea = "*ImageableArea A4/A4: \"18 30 571 802\"";
 
-// A copy of the PDF queue's PPD whose A4 paper has the margins above.
+// A copy of the PDF queue's PPD whose A4 paper has the area above.
 bool writeMarginsPpd(const QString &from, const QString &to)
 {
     QFile source(from);
@@ -82,13 +81,7 @@ bool writeMarginsPpd(const QString &from, const QString &to)
     const QByteArray whole = "*ImageableArea A4/A4: \"0 0 595 842\"";
     if (!text.contains(whole))
         return false;
-    // PostScript counts from the lower left corner.
-    text.replace(whole,
-                 QStringLiteral("*ImageableArea A4/A4: \"%1 24 %2 %3\"")
-                     .arg(kMarginLeftPt)
-                     .arg(595 - kMarginLeftPt)
-                     .arg(842 - kMarginTopPt)
-                     .toLatin1());
+    text.replace(whole, kMarginsArea);
     return target.write(text) == text.size();
 }
 
@@ -219,23 +212,44 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter_data()
     constexpr double cmPerPoint = 2.54 / 72;
     const std::optional<QPointF> wholePage
         = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
-    const QPointF margins(kMarginLeftPt * cmPerPoint, kMarginTopPt * cmPerPoint);
+    const QPointF corner = wholePage.value_or(QPointF(-1, -1));
     QTest::addColumn<QString>("queue");
-    QTest::addColumn<QPointF>("corner"); // of the printable area, in cm
+    QTest::addColumn<bool>("landscape");
     QTest::addColumn<double>("dialogMargins"); // mm left on the page by the dialog; 0: none
+    // Where cover A (5 x 4 cm at 2, 2 on the page) lands, in cm from the
+    // sheet's top left corner as the PDF of cups-pdf shows the sheet.
+    QTest::addColumn<QRectF>("onSheet");
+    const QRectF portrait(2, 2, 5, 4);
     QTest::newRow("whole page, margins left by the dialog")
-        << CupsPdfPrinter::queue() << wholePage.value_or(QPointF(-1, -1)) << 20.0;
-    QTest::newRow("18 pt left, 36 pt top") << m_marginsQueue << margins << 0.0;
-    QTest::newRow("18 pt left, 36 pt top, margins left by the dialog")
-        << m_marginsQueue << margins << 20.0;
+        << CupsPdfPrinter::queue() << false << 20.0 << portrait.translated(corner);
+    // "18 30 571 802": the printable area begins 18 pt from the left and
+    // 842 - 802 = 40 pt from the top of the upright sheet.
+    const QRectF unequal = portrait.translated(18 * cmPerPoint, 40 * cmPerPoint);
+    QTest::newRow("unequal margins") << m_marginsQueue << false << 0.0 << unequal;
+    QTest::newRow("unequal margins, margins left by the dialog")
+        << m_marginsQueue << false << 20.0 << unequal;
+    // Landscape: cups-pdf turns the page a quarter counter-clockwise onto
+    // the upright sheet, so the page's left edge lies along the sheet's
+    // bottom and its top along the sheet's left. The page's printable
+    // corner is 30 pt from the sheet's bottom and 18 pt from its left: the
+    // cover's left (2 cm) and right (7 cm) edges on the page lie 30 pt +
+    // 2 cm and 30 pt + 7 cm above the sheet's bottom (842 pt), its top
+    // (2 cm) and bottom (6 cm) 18 pt + 2 and 6 cm from the sheet's left.
+    const double sheetHeight = 842 * cmPerPoint;
+    const QRectF turned(QPointF(18 * cmPerPoint + 2, sheetHeight - 30 * cmPerPoint - 7),
+                        QPointF(18 * cmPerPoint + 6, sheetHeight - 30 * cmPerPoint - 2));
+    QTest::newRow("unequal margins, landscape") << m_marginsQueue << true << 0.0 << turned;
+    QTest::newRow("unequal margins, landscape, margins left by the dialog")
+        << m_marginsQueue << true << 20.0 << turned;
 }
 
 void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
 {
     QFETCH(QString, queue);
-    QFETCH(QPointF, corner);
+    QFETCH(bool, landscape);
     QFETCH(double, dialogMargins);
-    QVERIFY(corner.x() >= 0);
+    QFETCH(QRectF, onSheet);
+    QVERIFY(onSheet.left() >= 0);
     // The server may be another run's, which ends it with that run: make
     // sure one answers and sees the queue before the job starts.
     const QString failure = m_cups.setUp();
@@ -247,10 +261,11 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
     LoadedWindow loaded = loadWindow(settings.settings());
     MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
-    // The user picks the printer in the print dialog, which may leave page
-    // margins of its own on the layout.
+    // The user picks the printer and the orientation in the print dialog,
+    // which may leave page margins of its own on the layout.
     job->setPrintDialog([&](QPrinter &printer, QWidget *) {
         printer.setPrinterName(queue);
+        printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         if (dialogMargins > 0)
             printer.setPageMargins(
                 QMarginsF(dialogMargins, dialogMargins, dialogMargins, dialogMargins),
@@ -277,11 +292,15 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
     const QImage page = RasterisePdf(pdf, kDpi);
     QFile::remove(pdf);
     QVERIFY(!page.isNull());
-    // The sheet is A4: 21 x 29.7 cm.
-    QVERIFY2(std::abs(page.width() - 21 * kDpi / 2.54) <= 2,
-             qPrintable(QString::number(page.width())));
-    const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
+    // The sheet is A4 upright: 21 x 29.7 cm.
+    QVERIFY2(std::abs(page.width() - 21 * kDpi / 2.54) <= 2
+                 && std::abs(page.height() - 29.7 * kDpi / 2.54) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    const QRectF expected = PagePixels(kDpi).rect(onSheet);
     const QRect red = BoundsOf(page, IsRed);
+    qInfo("cover A from the sheet's edges: %.2f, %.2f cm to %.2f, %.2f cm",
+          red.left() * 2.54 / kDpi, red.top() * 2.54 / kDpi, (red.right() + 1) * 2.54 / kDpi,
+          (red.bottom() + 1) * 2.54 / kDpi);
     QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
 }
 

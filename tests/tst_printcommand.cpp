@@ -740,6 +740,8 @@ void PrintCommandTest::exportWritesWholeFilesOnly_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("written, .pdf added") << "written";
+    QTest::newRow("a dot in the name, .pdf added") << "cover_v1.2";
+    QTest::newRow("upper-case .PDF kept") << "MINE.PDF";
     QTest::newRow("cancelled") << "cancelled";
     QTest::newRow("old file cannot be replaced") << "cannot replace";
     QTest::newRow("folder takes no files") << "no files there";
@@ -794,6 +796,10 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
         } else if (kind == u"no files there") {
             target = QStringLiteral("/proc/cover.pdf");
             typeAndSave(dialog, target);
+        } else if (kind.contains(u'.')) {
+            typeAndSave(dialog, kind);
+            target = folder.filePath(kind.endsWith(QStringLiteral(".PDF")) ? kind
+                                                                          : kind + QStringLiteral(".pdf"));
         } else {
             typeAndSave(dialog, QStringLiteral("mine"));
         }

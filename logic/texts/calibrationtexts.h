@@ -36,6 +36,9 @@ struct CalibrationTexts
     QString offsetOff;
     QString cornerOffPaper;
     QString correctedFor; // %1 printer
+    QString notPositive;
+    // Said instead of the dialog when the page goes to a file, or nowhere.
+    QString onlyForPrinters;
 };
 
 const CalibrationTexts &CalibrationTextsOf(Language language);
