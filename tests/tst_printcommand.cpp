@@ -120,12 +120,15 @@ void triggerPrint(MainWindow *window)
 }
 
 // Answers the next print dialog once it shows, choosing to print to the
-// printer's file when confirming; tells which printer it showed.
-void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr)
+// given PDF file when confirming; tells which printer it showed. The
+// machine's own printers play no part: Qt lists them first and picks the
+// default one, and its last entry, after them, is the PDF file.
+void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr,
+                           const QString &file = QString())
 {
     auto *timer = new QTimer(qApp);
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, confirm, shownPrinter] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, confirm, shownPrinter, file] {
         auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
@@ -133,12 +136,10 @@ void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr)
         timer->deleteLater();
         if (shownPrinter)
             *shownPrinter = dialog->printer();
-        // Qt's dialog offers the system's printer first when there is one.
-        for (auto *list : dialog->findChildren<QComboBox *>()) {
-            const int toFile = list->findText(QStringLiteral("Print to File (PDF)"));
-            if (toFile >= 0)
-                list->setCurrentIndex(toFile);
-        }
+        if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
+            printers->setCurrentIndex(printers->count() - 1);
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
+            name->setText(file);
         if (confirm)
             dialog->accept();
         else
@@ -393,9 +394,12 @@ void PrintCommandTest::confirmingThePrintDialogPrints()
     auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("1") } });
     w->job->setPrintDialog(ShowSystemPrintDialog);
     layOutTwoSlots(w->window);
-    answerNextPrintDialog(true);
+    const QString pdf = w->job->printer().outputFileName();
+    answerNextPrintDialog(true, nullptr, pdf);
     triggerPrint(w->window);
-    const QImage page = RasterisePdf(w->job->printer().outputFileName(), 50);
+    QCOMPARE(w->job->printer().outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(w->job->printer().outputFileName(), pdf);
+    const QImage page = RasterisePdf(pdf, 50);
     QVERIFY(!page.isNull());
     QVERIFY(!BoundsOf(page, IsRed).isEmpty());
 }
