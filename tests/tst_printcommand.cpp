@@ -3,6 +3,7 @@
 #include "logic/texts/messagetexts.h"
 #include "pagescan.h"
 #include "print/printjob.h"
+#include "print/printpreview.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
 
@@ -25,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace vellumark;
 using namespace vellumark::test;
@@ -56,6 +59,8 @@ private slots:
     void statusBarSaysWhatPrintingDid();
     void previewPrintsThroughThePrintPath_data();
     void previewPrintsThroughThePrintPath();
+    void previewPrintButtonEitherWay_data();
+    void previewPrintButtonEitherWay();
     void previewMarksStayOnScreen();
     void exportWritesWholeFilesOnly_data();
     void exportWritesWholeFilesOnly();
@@ -685,6 +690,61 @@ void PrintCommandTest::previewPrintsThroughThePrintPath()
     QCOMPARE(shownDialogs, dialogs);
     QCOMPARE(staysOpen, !printed);
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void PrintCommandTest::previewPrintButtonEitherWay_data()
+{
+    QTest::addColumn<bool>("qtSlotThere"); // false: Qt prints some other way
+    QTest::newRow("Qt's button taken over") << true;
+    QTest::newRow("Qt's slot gone: a button of ours") << false;
+}
+
+void PrintCommandTest::previewPrintButtonEitherWay()
+{
+    QFETCH(bool, qtSlotThere);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(nextPdf());
+    QPrintPreviewDialog dialog(&printer);
+    auto *toolbar = dialog.findChild<QToolBar *>();
+    QVERIFY(toolbar);
+    // Qt's print button, as the user sees it in the toolbar.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    QAction *qtPrint = nullptr;
+    for (QAction *action : toolbar->actions())
+        qtPrint = action->text() == printText ? action : qtPrint;
+    QVERIFY(qtPrint);
+    // A Qt without the private slot: its button does not print through it.
+    if (!qtSlotThere)
+        QVERIFY(QObject::disconnect(qtPrint, SIGNAL(triggered(bool)), &dialog, SLOT(_q_print())));
+
+    int printed = 0;
+    QAction *button = RoutePrintButton(dialog, [&] { ++printed; });
+    QVERIFY(button);
+    QCOMPARE(button->objectName(), QStringLiteral("PreviewPrint"));
+    QCOMPARE(button == qtPrint, qtSlotThere);
+    dialog.resize(1000, 700); // the whole toolbar in sight
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    // One print button in sight, and a click on it prints our way only.
+    int printButtons = 0;
+    for (QAction *action : toolbar->actions()) {
+        QWidget *shown = toolbar->widgetForAction(action);
+        if (action->text() == printText && shown && shown->isVisible())
+            ++printButtons;
+    }
+    QCOMPARE(printButtons, 1);
+    QWidget *shown = toolbar->widgetForAction(button);
+    QVERIFY(shown && shown->isVisible());
+    const ModalDialogCloser closer; // Qt's own print dialog, should it show
+    const QPoint where = shown->mapTo(&dialog, shown->rect().center());
+    QWidget *hit = dialog.childAt(where);
+    QVERIFY(hit);
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&dialog, where));
+    QCOMPARE(printed, 1);
+    QCOMPARE(closer.closed(), QStringList());
+    QVERIFY(!QFile::exists(printer.outputFileName()));
 }
 
 void PrintCommandTest::previewMarksStayOnScreen()
