@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -749,21 +750,25 @@ void PrintCommandTest::previewPrintButtonEitherWay()
 
 void PrintCommandTest::previewMarksStayOnScreen()
 {
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
+                      { QStringLiteral("Tagli"), QStringLiteral("1") } });
     layOutTwoSlots(w->window);
     // A printer that cannot reach the outer centimetre of the sheet; B runs
-    // 2.3 cm past the printable area's bottom, 1 cm of it still on paper.
+    // 3.3 cm past the printable area's bottom, 1 cm of it still on paper.
     const QMarginsF unprintable(10, 10, 10, 10);
     w->job->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                 unprintable, QPageLayout::Millimeter, unprintable));
     setField(w->window, "Text8", QStringLiteral("26"));
     constexpr int dpi = 100;
     QImage screen;
+    QString said;
     onNextModal([&](QWidget *modal) {
         auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
         if (!preview)
             return false;
         screen = PreviewedPage(preview, w->job->printer(), dpi);
+        if (auto *words = preview->findChild<QLabel *>(QStringLiteral("PreviewCutOff")))
+            said = words->isVisible() ? words->text() : QString();
         // A picture of the preview for the documentation, when asked for.
         const QString shot = qEnvironmentVariable("PREVIEW_SCREENSHOT");
         if (!shot.isEmpty()) {
@@ -776,6 +781,10 @@ void PrintCommandTest::previewMarksStayOnScreen()
     });
     child<QAction>(w->window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
     QVERIFY(!screen.isNull());
+    // What the hatching shows only 1 cm of, in words (the window is Italian).
+    QCOMPARE(said,
+             QStringLiteral("La cover B supera di 3,3 cm il bordo inferiore dell'area stampabile "
+                            "e verrà tagliata."));
     answerNextMessageBox(QMessageBox::Yes);
     triggerPrint(w->window);
     const QImage paper = RasterisePdf(w->job->printer().outputFileName(), dpi);
@@ -798,6 +807,26 @@ void PrintCommandTest::previewMarksStayOnScreen()
     QVERIFY(!BoundsOf(screen, isEdge).isEmpty());
     QVERIFY(BoundsOf(paper, isHatch).isEmpty());
     QVERIFY(BoundsOf(paper, isEdge).isEmpty());
+
+    // The cut mark left of A's top left corner, 0.1 mm wide on paper, is a
+    // screen pixel wide on screen: the ink across it, down one column.
+    const auto inkAcross = [&](const QImage &page) {
+        const int x = int(pixels.x(1.7));
+        double ink = 0;
+        for (int y = int(pixels.y(1.8)); y <= int(pixels.y(2.2)); ++y)
+            ink += (255 - qGray(page.pixel(x, y))) / 255.0;
+        return ink;
+    };
+    QVERIFY2(inkAcross(screen) >= 0.9, qPrintable(QString::number(inkAcross(screen))));
+    // On paper it stays 0.1 mm: 2.4 pixels at 600 dpi.
+    const PagePixels fine(600, QPointF(1, 1));
+    const QImage column = RasterisePdf(
+        w->job->printer().outputFileName(), 600,
+        QRect(int(fine.x(1.7)), int(fine.y(1.8)), 1, int(fine.y(2.2) - fine.y(1.8))));
+    double ink = 0;
+    for (int y = 0; y < column.height(); ++y)
+        ink += (255 - qGray(column.pixel(0, y))) / 255.0;
+    QVERIFY2(std::abs(ink - 0.01 / 2.54 * 600) < 0.6, qPrintable(QString::number(ink)));
 }
 
 void PrintCommandTest::exportWritesWholeFilesOnly_data()
