@@ -25,7 +25,7 @@ QRect ElidingStatusBar::messageRoom() const
 
 QString ElidingStatusBar::shownText() const
 {
-    return fontMetrics().elidedText(currentMessage(), Qt::ElideRight, messageRoom().width());
+    return fontMetrics().elidedText(currentMessage(), Qt::ElideMiddle, messageRoom().width());
 }
 
 void ElidingStatusBar::paintEvent(QPaintEvent *event)

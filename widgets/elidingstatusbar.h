@@ -4,9 +4,10 @@
 
 namespace vellumark {
 
-// A status bar for a window of fixed width: a message too long for it ends
-// in "…" instead of being cut off mid-word, and its tooltip holds the whole
-// text. currentMessage() is always the whole text.
+// A status bar for a window of fixed width: a message too long for it loses
+// its middle to a "…" (the start says what happened, the end which file or
+// printer) instead of being cut off, and its tooltip holds the whole text.
+// currentMessage() is always the whole text.
 class ElidingStatusBar : public QStatusBar
 {
     Q_OBJECT
