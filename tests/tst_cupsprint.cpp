@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QComboBox>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -44,6 +46,7 @@ private slots:
     void samePageEverywhere();
     void calibrationMovesThePage_data();
     void calibrationMovesThePage();
+    void paperChosenOnceHolds();
 
 private:
     // The PDF that cups-pdf wrote for the job of that title, once the job
@@ -516,6 +519,108 @@ void CupsPrintTest::calibrationMovesThePage()
         = CalibrationTextsOf(Language::English).correctedFor.arg(CupsPdfPrinter::queue());
     QVERIFY2(message.startsWith(QStringLiteral("Page sent to ")), qPrintable(message));
     QCOMPARE(message.endsWith(correctedFor), corrected);
+}
+
+void CupsPrintTest::paperChosenOnceHolds()
+{
+    const QString failure = m_cups.setUp();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    TemporarySettings settings;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("1") },
+                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MainWindow *window = loaded.window.get();
+    auto *job = window->findChild<PrintJob *>();
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    const QList<std::pair<const char *, const char *>> fields {
+        { "Text1", "5" }, { "Text2", "4" }, { "Text5", "2" }, { "Text6", "2" }
+    };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+
+    // A5, chosen once: in the print dialog's properties, from the menu's
+    // Printer Setup.
+    bool chosen = false;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QPrintDialog *>(modal);
+        if (!dialog)
+            return false;
+        auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+        if (printers)
+            printers->setCurrentIndex(printers->findText(CupsPdfPrinter::queue()));
+        onNextModal([&](QWidget *properties) {
+            auto *sizes = properties->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
+            if (!sizes)
+                return false;
+            const int a5 = sizes->findText(QStringLiteral("A5"), Qt::MatchStartsWith);
+            chosen = a5 >= 0;
+            sizes->setCurrentIndex(a5);
+            static_cast<QDialog *>(properties)->accept();
+            return true;
+        });
+        QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("properties")),
+                          Qt::LeftButton);
+        dialog->accept();
+        return true;
+    });
+    child<QAction>(window, QStringLiteral("ID_Stampa"))->trigger();
+    QVERIFY(chosen);
+
+    // Each page through the print dialog, confirmed as it shows.
+    const auto confirmPrintDialog = [] {
+        onNextModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QPrintDialog *>(modal);
+            if (dialog)
+                dialog->accept();
+            return dialog != nullptr;
+        });
+    };
+    for (const char *way : { "print", "print again", "preview's button" }) {
+        const QString title = QStringLiteral("vellumark-paper-%1-%2")
+                                  .arg(QCoreApplication::applicationPid())
+                                  .arg(++m_printed);
+        job->printer().setDocName(title);
+        confirmPrintDialog();
+        if (QByteArray(way) == "preview's button") {
+            onNextModal([&](QWidget *modal) {
+                auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+                if (!preview)
+                    return false;
+                preview->findChild<QAction *>(QStringLiteral("PreviewPrint"))->trigger();
+                if (preview->isVisible())
+                    preview->reject();
+                return true;
+            });
+            child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+        } else {
+            child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
+        }
+        const QString pdf = printedPage(title);
+        QVERIFY2(!pdf.isEmpty(), way);
+        // A5 is 148 x 210 mm: 420 x 595 pt, a pixel each at 72 dpi.
+        const QImage page = RasterisePdf(pdf, 72);
+        QFile::remove(pdf);
+        qInfo("%s: %d x %d pt", way, page.width(), page.height());
+        QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1, way);
+    }
+    // And the exported PDF shows the same paper.
+    const QTemporaryDir folder;
+    const QString exported = folder.filePath(QStringLiteral("cover.pdf"));
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog) {
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(exported);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+        return dialog != nullptr;
+    });
+    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    const QImage page = RasterisePdf(exported, 72);
+    QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
 }
 
 QTEST_MAIN(CupsPrintTest)
