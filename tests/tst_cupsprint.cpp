@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QComboBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -47,6 +48,8 @@ private slots:
     void calibrationMovesThePage_data();
     void calibrationMovesThePage();
     void paperChosenOnceHolds();
+    void landscapeAreaEverywhere_data();
+    void landscapeAreaEverywhere();
 
 private:
     // The PDF that cups-pdf wrote for the job of that title, once the job
@@ -621,6 +624,92 @@ void CupsPrintTest::paperChosenOnceHolds()
     const QImage page = RasterisePdf(exported, 72);
     QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1,
              qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+}
+
+void CupsPrintTest::landscapeAreaEverywhere_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("print preview") << "preview";
+    QTest::newRow("PDF export") << "export";
+    QTest::newRow("fit check") << "fit check";
+}
+
+void CupsPrintTest::landscapeAreaEverywhere()
+{
+    QFETCH(QString, way);
+    const QString failure = m_cups.setUp();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(WaitFor(
+        [&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); }, 10000));
+    TemporarySettings settings;
+    const QTemporaryDir folder;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("0") },
+                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
+                    { QStringLiteral("Percorso"), folder.path() } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MainWindow *window = loaded.window.get();
+    auto *job = window->findChild<PrintJob *>();
+    job->printer().setPrinterName(m_marginsQueue);
+    job->printer().setPageOrientation(QPageLayout::Landscape);
+    // The page is 842 x 595 pt; turned with the sheet ("18 30 571 802"),
+    // its printable area begins 30 pt from its left (the sheet's bottom)
+    // and 18 pt from its top (the sheet's left), and ends 40 pt from its
+    // right (the sheet's top): 842 - 30 - 40 = 772 pt wide.
+    constexpr double cmPerPoint = 2.54 / 72;
+    const QPointF corner(30 * cmPerPoint, 18 * cmPerPoint);
+    const double printableWidth = 772 * cmPerPoint;
+    // A 5 x 4 cm at (2, 2); for the fit check 0.45 cm wider than the area.
+    const QString width = way == u"fit check"
+        ? QString::number(printableWidth - 2 + 0.45, 'f', 3)
+        : QStringLiteral("5");
+    const QList<std::pair<const char *, QString>> fields { { "Text1", width },
+                                                            { "Text2", QStringLiteral("4") },
+                                                            { "Text5", QStringLiteral("2") },
+                                                            { "Text6", QStringLiteral("2") } };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(text);
+    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+
+    if (way == u"fit check") {
+        QString asked;
+        answerNextMessageBox(QMessageBox::No, &asked);
+        child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
+        QCOMPARE(asked,
+                 QStringLiteral("Cover A goes 0.5 cm beyond the right of the printable area and "
+                                "will be cut off. Print anyway?"));
+        return;
+    }
+    QImage page;
+    if (way == u"preview") {
+        onNextModal([&](QWidget *modal) {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+            if (!preview)
+                return false;
+            page = PreviewedPage(preview, job->printer(), kDpi);
+            preview->reject();
+            return true;
+        });
+        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+    } else {
+        onNextModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (dialog)
+                static_cast<QDialog *>(dialog)->accept(); // the name offered
+            return dialog != nullptr;
+        });
+        child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+        page = RasterisePdf(folder.filePath(QStringLiteral("cover.pdf")), kDpi);
+    }
+    QVERIFY(!page.isNull());
+    // A4 lying: 29.7 x 21 cm.
+    QVERIFY2(std::abs(page.width() - 29.7 * kDpi / 2.54) <= 2
+                 && std::abs(page.height() - 21 * kDpi / 2.54) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
+    const QRect red = BoundsOf(page, IsRed);
+    QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
 }
 
 QTEST_MAIN(CupsPrintTest)
