@@ -300,8 +300,8 @@ void CalibrationTest::calibrationIsForAPrinter()
     if (pdfFile) {
         job->setOutputFile(dir.filePath(QStringLiteral("page.pdf")));
     } else { // as Qt leaves the printer when none is installed
-        job->printer().setOutputFormat(QPrinter::PdfFormat);
         job->printer().setOutputFileName(QString());
+        job->printer().setOutputFormat(QPrinter::PdfFormat);
     }
     // No: the measures of an earlier page; then whatever shows is answered.
     answerNextMessageBox(QMessageBox::No);
