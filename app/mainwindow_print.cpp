@@ -100,9 +100,8 @@ void MainWindow::PrintCovers()
 void MainWindow::showPrintPreview()
 {
     const CoverPlan plan = currentPlan();
-    const std::optional<PrintOutcome> outcome
-        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(),
-                           LanguageOfMarker(languageMarker()), this);
+    const std::optional<PrintOutcome> outcome = ShowPrintPreview(
+        *m_printJob, plan, printerSetupFirst(), LanguageOfMarker(languageMarker()), this);
     if (outcome)
         reportPrintOutcome(*outcome, plan);
 }

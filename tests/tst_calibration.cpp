@@ -123,11 +123,11 @@ void CalibrationTest::measuresAreJudged_data()
         << int(MeasureFault::CornerOffPaper) << QList<double>();
     // Distances from the paper's edge and lengths are more than nothing.
     QTest::newRow("crosshair at -5 and -3 mm")
-        << 0.0 << QStringList { "150", "200", "-5", "-3" } << 2
-        << int(MeasureFault::NotPositive) << QList<double>();
+        << 0.0 << QStringList { "150", "200", "-5", "-3" } << 2 << int(MeasureFault::NotPositive)
+        << QList<double>();
     QTest::newRow("crosshair on the top edge")
-        << 4.2 << QStringList { "150", "200", "14.2", "0" } << 3
-        << int(MeasureFault::NotPositive) << QList<double>();
+        << 4.2 << QStringList { "150", "200", "14.2", "0" } << 3 << int(MeasureFault::NotPositive)
+        << QList<double>();
     QTest::newRow("ruler of 0 mm") << 4.2 << QStringList { "0", "200", "14.2", "14.2" } << 0
                                    << int(MeasureFault::NotPositive) << QList<double>();
 }
@@ -170,8 +170,8 @@ void CalibrationTest::measuresAreJudged()
     }
     QVERIFY(dialog.isVisible());
     const CalibrationTexts &texts = CalibrationTextsOf(Language::English);
-    const QString why[] = { QString(),         texts.notANumber,     texts.lengthOff,
-                            texts.offsetOff,   texts.cornerOffPaper, texts.notPositive };
+    const QString why[] = { QString(),       texts.notANumber,     texts.lengthOff,
+                            texts.offsetOff, texts.cornerOffPaper, texts.notPositive };
     QCOMPARE(shown, texts.measures.at(std::size_t(refused)) + QStringLiteral(": ") + why[fault]);
     QVERIFY(!corrections.of(kPrinter));
     click(&dialog, "CancelButton");
@@ -292,8 +292,8 @@ void CalibrationTest::calibrationIsForAPrinter()
     QFETCH(QString, marker);
     QFETCH(QString, said);
     TemporarySettings temp;
-    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                { QStringLiteral("Lingua"), marker } });
+    temp.seed(
+        { { QStringLiteral("About"), QStringLiteral("0") }, { QStringLiteral("Lingua"), marker } });
     LoadedWindow loaded = loadWindow(temp.settings());
     auto *job = loaded.window->findChild<PrintJob *>();
     const QTemporaryDir dir;

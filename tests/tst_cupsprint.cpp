@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageLayout>
-#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -112,6 +112,48 @@ void layOutTwoSlots(MainWindow *window)
     child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
     child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
     child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
+}
+
+// Slot A alone, red, at (2, 2) and of the given size in cm, unbordered.
+void layOutSlotA(MainWindow *window, const QString &width, const QString &height)
+{
+    const QList<std::pair<const char *, QString>> fields { { "Text1", width },
+                                                           { "Text2", height },
+                                                           { "Text5", QStringLiteral("2") },
+                                                           { "Text6", QStringLiteral("2") } };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(text);
+    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
+    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+}
+
+// The page as the print preview shows it ("preview") or as the PDF export
+// writes it into the folder under the name offered ("export"), at dpi.
+QImage previewedOrExported(MainWindow *window, PrintJob *job, const QString &way,
+                           const QString &folder, int dpi)
+{
+    QImage page;
+    if (way == u"preview") {
+        onNextModal([&](QWidget *modal) {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+            if (!preview)
+                return false;
+            page = PreviewedPage(preview, job->printer(), dpi);
+            preview->reject();
+            return true;
+        });
+        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+        return page;
+    }
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog)
+            static_cast<QDialog *>(dialog)->accept(); // the name offered
+        return dialog != nullptr;
+    });
+    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    return RasterisePdf(QDir(folder).filePath(QStringLiteral("cover.pdf")), dpi);
 }
 
 } // namespace
@@ -278,13 +320,7 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
                 QPageLayout::Millimeter);
         return true;
     });
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "5" }, { "Text2", "4" }, { "Text5", "2" }, { "Text6", "2" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    layOutSlotA(window, QStringLiteral("5"), QStringLiteral("4"));
 
     const QString title = QStringLiteral("vellumark-test-%1-%2")
                               .arg(QCoreApplication::applicationPid())
@@ -355,30 +391,9 @@ void CupsPrintTest::samePageEverywhere()
     layOutTwoSlots(window);
     QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
 
-    QImage page;
-    if (way == u"preview") {
-        onNextModal([&](QWidget *modal) {
-            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
-            if (!preview)
-                return false;
-            page = PreviewedPage(preview, job->printer(), kDpi);
-            preview->reject();
-            return true;
-        });
-        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
-    } else if (way == u"export") {
-        const QString pdf = folder.filePath(QStringLiteral("cover.pdf"));
-        onNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (dialog)
-                static_cast<QDialog *>(dialog)->accept(); // the name offered
-            return dialog != nullptr;
-        });
-        child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
-        page = RasterisePdf(pdf, kDpi);
-    } else {
-        page = printedPageOf(job, window);
-    }
+    const QImage page = way == u"print"
+        ? printedPageOf(job, window)
+        : previewedOrExported(window, job, way, folder.path(), kDpi);
     QVERIFY(!page.isNull());
     page.save(QDir::temp().filePath(QStringLiteral("vellumark-same-%1.png").arg(way)));
 
@@ -478,14 +493,7 @@ void CupsPrintTest::calibrationMovesThePage()
             enterMeasures("ResetButton");
     }
 
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
-    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    layOutSlotA(window, QStringLiteral("12.1"), QStringLiteral("12.1"));
     const QString pdf = printAndFetch(window, job);
     QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no page in ") + m_outputFolder));
     const QImage page = RasterisePdf(pdf, kDpi);
@@ -535,13 +543,7 @@ void CupsPrintTest::paperChosenOnceHolds()
     LoadedWindow loaded = loadWindow(settings.settings());
     MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "5" }, { "Text2", "4" }, { "Text5", "2" }, { "Text6", "2" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+    layOutSlotA(window, QStringLiteral("5"), QStringLiteral("4"));
 
     // A5, chosen once: in the print dialog's properties, from the menu's
     // Printer Setup.
@@ -563,8 +565,7 @@ void CupsPrintTest::paperChosenOnceHolds()
             static_cast<QDialog *>(properties)->accept();
             return true;
         });
-        QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("properties")),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("properties")), Qt::LeftButton);
         dialog->accept();
         return true;
     });
@@ -639,8 +640,8 @@ void CupsPrintTest::landscapeAreaEverywhere()
     QFETCH(QString, way);
     const QString failure = m_cups.setUp();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QVERIFY(WaitFor(
-        [&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); }, 10000));
+    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
+                    10000));
     TemporarySettings settings;
     const QTemporaryDir folder;
     settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
@@ -660,17 +661,9 @@ void CupsPrintTest::landscapeAreaEverywhere()
     const QPointF corner(30 * cmPerPoint, 18 * cmPerPoint);
     const double printableWidth = 772 * cmPerPoint;
     // A 5 x 4 cm at (2, 2); for the fit check 0.45 cm wider than the area.
-    const QString width = way == u"fit check"
-        ? QString::number(printableWidth - 2 + 0.45, 'f', 3)
-        : QStringLiteral("5");
-    const QList<std::pair<const char *, QString>> fields { { "Text1", width },
-                                                            { "Text2", QStringLiteral("4") },
-                                                            { "Text5", QStringLiteral("2") },
-                                                            { "Text6", QStringLiteral("2") } };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(text);
-    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    const QString width = way == u"fit check" ? QString::number(printableWidth - 2 + 0.45, 'f', 3)
+                                              : QStringLiteral("5");
+    layOutSlotA(window, width, QStringLiteral("4"));
 
     if (way == u"fit check") {
         QString asked;
@@ -681,27 +674,7 @@ void CupsPrintTest::landscapeAreaEverywhere()
                                 "will be cut off. Print anyway?"));
         return;
     }
-    QImage page;
-    if (way == u"preview") {
-        onNextModal([&](QWidget *modal) {
-            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
-            if (!preview)
-                return false;
-            page = PreviewedPage(preview, job->printer(), kDpi);
-            preview->reject();
-            return true;
-        });
-        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
-    } else {
-        onNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (dialog)
-                static_cast<QDialog *>(dialog)->accept(); // the name offered
-            return dialog != nullptr;
-        });
-        child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
-        page = RasterisePdf(folder.filePath(QStringLiteral("cover.pdf")), kDpi);
-    }
+    const QImage page = previewedOrExported(window, job, way, folder.path(), kDpi);
     QVERIFY(!page.isNull());
     // A4 lying: 29.7 x 21 cm.
     QVERIFY2(std::abs(page.width() - 29.7 * kDpi / 2.54) <= 2

@@ -891,8 +891,8 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
             typeAndSave(dialog, target);
         } else if (kind.contains(u'.')) {
             typeAndSave(dialog, kind);
-            target = folder.filePath(kind.endsWith(QStringLiteral(".PDF")) ? kind
-                                                                          : kind + QStringLiteral(".pdf"));
+            target = folder.filePath(
+                kind.endsWith(QStringLiteral(".PDF")) ? kind : kind + QStringLiteral(".pdf"));
         } else {
             typeAndSave(dialog, QStringLiteral("mine"));
         }

@@ -360,8 +360,7 @@ void WindowLayoutTest::statusMessagesFitOrAreElided()
     // Too long: its start and its end with "…" between them fill the bar,
     // the tooltip holds it whole.
     const qsizetype gap = shown.indexOf(QChar(0x2026));
-    QVERIFY2(gap > 0 && message.startsWith(shown.left(gap))
-                 && message.endsWith(shown.mid(gap + 1)),
+    QVERIFY2(gap > 0 && message.startsWith(shown.left(gap)) && message.endsWith(shown.mid(gap + 1)),
              qPrintable(shown));
     QVERIFY(metrics.horizontalAdvance(shown) <= room);
     QCOMPARE(bar->toolTip(), message);
