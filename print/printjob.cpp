@@ -20,7 +20,6 @@ bool ShowSystemPrintDialog(QPrinter &printer, QWidget *parent)
     // Qt's dialog puts the queue's default paper and orientation back on
     // the printer each time it shows; the ones the user chose are kept
     // unless they are chosen anew in the dialog's properties.
-    const QString queue = printer.printerName();
     const QPageSize paper = printer.pageLayout().pageSize();
     const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
     QPrintDialog dialog(&printer, parent);
@@ -36,7 +35,7 @@ bool ShowSystemPrintDialog(QPrinter &printer, QWidget *parent)
     }
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    if (!paperShown && printer.printerName() == queue) {
+    if (!paperShown) {
         printer.setPageSize(paper);
         printer.setPageOrientation(orientation);
     }

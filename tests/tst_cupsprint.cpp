@@ -536,6 +536,8 @@ void CupsPrintTest::paperChosenOnceHolds()
 {
     const QString failure = m_cups.setUp();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
+                    10000));
     TemporarySettings settings;
     settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
                     { QStringLiteral("Stampante"), QStringLiteral("1") },
@@ -545,8 +547,8 @@ void CupsPrintTest::paperChosenOnceHolds()
     auto *job = window->findChild<PrintJob *>();
     layOutSlotA(window, QStringLiteral("5"), QStringLiteral("4"));
 
-    // A5, chosen once: in the print dialog's properties, from the menu's
-    // Printer Setup.
+    // A5 on the queue that is not the default one, chosen once: in the print
+    // dialog's properties, from the menu's Printer Setup.
     bool chosen = false;
     onNextModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<QPrintDialog *>(modal);
@@ -554,7 +556,7 @@ void CupsPrintTest::paperChosenOnceHolds()
             return false;
         auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
         if (printers)
-            printers->setCurrentIndex(printers->findText(CupsPdfPrinter::queue()));
+            printers->setCurrentIndex(printers->findText(m_marginsQueue));
         onNextModal([&](QWidget *properties) {
             auto *sizes = properties->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
             if (!sizes)
@@ -601,9 +603,11 @@ void CupsPrintTest::paperChosenOnceHolds()
         } else {
             child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
         }
+        QCOMPARE(job->printer().printerName(), m_marginsQueue);
         const QString pdf = printedPage(title);
         QVERIFY2(!pdf.isEmpty(), way);
-        // A5 is 148 x 210 mm: 420 x 595 pt, a pixel each at 72 dpi.
+        // A5 is 148 x 210 mm: 420 x 595 pt, a pixel each at 72 dpi (the
+        // PPD rounds it to "421 595").
         const QImage page = RasterisePdf(pdf, 72);
         QFile::remove(pdf);
         qInfo("%s: %d x %d pt", way, page.width(), page.height());
