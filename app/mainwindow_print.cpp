@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/coverslotpanel.h"
+#include "dialogs/pdffiledialog.h"
 #include "logic/numbertext.h"
 #include "logic/page/coverplan.h"
 #include "logic/page/leanplan.h"
@@ -109,19 +110,13 @@ void MainWindow::showPrintPreview()
 void MainWindow::exportPdf()
 {
     const Language language = LanguageOfMarker(languageMarker());
-    QFileDialog dialog(this);
+    PdfFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("PdfDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString folder = Label2->text();
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
     dialog.selectFile(QStringLiteral("cover.pdf"));
-    const QString chosen
+    const QString file
         = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    const QString file = chosen.isEmpty() ? chosen : WithPdfSuffix(chosen);
     if (file.isEmpty()) {
         say(Messages(language).exportCancelled);
         return;

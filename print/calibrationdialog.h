@@ -9,8 +9,8 @@
 #include <array>
 
 class QLabel;
-class QPrinter;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 
 namespace vellumark {

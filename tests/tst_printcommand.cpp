@@ -835,6 +835,7 @@ void PrintCommandTest::exportWritesWholeFilesOnly_data()
     QTest::newRow("written, .pdf added") << "written";
     QTest::newRow("a dot in the name, .pdf added") << "cover_v1.2";
     QTest::newRow("upper-case .PDF kept") << "MINE.PDF";
+    QTest::newRow("a dot in the name, its .pdf there: asked first") << "replace? cover_v1.2";
     QTest::newRow("cancelled") << "cancelled";
     QTest::newRow("old file cannot be replaced") << "cannot replace";
     QTest::newRow("folder takes no files") << "no files there";
@@ -849,9 +850,10 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     auto w = window({ { QStringLiteral("Percorso"), folder.path() } });
     layOutTwoSlots(w->window);
     // A name as long as the folder allows: no temporary file fits beside it.
-    const QString old
-        = folder.filePath(kind == u"cannot replace" ? QString(251, u'n') + QStringLiteral(".pdf")
-                                                    : QStringLiteral("cover.pdf"));
+    const QString old = folder.filePath(
+        kind == u"cannot replace" ? QString(251, u'n') + QStringLiteral(".pdf")
+            : kind.startsWith(QStringLiteral("replace? ")) ? QStringLiteral("cover_v1.2.pdf")
+                                                           : QStringLiteral("cover.pdf"));
     QFile oldFile(old);
     QVERIFY(oldFile.open(QIODevice::WriteOnly));
     oldFile.write("old");
@@ -880,6 +882,7 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     }
     QString startFolder;
     QString startName;
+    QString replaceAsked;
     QString target = folder.filePath(QStringLiteral("mine.pdf"));
     onNextFileDialog([&](QFileDialog *dialog) {
         startFolder = dialog->directory().absolutePath();
@@ -889,6 +892,12 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
         } else if (kind == u"no files there") {
             target = QStringLiteral("/proc/cover.pdf");
             typeAndSave(dialog, target);
+        } else if (kind.startsWith(QStringLiteral("replace? "))) {
+            // Qt asks about the file that would be replaced: No, then Cancel.
+            answerNextMessageBox(QMessageBox::No, &replaceAsked);
+            typeAndSave(dialog, kind.section(u' ', 1));
+            if (dialog->isVisible())
+                dialog->reject();
         } else if (kind.contains(u'.')) {
             typeAndSave(dialog, kind);
             target = folder.filePath(
@@ -905,6 +914,11 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     QCOMPARE(oldFile.readAll(), QByteArray("old"));
     oldFile.close();
     const QStringList left = QDir(folder.path()).entryList(QDir::Files);
+    if (kind.startsWith(QStringLiteral("replace? "))) {
+        QVERIFY2(replaceAsked.contains(QStringLiteral("cover_v1.2.pdf")), qPrintable(replaceAsked));
+        QCOMPARE(left, QStringList { QFileInfo(old).fileName() });
+        return;
+    }
     if (kind == u"cancelled" || kind == u"cannot replace" || kind == u"no files there") {
         QCOMPARE(left, QStringList { QFileInfo(old).fileName() });
         QVERIFY(!QFile::exists(target));

@@ -1,0 +1,30 @@
+#include "dialogs/pdffiledialog.h"
+
+#include "logic/page/pdfexport.h"
+
+#include <QFileInfo>
+
+namespace vellumark {
+
+PdfFileDialog::PdfFileDialog(QWidget *parent)
+    : QFileDialog(parent)
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setNameFilter(QStringLiteral("PDF (*.pdf)"));
+}
+
+void PdfFileDialog::accept()
+{
+    const QStringList files = selectedFiles();
+    // Qt's default suffix is added only to a name without any dot.
+    if (files.size() == 1 && !files.first().isEmpty() && !QFileInfo(files.first()).isDir()) {
+        const QString named = WithPdfSuffix(files.first());
+        if (named != files.first())
+            selectFile(named);
+    }
+    QFileDialog::accept();
+}
+
+} // namespace vellumark
