@@ -115,8 +115,9 @@ void MainWindow::exportPdf()
     const QString folder = Label2->text();
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
     dialog.selectFile(QStringLiteral("cover.pdf"));
-    const QString file
+    const QString chosen
         = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const QString file = chosen.isEmpty() ? chosen : WithPdfSuffix(chosen);
     if (file.isEmpty()) {
         say(Messages(language).exportCancelled);
         return;

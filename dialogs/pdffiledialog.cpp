@@ -3,6 +3,7 @@
 #include "logic/page/pdfexport.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace vellumark {
 
@@ -21,8 +22,11 @@ void PdfFileDialog::accept()
     // Qt's default suffix is added only to a name without any dot.
     if (files.size() == 1 && !files.first().isEmpty() && !QFileInfo(files.first()).isDir()) {
         const QString named = WithPdfSuffix(files.first());
-        if (named != files.first())
-            selectFile(named);
+        // The name field itself: selectFile() leaves it alone while it has
+        // the focus, as it has when the user just typed the name.
+        auto *name = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (named != files.first() && name)
+            name->setText(named);
     }
     QFileDialog::accept();
 }
