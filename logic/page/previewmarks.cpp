@@ -1,5 +1,7 @@
 #include "logic/page/previewmarks.h"
 
+#include "logic/page/discshape.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -53,6 +55,30 @@ void PaintPreviewMarks(QPainter &painter, const CoverPlan &plan, const QSizeF &p
         for (double x = area.left() - area.height(); x < area.right(); x += step)
             painter.drawLine(QPointF(x, area.bottom()), QPointF(x + area.height(), area.top()));
         painter.setClipping(false);
+    }
+    // Borders and cut marks thinner than a screen pixel would vanish at
+    // the zoom that shows the whole page: drawn once more a pixel wide.
+    QPen linePen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap);
+    linePen.setCosmetic(true);
+    painter.setPen(linePen);
+    painter.setBrush(Qt::NoBrush);
+    for (const PlacedPicture &placed : plan.pictures) {
+        const QRectF rect = toDevice(placed.rect);
+        if (!placed.border || !std::isfinite(rect.width()) || !std::isfinite(rect.height()))
+            continue;
+        if (placed.disc) {
+            const QSizeF hole(placed.holeCm * perCmX, placed.holeCm * perCmY);
+            painter.drawPath(DiscOutline(rect));
+            painter.drawPath(DiscHole(rect, hole));
+        } else {
+            painter.drawRect(rect);
+        }
+    }
+    for (const QLineF &mark : plan.cutMarks) {
+        const QLineF line(mark.x1() * perCmX, mark.y1() * perCmY, mark.x2() * perCmX,
+                          mark.y2() * perCmY);
+        if (std::isfinite(line.length()))
+            painter.drawLine(line);
     }
     QPen edgePen(kEdgeColour, 1.0, Qt::DashLine);
     edgePen.setCosmetic(true);
