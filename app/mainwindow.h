@@ -131,6 +131,10 @@ private:
     // in m_chosenFile.
     bool choosePictureWithSystemDialog();
     void loadDroppedPicture(const QString &file, const QList<PictureBox *> &boxes);
+    // The previews' fit modes from the settings, and their covers' shapes
+    // from the fields, the DVD format and the bleed.
+    void applyFitSettings();
+    void showCoverShapes();
 
     // Printing and the quarter turn (mdiform1_print.cpp).
     void connectPrinting();

@@ -28,6 +28,7 @@ void MainWindow::showOptionsDialog()
 {
     OptionsDialog options(m_settings, languageMarker(), this);
     options.exec();
+    showCoverShapes(); // the bleed may have changed
 }
 
 bool MainWindow::choosePictureWithPreview()

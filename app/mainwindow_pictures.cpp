@@ -2,16 +2,20 @@
 #include "app/mainwindow.h"
 
 #include "app/coverslotpanel.h"
+#include "logic/page/coverplan.h"
+#include "logic/settings/bleedwidth.h"
 #include "logic/pictures/picturefilters.h"
 #include "logic/pictures/picturefolder.h"
 #include "logic/pictures/pictureloader.h"
 #include "logic/programinfo.h"
+#include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QRadioButton>
 
 namespace vellumark {
 
@@ -29,6 +33,45 @@ void MainWindow::connectPictures()
         connect(main, &PictureBox::pictureFileDropped, this,
                 [this, boxes](const QString &file) { loadDroppedPicture(file, boxes); });
     }
+
+    // Each cover keeps its own fit mode, written as soon as it is chosen.
+    const std::pair<PictureBox *, QString> fitSettings[] = {
+        { m_slotA->preview(), QStringLiteral("AdattaA") },
+        { m_slotB->preview(), QStringLiteral("AdattaB") },
+        { Image7, QStringLiteral("AdattaDVD") },
+    };
+    for (const auto &[box, name] : fitSettings) {
+        box->setFittable(true);
+        box->setLanguageSource([this] { return LanguageOfMarker(languageMarker()); });
+        connect(box, &PictureBox::fitModeChosen, this,
+                [this, name](FitMode mode) { m_settings.setText(name, FitModeText(mode)); });
+    }
+    for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
+        for (MeasureField *field : panel->fields())
+            connect(field, &QLineEdit::textChanged, this, &MainWindow::showCoverShapes);
+    }
+    for (QRadioButton *format : { Option6, Option7 })
+        connect(format, &QRadioButton::toggled, this, &MainWindow::showCoverShapes);
+}
+
+void MainWindow::applyFitSettings()
+{
+    m_slotA->preview()->setFitMode(FitModeFromText(m_settings.text(QStringLiteral("AdattaA"))));
+    m_slotB->preview()->setFitMode(FitModeFromText(m_settings.text(QStringLiteral("AdattaB"))));
+    Image7->setFitMode(FitModeFromText(m_settings.text(QStringLiteral("AdattaDVD"))));
+    showCoverShapes();
+}
+
+void MainWindow::showCoverShapes()
+{
+    const double bleed = BleedCentimetres(m_settings.text(QStringLiteral("Abbondanza")));
+    for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
+        SlotInput slot;
+        slot.width = panel->field(Measure::Width)->text();
+        slot.height = panel->field(Measure::Height)->text();
+        panel->preview()->setCoverShape({ SlotRect(slot).normalized().size(), bleed });
+    }
+    Image7->setCoverShape({ DvdRect(Option6->isChecked()).size(), bleed });
 }
 
 void MainWindow::choosePicture(const QList<PictureBox *> &boxes)

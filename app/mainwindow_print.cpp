@@ -82,6 +82,10 @@ CoverPlan MainWindow::currentPlan() const
     input.dvdMode = !Frame1->isHidden();
     input.dvdFullCase = Option6->isChecked();
     input.dvdPicture = Image7->picture();
+    input.fitA = m_slotA->preview()->fit();
+    input.fitB = m_slotB->preview()->fit();
+    input.dvdFit = Image7->fit();
+    input.bleed = m_settings.text(QStringLiteral("Abbondanza"));
     input.borderWidth = m_settings.text(QStringLiteral("Spessore"));
     input.cutMarks = ReadNumber(m_settings.text(QStringLiteral("Tagli"))) == 1.0;
     // Resampled once per command: the page is then painted as often as

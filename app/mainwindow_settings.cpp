@@ -117,6 +117,7 @@ void MainWindow::applySettings()
     setOpenWithPreview(withPreview);
     m_tools->tool(withPreview ? QStringLiteral("ID_ApriPrew") : QStringLiteral("ID_ApriWin"))
         ->setChecked(true);
+    applyFitSettings();
 }
 
 void MainWindow::saveSettings()

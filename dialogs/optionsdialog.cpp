@@ -2,6 +2,7 @@
 
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
+#include "logic/settings/bleedwidth.h"
 #include "logic/settings/borderwidth.h"
 #include "logic/texts/dialogtexts.h"
 #include "logic/twips.h"
@@ -36,7 +37,7 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     , m_languageMarker(std::move(languageMarker))
 {
     setObjectName(QStringLiteral("Form3"));
-    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3255));
+    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3615));
     // The main window's small type, so the texts fit the controls' twips.
     QFont small = font();
     small.setPixelSize(11);
@@ -84,8 +85,14 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     // Cut marks, in the free corner below the defaults button.
     Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
     Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
+    // The bleed, in a row of its own below.
+    Text2 = new QLineEdit(FallbackBleed(), this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(TwipsRect(360, 3120, 375, 315));
+    Label6 = label(QStringLiteral("Label6"), QRect(840, 3180, 2175, 255));
 
     connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &OptionsDialog::Text2_Change);
     connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &OptionsDialog::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &OptionsDialog::Command3_Click);
@@ -101,6 +108,7 @@ void OptionsDialog::Form_Load()
     Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"))));
     Check4->setChecked(isTicked(m_settings.text(QStringLiteral("Tagli"))));
     Text1->setText(ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"))));
+    Text2->setText(FormatNumber(ReadNumber(m_settings.text(QStringLiteral("Abbondanza")))));
 }
 
 void OptionsDialog::Form_Activate()
@@ -112,10 +120,11 @@ void OptionsDialog::Form_Activate()
     Label3->setText(texts.printerSetup);
     Label4->setText(texts.aboutAtStart);
     Label5->setText(texts.cutMarks);
+    Label6->setText(texts.bleed);
     Command2->setText(texts.cancel);
     Command3->setText(texts.measureDefaults);
     // A text that wraps takes the lines it needs, from the same top.
-    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5 })
+    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5, Label6 })
         label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
 }
 
@@ -140,6 +149,13 @@ void OptionsDialog::Text1_Change()
         Text1->setText(checked);
 }
 
+void OptionsDialog::Text2_Change()
+{
+    const QString checked = CheckedBleed(Text2->text());
+    if (checked != Text2->text())
+        Text2->setText(checked);
+}
+
 void OptionsDialog::Command1_Click()
 {
     m_settings.setText(QStringLiteral("Uscita"), flagOf(Check1));
@@ -147,6 +163,7 @@ void OptionsDialog::Command1_Click()
     m_settings.setText(QStringLiteral("Spessore"), Text1->text());
     m_settings.setText(QStringLiteral("About"), flagOf(Check3));
     m_settings.setText(QStringLiteral("Tagli"), flagOf(Check4));
+    m_settings.setText(QStringLiteral("Abbondanza"), Text2->text());
     accept();
 }
 

@@ -12,7 +12,7 @@ class QPushButton;
 namespace vellumark {
 
 // The options dialog: exit confirmation, printer set-up before printing,
-// the about window at start-up and the border width, read from the store
+// the about window at start-up, the border width, the cut marks and the bleed, read from the store
 // when it opens and written on OK; plus a button that puts the 24 measure
 // values back to their standards at once.
 class OptionsDialog : public QDialog
@@ -30,6 +30,7 @@ private:
     void Form_Load();
     void Form_Activate();
     void Text1_Change();
+    void Text2_Change();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -46,7 +47,9 @@ private:
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
     QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;

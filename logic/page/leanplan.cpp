@@ -22,13 +22,39 @@ CoverPlan WithPrintResolution(CoverPlan plan, double pixelsPerInch)
     for (PlacedPicture &placed : plan.pictures) {
         if (placed.picture.isNull())
             continue;
-        const QSize full = placed.picture.size();
-        // Each axis on its own: the picture is stretched to its rectangle.
-        const QSize lean(std::min(full.width(), pixelsFor(placed.rect.width(), pixelsPerInch)),
-                         std::min(full.height(), pixelsFor(placed.rect.height(), pixelsPerInch)));
-        if (lean != full)
-            placed.picture
-                = placed.picture.scaled(lean, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (placed.source.isEmpty()) {
+            const QSize full = placed.picture.size();
+            // Each axis on its own: the picture is stretched to its rectangle.
+            const QSize lean(
+                std::min(full.width(), pixelsFor(placed.rect.width(), pixelsPerInch)),
+                std::min(full.height(), pixelsFor(placed.rect.height(), pixelsPerInch)));
+            if (lean != full)
+                placed.picture
+                    = placed.picture.scaled(lean, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            continue;
+        }
+        // Only the part that prints travels, counted against the size it
+        // prints at; whole pixels round it, so its edges stay as they were.
+        const QRect kept = placed.source.toAlignedRect().intersected(placed.picture.rect());
+        if (kept.isEmpty())
+            continue;
+        const double wanted_w = pixelsFor(placed.target.width(), pixelsPerInch)
+            * kept.width() / placed.source.width();
+        const double wanted_h = pixelsFor(placed.target.height(), pixelsPerInch)
+            * kept.height() / placed.source.height();
+        const QSize lean(std::min(kept.width(), int(std::ceil(std::min(wanted_w, 1e6)))),
+                         std::min(kept.height(), int(std::ceil(std::min(wanted_h, 1e6)))));
+        if (kept == placed.picture.rect() && lean == kept.size())
+            continue;
+        QImage part = kept == placed.picture.rect() ? placed.picture : placed.picture.copy(kept);
+        if (lean != kept.size())
+            part = part.scaled(lean, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double sx = double(lean.width()) / kept.width();
+        const double sy = double(lean.height()) / kept.height();
+        const QRectF source = placed.source.translated(-kept.topLeft());
+        placed.source = QRectF(source.x() * sx, source.y() * sy, source.width() * sx,
+                               source.height() * sy);
+        placed.picture = part;
     }
     return plan;
 }

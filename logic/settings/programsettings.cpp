@@ -36,23 +36,46 @@ const QList<SettingDefinition> &MainSettingDefinitions()
     return table;
 }
 
+const QList<SettingDefinition> &ChangeWrittenSettingDefinitions()
+{
+    static const QList<SettingDefinition> table = {
+        { QStringLiteral("AdattaA"), QStringLiteral("0") },
+        { QStringLiteral("AdattaB"), QStringLiteral("0") },
+        { QStringLiteral("AdattaDVD"), QStringLiteral("0") },
+        { QStringLiteral("Abbondanza"), QStringLiteral("0") },
+    };
+    return table;
+}
+
+namespace {
+
+const SettingDefinition *definitionOf(const QString &name)
+{
+    for (const QList<SettingDefinition> *table :
+         { &MainSettingDefinitions(), &ChangeWrittenSettingDefinitions() }) {
+        for (const SettingDefinition &definition : *table) {
+            if (definition.name == name)
+                return &definition;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
 QString DefaultSettingValue(const QString &name)
 {
     if (name == u"Percorso")
         return ProgramFolder();
-    for (const SettingDefinition &definition : MainSettingDefinitions()) {
-        if (definition.name == name)
-            return definition.defaultValue;
-    }
-    return QString();
+    const SettingDefinition *definition = definitionOf(name);
+    return definition ? definition->defaultValue : QString();
 }
 
 QString MissingSettingValue(const QString &name)
 {
-    for (const SettingDefinition &definition : MainSettingDefinitions()) {
-        if (definition.name == name && definition.missingValue)
-            return *definition.missingValue;
-    }
+    const SettingDefinition *definition = definitionOf(name);
+    if (definition && definition->missingValue)
+        return *definition->missingValue;
     return DefaultSettingValue(name);
 }
 

@@ -26,6 +26,10 @@ struct SettingDefinition
 // The twenty main settings in the order the first start writes them.
 const QList<SettingDefinition> &MainSettingDefinitions();
 
+// Settings written when the user changes them, never by the first start:
+// their defaults serve until then.
+const QList<SettingDefinition> &ChangeWrittenSettingDefinitions();
+
 // The default of a main setting ("Percorso": the program's folder); an
 // unknown name gives the empty text.
 QString DefaultSettingValue(const QString &name);
