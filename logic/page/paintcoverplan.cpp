@@ -46,11 +46,24 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
             painter.drawImage(deviceRect, placed.picture);
         } else if (painted) {
             const QRectF target = cmToDevice.mapRect(placed.target);
+            QPainterPath area;
+            area.addRect(target);
             if (!placed.paintArea.isEmpty())
-                painter.setClipPath(cmToDevice.map(placed.paintArea));
-            if (isFinite(target))
-                painter.drawImage(target, placed.picture, placed.source);
-            painter.setClipping(false);
+                area = area.intersected(cmToDevice.map(placed.paintArea));
+            // Whole pixels of the picture, the target grown to match and
+            // clipped back: a PDF takes no part of a pixel, and would
+            // otherwise paint the part short of its target.
+            const QRect whole = placed.source.toAlignedRect().intersected(placed.picture.rect());
+            const double perPixelX = target.width() / placed.source.width();
+            const double perPixelY = target.height() / placed.source.height();
+            const QRectF grown(target.x() - (placed.source.x() - whole.x()) * perPixelX,
+                               target.y() - (placed.source.y() - whole.y()) * perPixelY,
+                               whole.width() * perPixelX, whole.height() * perPixelY);
+            if (isFinite(grown) && !whole.isEmpty()) {
+                painter.setClipPath(area);
+                painter.drawImage(grown, placed.picture, QRectF(whole));
+                painter.setClipping(false);
+            }
         }
         if (!placed.border)
             continue;
