@@ -3,11 +3,11 @@
 
 #include "app/coverslotpanel.h"
 #include "logic/page/coverplan.h"
-#include "logic/settings/bleedwidth.h"
 #include "logic/pictures/picturefilters.h"
 #include "logic/pictures/picturefolder.h"
 #include "logic/pictures/pictureloader.h"
 #include "logic/programinfo.h"
+#include "logic/settings/bleedwidth.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 

@@ -38,8 +38,7 @@ QImage photograph(int width, int height, quint32 seed)
 
 void send(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
 {
-    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -114,9 +113,10 @@ int main(int argc, char **argv)
     const FittedPicture fitted = FitPicture(picture.size(), QRectF(0, 0, 12.1, 12.1), box.fit());
     const double fromFull = bench::MedianMilliseconds(11, [&] {
         QPainter painter(&screen);
-        painter.drawImage(screen.rect(), picture.copy(fitted.source.toAlignedRect())
-                                             .scaled(screen.size(), Qt::IgnoreAspectRatio,
-                                                     Qt::SmoothTransformation));
+        painter.drawImage(
+            screen.rect(),
+            picture.copy(fitted.source.toAlignedRect())
+                .scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     });
     const double sampledFromFull = bench::MedianMilliseconds(11, [&] {
         QPainter painter(&screen);
@@ -128,10 +128,18 @@ int main(int argc, char **argv)
     // Print jobs: A 12.1 x 12.1 cm and B 15 x 11.8 cm, both 6000 x 4000.
     QTemporaryDir dir;
     CoverPlanInput input;
-    input.slotA = { QStringLiteral("12.1"), QStringLiteral("12.1"), QStringLiteral("2"),
-                    QStringLiteral("2"),    false,                  picture };
-    input.slotB = { QStringLiteral("15"),  QStringLiteral("11.8"), QStringLiteral("2"),
-                    QStringLiteral("14.6"), false,                  photograph(6000, 4000, 2) };
+    input.slotA = { QStringLiteral("12.1"),
+                    QStringLiteral("12.1"),
+                    QStringLiteral("2"),
+                    QStringLiteral("2"),
+                    false,
+                    picture };
+    input.slotB = { QStringLiteral("15"),
+                    QStringLiteral("11.8"),
+                    QStringLiteral("2"),
+                    QStringLiteral("14.6"),
+                    false,
+                    photograph(6000, 4000, 2) };
     const Job stretched = printed(input, dir.filePath(QStringLiteral("stretch.pdf")));
     input.fitA = input.fitB = { FitMode::Fill, {} };
     const Job filled = printed(input, dir.filePath(QStringLiteral("fill.pdf")));

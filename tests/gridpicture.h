@@ -58,8 +58,7 @@ inline GridLanding StretchedGrid(const QRectF &cover)
 inline GridLanding FilledGrid(const QRectF &cover, double zoom = 1, double cx = 0.5,
                               double cy = 0.5)
 {
-    const double scale
-        = zoom * std::max(cover.width() / kGridWidth, cover.height() / kGridHeight);
+    const double scale = zoom * std::max(cover.width() / kGridWidth, cover.height() / kGridHeight);
     const double shownWide = cover.width() / scale;
     const double shownHigh = cover.height() / scale;
     const QPointF corner(cover.left() - (cx * kGridWidth - shownWide / 2) * scale,
@@ -83,8 +82,8 @@ inline QList<double> RunCentres(const QImage &page, int fixed, int from, int to,
     QList<double> centres;
     int start = -1;
     for (int i = from; i <= to + 1; ++i) {
-        const bool inside = i <= to
-            && matches(alongRow ? page.pixel(i, fixed) : page.pixel(fixed, i));
+        const bool inside
+            = i <= to && matches(alongRow ? page.pixel(i, fixed) : page.pixel(fixed, i));
         if (inside && start < 0)
             start = i;
         if (!inside && start >= 0) {
@@ -115,8 +114,8 @@ inline QString GridFault(const QImage &page, const PagePixels &pixels, const Gri
             f.append(QString::number(v, 'f', 1));
         for (double v : expected)
             e.append(QString::number(v, 'f', 1));
-        const QString both = QStringLiteral("%1: found %2; expected %3")
-                                 .arg(what, f.join(u' '), e.join(u' '));
+        const QString both
+            = QStringLiteral("%1: found %2; expected %3").arg(what, f.join(u' '), e.join(u' '));
         if (found.size() != expected.size())
             return both;
         for (qsizetype i = 0; i < found.size(); ++i)

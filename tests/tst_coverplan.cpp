@@ -7,6 +7,7 @@
 using namespace vellumark;
 
 Q_DECLARE_METATYPE(vellumark::PrintSelection)
+Q_DECLARE_METATYPE(vellumark::PictureCrop)
 
 class CoverPlanTest : public QObject
 {
@@ -22,6 +23,8 @@ private slots:
     void dvdFormats_data();
     void dvdFormats();
     void absurdNumbersStayOnTheTable();
+    void cropStaysOnThePicture_data();
+    void cropStaysOnThePicture();
 };
 
 namespace {

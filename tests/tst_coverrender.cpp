@@ -383,14 +383,13 @@ void CoverRenderTest::gridLandsByTheFit_data()
     const QRectF wide(2, 2, 15, 5);
     QTest::newRow("stretch") << PictureFit() << square << StretchedGrid(square);
     QTest::newRow("fill") << PictureFit { FitMode::Fill, {} } << square << FilledGrid(square);
-    QTest::newRow("fill, wide cover") << PictureFit { FitMode::Fill, {} } << wide
-                                      << FilledGrid(wide);
+    QTest::newRow("fill, wide cover")
+        << PictureFit { FitMode::Fill, {} } << wide << FilledGrid(wide);
     QTest::newRow("fill, 200 % on the left half")
         << PictureFit { FitMode::Fill, { 2.0, QPointF(0.25, 0.5) } } << square
         << FilledGrid(square, 2.0, 0.25, 0.5);
     QTest::newRow("fit") << PictureFit { FitMode::Fit, {} } << square << FittedGrid(square);
-    QTest::newRow("fit, wide cover") << PictureFit { FitMode::Fit, {} } << wide
-                                     << FittedGrid(wide);
+    QTest::newRow("fit, wide cover") << PictureFit { FitMode::Fit, {} } << wide << FittedGrid(wide);
 }
 
 void CoverRenderTest::gridLandsByTheFit()
@@ -400,8 +399,8 @@ void CoverRenderTest::gridLandsByTheFit()
     QFETCH(GridLanding, landing);
     CoverPlanInput input;
     input.selection = PrintSelection::SlotA;
-    input.slotA = slot(cover.left(), cover.top(), cover.width(), cover.height(), false,
-                       GridPicture());
+    input.slotA
+        = slot(cover.left(), cover.top(), cover.width(), cover.height(), false, GridPicture());
     input.fitA = fit;
     PagePixels pixels(kDpi);
     // As the print command sends it: at most 300 pixels per inch.
@@ -455,7 +454,8 @@ void CoverRenderTest::bleed()
 
     // The border's outer half at A's true left edge: 20 of 1200 dpi.
     const double halfBorder = 20.0 * dpi / 1200;
-    const QRect strip = QRectF(QPointF(pixels.x(1), pixels.y(6.9)), QPointF(pixels.x(3), pixels.y(7.1))).toRect();
+    const QRect strip
+        = QRectF(QPointF(pixels.x(1), pixels.y(6.9)), QPointF(pixels.x(3), pixels.y(7.1))).toRect();
     const QRectF border(QPointF(pixels.x(2) - halfBorder, strip.top()),
                         QPointF(pixels.x(2), strip.bottom() + 1));
     QVERIFY2(SameEdges(BoundsOf(page, IsDark, strip), border),
@@ -466,7 +466,8 @@ void CoverRenderTest::bleed()
     const QRect markArea = QRectF(QPointF(pixels.x(0.5), pixels.y(1.95)),
                                   QPointF(pixels.x(2 - b) - halfBorder - 2, pixels.y(2.05)))
                                .toRect();
-    const QRect mark = BoundsOf(page, [](QRgb c) { return qGray(c) < 200; }, markArea);
+    const QRect mark = BoundsOf(
+        page, [](QRgb c) { return qGray(c) < 200; }, markArea);
     const QRectF expected(QPointF(pixels.x(2 - b - 0.5), pixels.y(2) - 0.05 * dpi / 25.4),
                           QPointF(pixels.x(2 - b - 0.1), pixels.y(2) + 0.05 * dpi / 25.4));
     QVERIFY2(SameEdges(mark, expected, 1.5), qPrintable(Describe(mark, expected)));

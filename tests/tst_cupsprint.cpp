@@ -518,11 +518,13 @@ void CupsPrintTest::gridLandsByTheFit_data()
                                                          : QStringLiteral("CUPS PDF printer, ");
         QTest::newRow(qPrintable(name + QStringLiteral("stretch")))
             << way << "FitStretch" << 0 << StretchedGrid(cover);
-        QTest::newRow(qPrintable(name + QStringLiteral("fill"))) << way << "FitFill" << 0 << FilledGrid(cover);
+        QTest::newRow(qPrintable(name + QStringLiteral("fill")))
+            << way << "FitFill" << 0 << FilledGrid(cover);
         // Two notches about the middle: 125 % of 125 %.
         QTest::newRow(qPrintable(name + QStringLiteral("fill, zoomed by the wheel")))
             << way << "FitFill" << 2 << FilledGrid(cover, 1.5625);
-        QTest::newRow(qPrintable(name + QStringLiteral("fit"))) << way << "FitInside" << 0 << FittedGrid(cover);
+        QTest::newRow(qPrintable(name + QStringLiteral("fit")))
+            << way << "FitInside" << 0 << FittedGrid(cover);
     }
 }
 

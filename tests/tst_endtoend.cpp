@@ -632,9 +632,8 @@ void EndToEndTest::filledCoverShowsWhereItIsDragged()
     QVERIFY(m_display.clickButton(m_mainWindow, m_area + PreviewPointA, 3));
     QTest::qWait(300);
     shot(QStringLiteral("fit-menu"), m_mainWindow);
-    QVERIFY(m_display.pressKeys(QString(),
-                                { QStringLiteral("Down"), QStringLiteral("Down"),
-                                  QStringLiteral("Return") }));
+    QVERIFY(m_display.pressKeys(
+        QString(), { QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return") }));
     QVERIFY2(WaitFor([this] { return setting(QStringLiteral("AdattaA")) == u"1"; }, 5000),
              "the fill mode was not stored at once");
 

@@ -7,13 +7,13 @@
 #include "widgets/picturebox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QApplication>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -386,13 +386,20 @@ void SettingsFlowTest::fitModesStoredPerCover_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("checked");
     QTest::newRow("missing") << QString() << "FitStretch";
-    QTest::newRow("0") << "0" << "FitStretch";
-    QTest::newRow("1") << "1" << "FitFill";
-    QTest::newRow("2") << "2" << "FitInside";
-    QTest::newRow("3") << "3" << "FitStretch";
-    QTest::newRow("letters") << "abc" << "FitStretch";
-    QTest::newRow("blank before") << " 1" << "FitStretch";
-    QTest::newRow("1.0") << "1.0" << "FitStretch";
+    QTest::newRow("0") << "0"
+                       << "FitStretch";
+    QTest::newRow("1") << "1"
+                       << "FitFill";
+    QTest::newRow("2") << "2"
+                       << "FitInside";
+    QTest::newRow("3") << "3"
+                       << "FitStretch";
+    QTest::newRow("letters") << "abc"
+                             << "FitStretch";
+    QTest::newRow("blank before") << " 1"
+                                  << "FitStretch";
+    QTest::newRow("1.0") << "1.0"
+                         << "FitStretch";
 }
 
 void SettingsFlowTest::fitModesStoredPerCover()

@@ -257,8 +257,8 @@ public:
     {
         auto at = [&](QPoint point) {
             return QStringList { QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                                 QStringLiteral("--window"), window, QString::number(point.x()),
-                                 QString::number(point.y()) };
+                                 QStringLiteral("--window"),  window,
+                                 QString::number(point.x()),  QString::number(point.y()) };
         };
         bool ok = false;
         xdotool(at(from) + QStringList { QStringLiteral("mousedown"), QStringLiteral("1") }, &ok);

@@ -109,8 +109,8 @@ void PictureBox::paintFitted(QPainter &painter)
     const FittedPicture fitted = FitPicture(m_picture.size(), paintedRect(), m_fit);
     const double sx = double(m_screenCopy.width()) / m_picture.width();
     const double sy = double(m_screenCopy.height()) / m_picture.height();
-    const QRectF source(fitted.source.x() * sx, fitted.source.y() * sy,
-                        fitted.source.width() * sx, fitted.source.height() * sy);
+    const QRectF source(fitted.source.x() * sx, fitted.source.y() * sy, fitted.source.width() * sx,
+                        fitted.source.height() * sy);
     const QSizeF cover = coverSize();
     if (m_fit.mode == FitMode::Fit)
         painter.fillRect(rect(), Qt::white); // the paper round the picture

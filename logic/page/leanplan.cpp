@@ -38,10 +38,10 @@ CoverPlan WithPrintResolution(CoverPlan plan, double pixelsPerInch)
         const QRect kept = placed.source.toAlignedRect().intersected(placed.picture.rect());
         if (kept.isEmpty())
             continue;
-        const double wanted_w = pixelsFor(placed.target.width(), pixelsPerInch)
-            * kept.width() / placed.source.width();
-        const double wanted_h = pixelsFor(placed.target.height(), pixelsPerInch)
-            * kept.height() / placed.source.height();
+        const double wanted_w = pixelsFor(placed.target.width(), pixelsPerInch) * kept.width()
+            / placed.source.width();
+        const double wanted_h = pixelsFor(placed.target.height(), pixelsPerInch) * kept.height()
+            / placed.source.height();
         const QSize lean(std::min(kept.width(), int(std::ceil(std::min(wanted_w, 1e6)))),
                          std::min(kept.height(), int(std::ceil(std::min(wanted_h, 1e6)))));
         if (kept == placed.picture.rect() && lean == kept.size())
@@ -52,8 +52,8 @@ CoverPlan WithPrintResolution(CoverPlan plan, double pixelsPerInch)
         const double sx = double(lean.width()) / kept.width();
         const double sy = double(lean.height()) / kept.height();
         const QRectF source = placed.source.translated(-kept.topLeft());
-        placed.source = QRectF(source.x() * sx, source.y() * sy, source.width() * sx,
-                               source.height() * sy);
+        placed.source
+            = QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy);
         placed.picture = part;
     }
     return plan;

@@ -41,9 +41,9 @@ QRectF cropRect(const QSizeF &picture, const QSizeF &target, const PictureCrop &
 
 PictureCrop cropOf(const QSizeF &picture, const QRectF &source, double zoom)
 {
-    return { zoom,
-             QPointF(source.center().x() / picture.width(),
-                     source.center().y() / picture.height()) };
+    return {
+        zoom, QPointF(source.center().x() / picture.width(), source.center().y() / picture.height())
+    };
 }
 
 } // namespace
@@ -73,8 +73,8 @@ FittedPicture FitPicture(const QSizeF &picture, const QRectF &target, const Pict
     case FitMode::Fill:
         return { cropRect(picture, target.size(), fit.crop), target };
     case FitMode::Fit: {
-        const double scale = std::min(target.width() / picture.width(),
-                                      target.height() / picture.height());
+        const double scale
+            = std::min(target.width() / picture.width(), target.height() / picture.height());
         const QSizeF size = picture * scale;
         QRectF placed(QPointF(0, 0), size);
         placed.moveCenter(target.center());
