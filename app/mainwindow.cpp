@@ -216,8 +216,10 @@ void MainWindow::buildControls()
 void MainWindow::setUpKeyboard()
 {
     // Tab follows the layout: slot A, slot B, then the print selection.
+    // A slot's preview comes first, where its menu opens from the keyboard.
     QList<QWidget *> order;
     for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
+        order.append(panel->preview());
         order.append(panel->list());
         for (MeasureField *field : panel->fields())
             order.append(field);

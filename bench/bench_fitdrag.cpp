@@ -21,21 +21,6 @@
 
 namespace {
 
-QImage photograph(int width, int height, quint32 seed)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = int(random.bounded(32u));
-            line[x] = qRgb((x * 255 / width + grain) & 0xff, (y * 255 / height + grain) & 0xff,
-                           ((x + y) / 40 + grain) & 0xff);
-        }
-    }
-    return picture;
-}
-
 void send(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
 {
     QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
@@ -84,7 +69,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     using namespace vellumark;
-    const QImage picture = photograph(6000, 4000, 1);
+    const QImage picture = bench::Photograph(6000, 4000, 1);
 
     // Slot A's preview for a CD front: 2295 twips square.
     PictureBox box(QStringLiteral("Image1"));
@@ -139,7 +124,7 @@ int main(int argc, char **argv)
                     QStringLiteral("2"),
                     QStringLiteral("14.6"),
                     false,
-                    photograph(6000, 4000, 2) };
+                    bench::Photograph(6000, 4000, 2) };
     const Job stretched = printed(input, dir.filePath(QStringLiteral("stretch.pdf")));
     input.fitA = input.fitB = { FitMode::Fill, {} };
     const Job filled = printed(input, dir.filePath(QStringLiteral("fill.pdf")));

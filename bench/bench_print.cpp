@@ -24,23 +24,6 @@
 
 namespace {
 
-// A photograph-like picture: smooth shading with grain, so that JPEG has
-// real work to do.
-QImage photograph(int width, int height, quint32 seed)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = int(random.bounded(32u));
-            line[x] = qRgb((x * 255 / width + grain) & 0xff, (y * 255 / height + grain) & 0xff,
-                           ((x + y) / 40 + grain) & 0xff);
-        }
-    }
-    return picture;
-}
-
 struct Job
 {
     double milliseconds = 1e300;
@@ -78,8 +61,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString coverA = dir.filePath(QStringLiteral("a.jpg"));
     const QString coverB = dir.filePath(QStringLiteral("b.jpg"));
-    photograph(6000, 4000, 1).save(coverA, "JPEG", 90);
-    photograph(6000, 4000, 2).save(coverB, "JPEG", 90);
+    vellumark::bench::Photograph(6000, 4000, 1).save(coverA, "JPEG", 90);
+    vellumark::bench::Photograph(6000, 4000, 2).save(coverB, "JPEG", 90);
     const QImage pictureA(coverA);
     const QImage pictureB(coverB);
 

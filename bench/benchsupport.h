@@ -71,6 +71,23 @@ inline bool WriteLargeJpeg(const QString &path, QSize size)
     return writer.write(picture);
 }
 
+// A photograph-like picture: smooth shading with grain, so that JPEG has
+// real work to do.
+inline QImage Photograph(int width, int height, quint32 seed)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int grain = int(random.bounded(32u));
+            line[x] = qRgb((x * 255 / width + grain) & 0xff, (y * 255 / height + grain) & 0xff,
+                           ((x + y) / 40 + grain) & 0xff);
+        }
+    }
+    return picture;
+}
+
 // Median wall time of a few runs, in milliseconds.
 inline double MedianMilliseconds(int runs, const std::function<void()> &work)
 {

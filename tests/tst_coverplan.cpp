@@ -196,5 +196,54 @@ void CoverPlanTest::absurdNumbersStayOnTheTable()
     QVERIFY(std::isfinite(rect.right()) && std::isfinite(rect.bottom()));
 }
 
+void CoverPlanTest::cropStaysOnThePicture_data()
+{
+    // A 3000 x 2000 picture filling a 12 x 12 cm cover: at 100 % the
+    // whole height shows, a 2000 px square; at 400 % a 500 px one.
+    QTest::addColumn<PictureCrop>("crop");
+    QTest::addColumn<QRectF>("shown"); // the part of the picture, in its pixels
+    const QSizeF picture(3000, 2000), cover(12, 12);
+    const PictureCrop centred;
+    QTest::newRow("centred") << centred << QRectF(500, 0, 2000, 2000);
+    QTest::newRow("pulled far right")
+        << Dragged(picture, cover, centred, QPointF(100, 0)) << QRectF(0, 0, 2000, 2000);
+    QTest::newRow("pulled far left")
+        << Dragged(picture, cover, centred, QPointF(-100, 0)) << QRectF(1000, 0, 2000, 2000);
+    QTest::newRow("pulled down, nothing above")
+        << Dragged(picture, cover, centred, QPointF(0, 5)) << QRectF(500, 0, 2000, 2000);
+    // 6 cm is 1000 px at 100 %.
+    QTest::newRow("pulled 3 cm right")
+        << Dragged(picture, cover, centred, QPointF(3, 0)) << QRectF(0, 0, 2000, 2000);
+    QTest::newRow("pulled 1.5 cm right")
+        << Dragged(picture, cover, centred, QPointF(1.5, 0)) << QRectF(250, 0, 2000, 2000);
+    QTest::newRow("zoomed far in about the top left corner")
+        << Zoomed(picture, cover, centred, 100, QPointF(0, 0)) << QRectF(500, 0, 500, 500);
+    QTest::newRow("zoomed out below 100 %")
+        << Zoomed(picture, cover, centred, 0.01, QPointF(6, 6)) << QRectF(500, 0, 2000, 2000);
+    QTest::newRow("200 % about the middle")
+        << Zoomed(picture, cover, centred, 2, QPointF(6, 6)) << QRectF(1000, 500, 1000, 1000);
+    QTest::newRow("400 %, pulled to the bottom right corner") << Dragged(
+        picture, cover, Zoomed(picture, cover, centred, 4, QPointF(6, 6)), QPointF(-50, -50))
+                                                              << QRectF(2500, 1500, 500, 500);
+}
+
+void CoverPlanTest::cropStaysOnThePicture()
+{
+    QFETCH(PictureCrop, crop);
+    QFETCH(QRectF, shown);
+    const FittedPicture fitted
+        = FitPicture(QSizeF(3000, 2000), QRectF(2, 2, 12, 12), { FitMode::Fill, crop });
+    QCOMPARE(fitted.target, QRectF(2, 2, 12, 12));
+    const QRectF source = fitted.source;
+    QVERIFY2(qAbs(source.left() - shown.left()) < 1e-6 && qAbs(source.top() - shown.top()) < 1e-6
+                 && qAbs(source.width() - shown.width()) < 1e-6
+                 && qAbs(source.height() - shown.height()) < 1e-6,
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(source.left())
+                            .arg(source.top())
+                            .arg(source.width())
+                            .arg(source.height())));
+}
+
 QTEST_APPLESS_MAIN(CoverPlanTest)
 #include "tst_coverplan.moc"

@@ -122,6 +122,20 @@ void layOutTwoSlots(MainWindow *window)
     child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
 }
 
+// The page the export command writes under the name it offers, in the
+// folder the window starts its dialog in.
+QImage exportedPageOf(MainWindow *window, const QTemporaryDir &folder)
+{
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog)
+            static_cast<QDialog *>(dialog)->accept(); // the name offered
+        return dialog != nullptr;
+    });
+    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    return RasterisePdf(folder.filePath(QStringLiteral("cover.pdf")), kDpi);
+}
+
 } // namespace
 
 void CupsPrintTest::initTestCase()
@@ -349,15 +363,7 @@ void CupsPrintTest::samePageEverywhere()
         });
         child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
     } else if (way == u"export") {
-        const QString pdf = folder.filePath(QStringLiteral("cover.pdf"));
-        onNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (dialog)
-                static_cast<QDialog *>(dialog)->accept(); // the name offered
-            return dialog != nullptr;
-        });
-        child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
-        page = RasterisePdf(pdf, kDpi);
+        page = exportedPageOf(window, folder);
     } else {
         page = printedPageOf(job, window);
     }
@@ -569,15 +575,7 @@ void CupsPrintTest::gridLandsByTheFit()
 
     QImage page;
     if (way == u"export") {
-        const QString pdf = folder.filePath(QStringLiteral("cover.pdf"));
-        onNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (dialog)
-                static_cast<QDialog *>(dialog)->accept(); // the name offered
-            return dialog != nullptr;
-        });
-        child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
-        page = RasterisePdf(pdf, kDpi);
+        page = exportedPageOf(window, folder);
     } else {
         page = printedPageOf(job, window);
     }
