@@ -2,8 +2,8 @@
 
 #include "logic/pictures/pictureloader.h"
 #include "logic/texts/fittexts.h"
+#include "widgets/fitmenu.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -225,37 +225,13 @@ void PictureBox::showFitMenu(const QPoint &globalPos)
     if (m_menu && m_menu->isVisible())
         return; // the key and the event Qt makes of it
     const FitMenuTexts &texts = FitTexts(m_language ? m_language() : Language::English);
-    auto *menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("FitMenu"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    auto *modes = new QActionGroup(menu);
-    const struct
-    {
-        const char *name;
-        QString text;
-        FitMode mode;
-    } choices[] = {
-        { "FitStretch", texts.stretch, FitMode::Stretch },
-        { "FitFill", texts.fill, FitMode::Fill },
-        { "FitInside", texts.fit, FitMode::Fit },
-    };
-    for (const auto &choice : choices) {
-        QAction *action = menu->addAction(choice.text);
-        action->setObjectName(QString::fromLatin1(choice.name));
-        action->setCheckable(true);
-        action->setChecked(m_fit.mode == choice.mode);
-        modes->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, mode = choice.mode] { chooseFitMode(mode); });
-    }
-    menu->addSeparator();
-    QAction *centre = menu->addAction(texts.centre);
-    centre->setObjectName(QStringLiteral("FitCentre"));
-    centre->setEnabled(m_fit.mode == FitMode::Fill && !m_picture.isNull());
-    connect(centre, &QAction::triggered, this, [this] {
-        m_fit.crop.centre = PictureCrop().centre;
-        update();
-    });
+    QMenu *menu = MakeFitMenu(
+        this, texts, m_fit.mode, m_fit.mode == FitMode::Fill && !m_picture.isNull(),
+        [this](FitMode mode) { chooseFitMode(mode); },
+        [this] {
+            m_fit.crop.centre = PictureCrop().centre;
+            update();
+        });
     m_menu = menu;
     menu->popup(globalPos);
 }
