@@ -12,7 +12,7 @@ class QPushButton;
 namespace vellumark {
 
 // The options dialog: exit confirmation, printer set-up before printing,
-// the about window at start-up, the border width, the cut marks and the bleed, read from the store
+// the about window at start-up and the border width, read from the store
 // when it opens and written on OK; plus a button that puts the 24 measure
 // values back to their standards at once.
 class OptionsDialog : public QDialog
@@ -27,13 +27,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void Text1_Change();
-    void Text2_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void loadValues();
+    void showTexts();
+    void borderWidthChanged();
+    void bleedChanged();
+    void acceptValues();
+    void resetMeasures();
 
     ProgramSettings m_settings;
     QString m_languageMarker;

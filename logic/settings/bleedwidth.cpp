@@ -10,7 +10,7 @@ namespace vellumark {
 
 QString FallbackBleed()
 {
-    return DefaultSettingValue(QStringLiteral("Abbondanza"));
+    return DefaultSettingValue(SettingName::Bleed);
 }
 
 QString CheckedBleed(const QString &text)

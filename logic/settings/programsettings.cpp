@@ -9,74 +9,80 @@ QString SettingsKeyPath()
     return QStringLiteral("Software\\Orvandi\\") + ProgramTitle() + QStringLiteral("\\Settings");
 }
 
+const QList<SettingDefinition> &SettingDefinitions()
+{
+    namespace Name = SettingName;
+    static const QList<SettingDefinition> table = {
+        { Name::PrintSelection, QStringLiteral("C") },
+        { Name::PreviewSwitch, QStringLiteral("0") },
+        { Name::PictureFolder, QString() },
+        { Name::BorderA, QStringLiteral("0") },
+        { Name::BorderB, QStringLiteral("0") },
+        { Name::TypologyA, QStringLiteral("0") },
+        { Name::TypologyB, QStringLiteral("0") },
+        { Name::Language, QStringLiteral("Italiano") },
+        { Name::FillStyle, QStringLiteral("1") },
+        { Name::FillColour, QStringLiteral("255") },
+        { Name::OpenWithPreview, QStringLiteral("1") },
+        { Name::BackgroundPicture, QString() },
+        { Name::UnreadRemove, QStringLiteral("1") },
+        { Name::ShowAbout, QStringLiteral("1") },
+        { Name::ConfirmExit, QStringLiteral("0"), QStringLiteral("1") },
+        { Name::UnreadAdd, QStringLiteral("0") },
+        { Name::AskPassword, QStringLiteral("0") },
+        { Name::Password, QString() },
+        { Name::PrinterSetupFirst, QStringLiteral("0"), QStringLiteral("1") },
+        { Name::BorderWidth, QStringLiteral("5") },
+        // Added with the cut marks: a first start leaves it out, as it
+        // always has.
+        { Name::CutMarks, QStringLiteral("0"), std::nullopt, false },
+        // Added with the fit modes and the bleed, written when changed.
+        { Name::FitA, QStringLiteral("0"), std::nullopt, false },
+        { Name::FitB, QStringLiteral("0"), std::nullopt, false },
+        { Name::FitDvd, QStringLiteral("0"), std::nullopt, false },
+        { Name::Bleed, QStringLiteral("0"), std::nullopt, false },
+    };
+    return table;
+}
+
 const QList<SettingDefinition> &MainSettingDefinitions()
 {
-    static const QList<SettingDefinition> table = {
-        { QStringLiteral("Stampa"), QStringLiteral("C") },
-        { QStringLiteral("Anteprima"), QStringLiteral("0") },
-        { QStringLiteral("Percorso"), QString() },
-        { QStringLiteral("BordoA"), QStringLiteral("0") },
-        { QStringLiteral("BordoB"), QStringLiteral("0") },
-        { QStringLiteral("TipoCoverA"), QStringLiteral("0") },
-        { QStringLiteral("TipoCoverB"), QStringLiteral("0") },
-        { QStringLiteral("Lingua"), QStringLiteral("Italiano") },
-        { QStringLiteral("Skin"), QStringLiteral("1") },
-        { QStringLiteral("Colore"), QStringLiteral("255") },
-        { QStringLiteral("ApriFile"), QStringLiteral("1") },
-        { QStringLiteral("Immagine"), QString() },
-        { QStringLiteral("Elimina"), QStringLiteral("1") },
-        { QStringLiteral("About"), QStringLiteral("1") },
-        { QStringLiteral("Uscita"), QStringLiteral("0"), QStringLiteral("1") },
-        { QStringLiteral("Aggiungi"), QStringLiteral("0") },
-        { QStringLiteral("OnPassword"), QStringLiteral("0") },
-        { QStringLiteral("Password"), QString() },
-        { QStringLiteral("Stampante"), QStringLiteral("0"), QStringLiteral("1") },
-        { QStringLiteral("Spessore"), QStringLiteral("5") },
-    };
-    return table;
-}
-
-const QList<SettingDefinition> &ChangeWrittenSettingDefinitions()
-{
-    static const QList<SettingDefinition> table = {
-        { QStringLiteral("AdattaA"), QStringLiteral("0") },
-        { QStringLiteral("AdattaB"), QStringLiteral("0") },
-        { QStringLiteral("AdattaDVD"), QStringLiteral("0") },
-        { QStringLiteral("Abbondanza"), QStringLiteral("0") },
-    };
-    return table;
-}
-
-namespace {
-
-const SettingDefinition *definitionOf(const QString &name)
-{
-    for (const QList<SettingDefinition> *table :
-         { &MainSettingDefinitions(), &ChangeWrittenSettingDefinitions() }) {
-        for (const SettingDefinition &definition : *table) {
-            if (definition.name == name)
-                return &definition;
+    static const QList<SettingDefinition> written = [] {
+        QList<SettingDefinition> list;
+        for (const SettingDefinition &definition : SettingDefinitions()) {
+            if (definition.writtenAtFirstStart)
+                list.append(definition);
         }
-    }
-    return nullptr;
+        return list;
+    }();
+    return written;
 }
-
-} // namespace
 
 QString DefaultSettingValue(const QString &name)
 {
-    if (name == u"Percorso")
+    if (name == SettingName::PictureFolder)
         return ProgramFolder();
-    const SettingDefinition *definition = definitionOf(name);
-    return definition ? definition->defaultValue : QString();
+    for (const SettingDefinition &definition : SettingDefinitions()) {
+        if (definition.name == name)
+            return definition.defaultValue;
+    }
+    return QString();
 }
 
 QString MissingSettingValue(const QString &name)
 {
-    const SettingDefinition *definition = definitionOf(name);
-    if (definition && definition->missingValue)
-        return *definition->missingValue;
+    for (const SettingDefinition &definition : SettingDefinitions()) {
+        if (definition.name == name && definition.missingValue)
+            return *definition.missingValue;
+    }
     return DefaultSettingValue(name);
+}
+
+void ProgramSettings::writeDefaults() const
+{
+    createKey();
+    for (const SettingDefinition &definition : MainSettingDefinitions())
+        setText(definition.name, DefaultSettingValue(definition.name));
 }
 
 QString ProgramSettings::text(const QString &name) const
