@@ -27,40 +27,19 @@ void send(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButtons butto
     QApplication::sendEvent(widget, &event);
 }
 
-struct Job
+// The faster of three jobs printing the page to a PDF file.
+vellumark::bench::Job printed(const vellumark::CoverPlanInput &input, QTemporaryDir &dir)
 {
-    double milliseconds = 0;
-    qint64 bytes = 0;
-};
-
-Job printedOnce(const vellumark::CoverPlanInput &input, const QString &pdf)
-{
-    QElapsedTimer clock;
-    clock.start();
-    vellumark::PrintJob job;
-    job.setOutputFile(pdf);
-    const bool done = job.print(vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)),
-                                false, nullptr)
-        == vellumark::PrintOutcome::Printed;
-    return { clock.nsecsElapsed() / 1e6, done ? QFileInfo(pdf).size() : -1 };
-}
-
-// The faster of three runs.
-Job printed(const vellumark::CoverPlanInput &input, const QString &pdf)
-{
-    Job best = printedOnce(input, pdf);
-    for (int run = 0; run < 2; ++run) {
-        const Job again = printedOnce(input, pdf);
-        if (again.milliseconds < best.milliseconds)
-            best = again;
-    }
-    return best;
-}
-
-QString describe(const Job &job)
-{
-    return QString::number(job.milliseconds, 'f', 0) + QStringLiteral(" ms, ")
-        + QString::number(job.bytes / 1e6, 'f', 2) + QStringLiteral(" MB");
+    return vellumark::bench::best(
+        3,
+        [&input](const QString &pdf) {
+            vellumark::PrintJob job;
+            job.setOutputFile(pdf);
+            return job.print(vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)),
+                             false, nullptr)
+                == vellumark::PrintOutcome::Printed;
+        },
+        dir);
 }
 
 } // namespace
@@ -125,12 +104,12 @@ int main(int argc, char **argv)
                     QStringLiteral("14.6"),
                     false,
                     bench::Photograph(6000, 4000, 2) };
-    const Job stretched = printed(input, dir.filePath(QStringLiteral("stretch.pdf")));
+    const bench::Job stretched = printed(input, dir);
     input.fitA = input.fitB = { FitMode::Fill, {} };
-    const Job filled = printed(input, dir.filePath(QStringLiteral("fill.pdf")));
+    const bench::Job filled = printed(input, dir);
     input.fitA = input.fitB = { FitMode::Fill, { kMostZoom, QPointF(0.3, 0.4) } };
-    const Job zoomed = printed(input, dir.filePath(QStringLiteral("zoomed.pdf")));
-    if (stretched.bytes < 0 || filled.bytes < 0 || zoomed.bytes < 0) {
+    const bench::Job zoomed = printed(input, dir);
+    if (stretched.milliseconds < 0 || filled.milliseconds < 0 || zoomed.milliseconds < 0) {
         std::puts("printing failed");
         return 1;
     }
@@ -147,10 +126,11 @@ int main(int argc, char **argv)
               QString::number(sampledFromFull, 'f', 3) + QStringLiteral(" ms"),
               dragStep / sampledFromFull, QStringLiteral("—"));
     reportRow(QStringLiteral("print to a PDF file, two 6000 × 4000 covers (A+B) filled"),
-              describe(filled), QStringLiteral("the same stretched"), describe(stretched),
-              double(filled.bytes) / double(stretched.bytes), QStringLiteral("<= 1"));
-    reportRow(QStringLiteral("print to a PDF file, A+B filled at 400 %"), describe(zoomed),
-              QStringLiteral("the same stretched"), describe(stretched),
+              bench::describe(filled), QStringLiteral("the same stretched"),
+              bench::describe(stretched), double(filled.bytes) / double(stretched.bytes),
+              QStringLiteral("<= 1"));
+    reportRow(QStringLiteral("print to a PDF file, A+B filled at 400 %"), bench::describe(zoomed),
+              QStringLiteral("the same stretched"), bench::describe(stretched),
               double(zoomed.bytes) / double(stretched.bytes), QStringLiteral("<= 1"));
     return 0;
 }

@@ -22,38 +22,9 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-struct Job
-{
-    double milliseconds = 1e300;
-    qint64 bytes = 0;
-};
-
-// The best of a few runs of a command that writes a file.
-Job best(int runs, const std::function<bool(const QString &)> &command, QTemporaryDir &dir)
-{
-    Job fastest;
-    for (int run = 0; run < runs; ++run) {
-        const QString pdf = dir.filePath(QStringLiteral("job%1.pdf").arg(run));
-        QElapsedTimer timer;
-        timer.start();
-        if (!command(pdf))
-            return Job { -1, 0 };
-        fastest.milliseconds = std::min(fastest.milliseconds, timer.nsecsElapsed() / 1e6);
-        fastest.bytes = QFileInfo(pdf).size();
-        QFile::remove(pdf);
-    }
-    return fastest;
-}
-
-QString describe(const Job &job)
-{
-    return QString::number(job.milliseconds, 'f', 0) + QStringLiteral(" ms, ")
-        + QString::number(job.bytes / 1e6, 'f', 2) + QStringLiteral(" MB");
-}
-
-} // namespace
+using vellumark::bench::best;
+using vellumark::bench::describe;
+using vellumark::bench::Job;
 
 int main(int argc, char **argv)
 {

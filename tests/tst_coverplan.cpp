@@ -1,4 +1,5 @@
 #include "logic/page/coverplan.h"
+#include "logic/page/leanplan.h"
 
 #include <QTest>
 
@@ -25,6 +26,8 @@ private slots:
     void absurdNumbersStayOnTheTable();
     void cropStaysOnThePicture_data();
     void cropStaysOnThePicture();
+    void printCarriesThePartAtMost300Ppi_data();
+    void printCarriesThePartAtMost300Ppi();
 };
 
 namespace {
@@ -243,6 +246,43 @@ void CoverPlanTest::cropStaysOnThePicture()
                             .arg(source.top())
                             .arg(source.width())
                             .arg(source.height())));
+}
+
+void CoverPlanTest::printCarriesThePartAtMost300Ppi_data()
+{
+    // A 6000 x 4000 picture filling a square cover; the pixels sent.
+    QTest::addColumn<double>("coverCm");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("sent");
+    // 12.1 cm at 300 ppi: 1429.1 pixels, of a 4000 px part.
+    QTest::newRow("12.1 cm at 100 %") << 12.1 << 1.0 << 1430;
+    // At 400 % the part is 1000 px: fewer than 300 ppi wants, sent as it is.
+    QTest::newRow("12.1 cm at 400 %") << 12.1 << 4.0 << 1000;
+    // 3 cm at 300 ppi: 354.3 pixels of that 1000 px part.
+    QTest::newRow("3 cm at 400 %") << 3.0 << 4.0 << 355;
+}
+
+void CoverPlanTest::printCarriesThePartAtMost300Ppi()
+{
+    QFETCH(double, coverCm);
+    QFETCH(double, zoom);
+    QFETCH(int, sent);
+    QImage picture(6000, 4000, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    CoverPlanInput input;
+    input.selection = PrintSelection::SlotA;
+    input.slotA = { QString::number(coverCm),
+                    QString::number(coverCm),
+                    QStringLiteral("2"),
+                    QStringLiteral("2"),
+                    false,
+                    picture };
+    input.fitA = { FitMode::Fill, { zoom, QPointF(0.3, 0.6) } };
+    const CoverPlan plan = WithPrintResolution(BuildCoverPlan(input));
+    const QSize size = plan.pictures.at(0).picture.size();
+    // A pixel more where the part's edges fall between pixels.
+    QVERIFY2(qAbs(size.width() - sent) <= 1 && qAbs(size.height() - sent) <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
 }
 
 QTEST_APPLESS_MAIN(CoverPlanTest)

@@ -46,15 +46,29 @@ CoverPlan WithPrintResolution(CoverPlan plan, double pixelsPerInch)
                          std::min(kept.height(), int(std::ceil(std::min(wanted_h, 1e6)))));
         if (kept == placed.picture.rect() && lean == kept.size())
             continue;
-        QImage part = kept == placed.picture.rect() ? placed.picture : placed.picture.copy(kept);
-        if (lean != kept.size())
-            part = part.scaled(lean, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const double sx = double(lean.width()) / kept.width();
         const double sy = double(lean.height()) / kept.height();
-        const QRectF source = placed.source.translated(-kept.topLeft());
-        placed.source
-            = QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy);
-        placed.picture = part;
+        // A large part is scaled with the rest and then cut, which spares a
+        // full-size copy of it; a small one is cut first.
+        const bool cutFirst = 2.0 * kept.width() * kept.height()
+            < double(placed.picture.width()) * placed.picture.height();
+        const QImage from = cutFirst ? placed.picture.copy(kept) : placed.picture;
+        const QPoint origin = cutFirst ? kept.topLeft() : QPoint(0, 0);
+        const QImage scaled = lean == kept.size()
+            ? from
+            : from.scaled(std::max(1, int(std::lround(from.width() * sx))),
+                          std::max(1, int(std::lround(from.height() * sy))), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
+        const double px = double(scaled.width()) / from.width();
+        const double py = double(scaled.height()) / from.height();
+        const QRect part = QRect(QPoint(int(std::lround((kept.x() - origin.x()) * px)),
+                                        int(std::lround((kept.y() - origin.y()) * py))),
+                                 lean)
+                               .intersected(scaled.rect());
+        const QRectF source = placed.source.translated(-origin);
+        placed.source = QRectF(source.x() * px - part.x(), source.y() * py - part.y(),
+                               source.width() * px, source.height() * py);
+        placed.picture = part == scaled.rect() ? scaled : scaled.copy(part);
     }
     return plan;
 }
