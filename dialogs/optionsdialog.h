@@ -33,6 +33,8 @@ private:
     void bleedChanged();
     void acceptValues();
     void resetMeasures();
+    // False, after telling the user, when one of the writes failed.
+    bool sayIfNotSaved(const QList<SettingsWrite> &writes);
 
     ProgramSettings m_settings;
     QString m_languageMarker;

@@ -677,7 +677,10 @@ void PicturesTest::newOrTurnedPictureStartsCentred()
     MainWindow *window = fixture.window();
     const PictureCrop centred;
     for (const char *name : { "Image1", "Image7" }) {
+        // The slots first, then the DVD panel over them.
+        window->tools()->tool(QStringLiteral("ID_covers"))->trigger();
         PictureBox *preview = box(window, QString::fromLatin1(name));
+        QTRY_VERIFY(preview->isVisible());
         dragAndDrop(preview, { first });
         QVERIFY(preview->hasPicture());
         // Fill, from the menu key's menu; then three notches of the wheel

@@ -64,7 +64,8 @@ void PictureBox::setPicture(const QImage &picture)
 void PictureBox::setFittable(bool fittable)
 {
     m_fittable = fittable;
-    setFocusPolicy(fittable ? Qt::StrongFocus : Qt::NoFocus);
+    if (fittable)
+        setFocusPolicy(Qt::StrongFocus); // its menu opens from the keyboard
     update();
 }
 
@@ -126,26 +127,44 @@ void PictureBox::setAcceptsPictureFiles(bool accepts)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
     if (m_picture.isNull()) {
         if (m_outlined) {
-            QPainter painter(this);
             painter.setPen(QColor(128, 128, 128));
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
-        return;
+    } else {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (m_fittable)
+            paintFitted(painter);
+        else
+            painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+        painter.restore();
     }
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_fittable)
-        paintFitted(painter);
-    else
-        painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+    if (hasFocus()) {
+        // Where the keys go, over any picture.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     m_screenCopy = QImage();
     QWidget::resizeEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -212,12 +231,24 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
 {
     const bool menuKey = event->key() == Qt::Key_Menu
         || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier));
-    if (!m_fittable || !menuKey) {
-        QWidget::keyPressEvent(event);
+    if (m_fittable && menuKey) {
+        event->accept();
+        showFitMenu(mapToGlobal(rect().center()));
         return;
     }
-    event->accept();
-    showFitMenu(mapToGlobal(rect().center()));
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureBox::showFitMenu(const QPoint &globalPos)
