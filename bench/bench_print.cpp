@@ -93,7 +93,8 @@ int main(int argc, char **argv)
             }
         });
         vellumark::ShowPrintPreview(
-            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false, nullptr);
+            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false,
+            vellumark::Language::English, nullptr);
     });
 
     using vellumark::bench::reportRow;
