@@ -3,6 +3,7 @@
 #include "dialogs/settingsfailurebox.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
+#include "logic/settings/bleedwidth.h"
 #include "logic/settings/borderwidth.h"
 #include "logic/settings/labelhole.h"
 #include "logic/texts/dialogtexts.h"
@@ -38,7 +39,7 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     , m_languageMarker(std::move(languageMarker))
 {
     setObjectName(QStringLiteral("Form3"));
-    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3675));
+    setFixedSize(TwipsToPixels(4695), TwipsToPixels(4095));
     // The main window's small type, so the texts fit the controls' twips.
     QFont small = font();
     small.setPixelSize(11);
@@ -86,16 +87,22 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     // Cut marks, in the free corner below the defaults button.
     Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
     Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
-    // The label's hole, in a row of its own below everything.
-    Text2 = new QLineEdit(FallbackLabelHole(), this);
+    // The bleed, in a row of its own below.
+    Text2 = new QLineEdit(FallbackBleed(), this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(TwipsRect(360, 3120, 375, 315));
-    Label6 = label(QStringLiteral("Label6"), QRect(840, 3180, 3735, 255));
+    Label6 = label(QStringLiteral("Label6"), QRect(840, 3180, 2175, 255));
+    // The label's hole, in the row below everything.
+    Text3 = new QLineEdit(FallbackLabelHole(), this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setGeometry(TwipsRect(360, 3540, 375, 315));
+    Label7 = label(QStringLiteral("Label7"), QRect(840, 3600, 3735, 255));
 
     connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::borderWidthChanged);
+    connect(Text2, &QLineEdit::textChanged, this, &OptionsDialog::bleedChanged);
     // Checked once typed, not at each key: the hole's range starts above 1,
     // so a check at each key would refuse the first digit of 1.8.
-    connect(Text2, &QLineEdit::editingFinished, this, &OptionsDialog::labelHoleFinished);
+    connect(Text3, &QLineEdit::editingFinished, this, &OptionsDialog::labelHoleFinished);
     connect(Command1, &QPushButton::clicked, this, &OptionsDialog::acceptValues);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Command3, &QPushButton::clicked, this, &OptionsDialog::resetMeasures);
@@ -111,7 +118,8 @@ void OptionsDialog::loadValues()
     Check3->setChecked(isTicked(m_settings.text(SettingName::ShowAbout)));
     Check4->setChecked(isTicked(m_settings.text(SettingName::CutMarks)));
     Text1->setText(ShownBorderWidth(m_settings.text(SettingName::BorderWidth)));
-    Text2->setText(CheckedLabelHole(ShownLabelHole(m_settings.text(SettingName::LabelHole))));
+    Text2->setText(FormatNumber(ReadNumber(m_settings.text(SettingName::Bleed))));
+    Text3->setText(CheckedLabelHole(ShownLabelHole(m_settings.text(SettingName::LabelHole))));
 }
 
 void OptionsDialog::showTexts()
@@ -123,11 +131,12 @@ void OptionsDialog::showTexts()
     Label3->setText(texts.printerSetup);
     Label4->setText(texts.aboutAtStart);
     Label5->setText(texts.cutMarks);
-    Label6->setText(texts.labelHole);
+    Label6->setText(texts.bleed);
+    Label7->setText(texts.labelHole);
     Command2->setText(texts.cancel);
     Command3->setText(texts.measureDefaults);
     // A text that wraps takes the lines it needs, from the same top.
-    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5, Label6 })
+    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5, Label6, Label7 })
         label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
 }
 
@@ -152,11 +161,18 @@ void OptionsDialog::borderWidthChanged()
         Text1->setText(checked);
 }
 
-void OptionsDialog::labelHoleFinished()
+void OptionsDialog::bleedChanged()
 {
-    const QString checked = CheckedLabelHole(Text2->text());
+    const QString checked = CheckedBleed(Text2->text());
     if (checked != Text2->text())
         Text2->setText(checked);
+}
+
+void OptionsDialog::labelHoleFinished()
+{
+    const QString checked = CheckedLabelHole(Text3->text());
+    if (checked != Text3->text())
+        Text3->setText(checked);
 }
 
 void OptionsDialog::acceptValues()
@@ -168,7 +184,8 @@ void OptionsDialog::acceptValues()
         m_settings.setText(SettingName::BorderWidth, Text1->text()),
         m_settings.setText(SettingName::ShowAbout, flagOf(Check3)),
         m_settings.setText(SettingName::CutMarks, flagOf(Check4)),
-        m_settings.setText(SettingName::LabelHole, Text2->text()),
+        m_settings.setText(SettingName::Bleed, Text2->text()),
+        m_settings.setText(SettingName::LabelHole, Text3->text()),
     };
     // Not saved: the dialog stays open with the choices, and says why.
     if (!sayIfNotSaved(writes))

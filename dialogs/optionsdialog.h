@@ -30,6 +30,7 @@ private:
     void loadValues();
     void showTexts();
     void borderWidthChanged();
+    void bleedChanged();
     void labelHoleFinished();
     void acceptValues();
     void resetMeasures();
@@ -49,8 +50,10 @@ private:
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
     QLineEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;

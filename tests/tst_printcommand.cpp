@@ -538,7 +538,7 @@ void PrintCommandTest::labelHoleFromTheOptions()
         onNextModal([&](QWidget *dialog) {
             if (dialog->objectName() != u"Form3")
                 return false;
-            auto *field = child<QLineEdit>(dialog, QStringLiteral("Text2"));
+            auto *field = child<QLineEdit>(dialog, QStringLiteral("Text3"));
             field->selectAll();
             QTest::keyClicks(field, typed);
             QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("Command1")),

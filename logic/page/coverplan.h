@@ -1,12 +1,14 @@
 #pragma once
 
 #include "logic/dvdformat.h"
+#include "logic/page/picturefit.h"
 #include "logic/settings/borderwidth.h"
 #include "logic/settings/labelhole.h"
 
 #include <QImage>
 #include <QLineF>
 #include <QList>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -38,22 +40,35 @@ struct CoverPlanInput
     bool dvdMode = false; // the DVD panel is shown
     DvdFormat dvdFormat = DvdFormat::FullCase;
     QImage dvdPicture;
+    // How each cover's picture meets it.
+    PictureFit fitA;
+    PictureFit fitB;
+    PictureFit dvdFit;
     QString borderWidth = FallbackBorderWidth(); // the "Spessore" setting
     bool cutMarks = false; // the "Tagli" setting
     QString labelHole = FallbackLabelHole(); // the "Foro" setting
+    QString bleed; // the "Abbondanza" setting, in mm
 };
 
-// One picture on the page. The rectangle is in centimetres from the top
-// left corner of the printable area; the picture is stretched to fill it
-// and a null picture leaves it empty. A disc label shows its picture only
-// on the ring between the ellipse inscribed in the rectangle and the
-// centred hole; its border is those two edges. Cut marks, the fit check
-// and the preview's marks take its rectangle.
+// One picture on the page. The rectangle is the cover, in centimetres from
+// the top left corner of the printable area; a null picture leaves it
+// empty. The picture's part source (in its pixels) is painted into target
+// (in cm), within paintArea when that is not empty: the cover with its
+// bleed, less the other covers. Without a source the picture is
+// stretched to the cover.
+// A disc label shows its picture only on the ring between the ellipse
+// inscribed in the rectangle and the centred hole, within the paint area
+// too; with bleed the ring runs past its edge and into its hole by the
+// bleed. Its border is those two edges. Cut marks, the fit check and the
+// preview's marks take its rectangle.
 struct PlacedPicture
 {
     QRectF rect;
     bool border = false;
     QImage picture;
+    QRectF source;
+    QRectF target;
+    QPainterPath paintArea;
     bool disc = false;
     double holeCm = 0; // the disc label's hole diameter
 };
@@ -68,11 +83,17 @@ struct CoverPlan
     QStringList covers;
     // Lines in centimetres, as thick as kCutMarkWidthCm, painted last.
     QList<QLineF> cutMarks;
+    double bleedCm = 0; // how far pictures run past their covers' edges
 };
 
 inline constexpr double kCutMarkWidthCm = 0.01;
 
 CoverPlan BuildCoverPlan(const CoverPlanInput &input);
+
+// Where a slot's cover goes, in cm, as the page places it.
+QRectF SlotRect(const SlotInput &slot);
+// The DVD cover of a format.
+QRectF DvdRect(DvdFormat format);
 
 // The border width in device pixels for a "Spessore" text: the number
 // rounded halves to even, but never thinner than one pixel (a zero-width

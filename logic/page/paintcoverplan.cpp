@@ -4,7 +4,9 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vellumark {
@@ -19,20 +21,13 @@ bool isFinite(const QRectF &rect)
         && std::isfinite(rect.height());
 }
 
-// A disc label's border is its two edges, the cut guides.
-void drawDiscEdges(QPainter &painter, const QRectF &rect, const QSizeF &hole,
-                   const QTransform &toDevice)
+// A label's picture shows on its ring, which the bleed grows past its
+// edge and into its hole.
+QPainterPath printedRing(const PlacedPicture &placed, double bleed)
 {
-    painter.drawPath(toDevice.map(DiscOutline(rect)));
-    painter.drawPath(toDevice.map(DiscHole(rect, hole)));
-}
-
-// Its picture shows only on the ring between them.
-void clipToRing(QPainter &painter, const QRectF &rect, const QSizeF &hole,
-                const QTransform &toDevice)
-{
-    painter.setClipPath(toDevice.map(DiscRing(rect, hole)),
-                        painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    const QRectF outer = placed.rect.normalized().adjusted(-bleed, -bleed, bleed, bleed);
+    const double hole = std::max(0.0, placed.holeCm - 2 * bleed);
+    return DiscRing(outer, QSizeF(hole, hole));
 }
 
 } // namespace
@@ -53,27 +48,73 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setPen(QPen(Qt::black, plan.borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
+    const QTransform cmToDevice = QTransform::fromScale(perCmX, perCmY) * toDevice;
     for (const PlacedPicture &placed : plan.pictures) {
-        const QRectF rect = QRectF(placed.rect.x() * perCmX, placed.rect.y() * perCmY,
-                                   placed.rect.width() * perCmX, placed.rect.height() * perCmY)
-                                .normalized();
-        const QRectF deviceRect = toDevice.mapRect(rect);
+        const QRectF deviceRect = cmToDevice.mapRect(placed.rect.normalized());
         if (!isFinite(deviceRect))
             continue; // no geometry a painter could take
-        const QSizeF hole(placed.holeCm * perCmX, placed.holeCm * perCmY);
-        if (placed.border) {
-            if (placed.disc)
-                drawDiscEdges(painter, rect, hole, toDevice);
-            else
-                painter.drawRect(deviceRect);
-        }
-        if (!placed.picture.isNull() && !deviceRect.isEmpty()) {
-            painter.save();
-            if (placed.disc)
-                clipToRing(painter, rect, hole, toDevice);
+        const bool painted = !placed.picture.isNull() && !deviceRect.isEmpty();
+        if (painted && placed.disc)
+            painter.setClipPath(cmToDevice.map(printedRing(placed, plan.bleedCm)));
+        if (painted && placed.source.isEmpty()) {
             painter.drawImage(deviceRect, placed.picture);
-            painter.restore();
+        } else if (painted) {
+            const QRectF target = cmToDevice.mapRect(placed.target);
+            QPainterPath area;
+            area.addRect(target);
+            if (!placed.paintArea.isEmpty())
+                area = area.intersected(cmToDevice.map(placed.paintArea));
+            // Whole pixels of the picture, the target grown to match and
+            // clipped back: a PDF takes no part of a pixel, and would
+            // otherwise paint the part short of its target.
+            const QRect whole = placed.source.toAlignedRect().intersected(placed.picture.rect());
+            const double perPixelX = target.width() / placed.source.width();
+            const double perPixelY = target.height() / placed.source.height();
+            const QRectF grown(target.x() - (placed.source.x() - whole.x()) * perPixelX,
+                               target.y() - (placed.source.y() - whole.y()) * perPixelY,
+                               whole.width() * perPixelX, whole.height() * perPixelY);
+            if (isFinite(grown) && !whole.isEmpty()) {
+                // Within a label's ring: intersected by the painter, which
+                // keeps its curves exact on paper.
+                painter.setClipPath(area,
+                                    painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+                painter.drawImage(grown, placed.picture, QRectF(whole));
+            }
         }
+        painter.setClipping(false);
+        if (!placed.border)
+            continue;
+        // Only the border's outer half shows round a picture, whatever part
+        // of the cover the picture fills and however far it bleeds: for a
+        // label, outside its edge and inside its hole.
+        const QPainterPath hole = placed.disc
+            ? cmToDevice.map(DiscHole(placed.rect, QSizeF(placed.holeCm, placed.holeCm)))
+            : QPainterPath();
+        const QPainterPath outline
+            = placed.disc ? cmToDevice.map(DiscOutline(placed.rect)) : QPainterPath();
+        if (painted) {
+            QPainterPath outside;
+            outside.addRect(deviceRect.adjusted(-plan.borderWidth, -plan.borderWidth,
+                                                plan.borderWidth, plan.borderWidth));
+            if (placed.disc) {
+                // Nested: odd-even keeps all but the ring.
+                outside.addPath(outline);
+                outside.addPath(hole);
+                outside.setFillRule(Qt::OddEvenFill);
+                painter.setClipPath(outside);
+            } else {
+                QPainterPath inside;
+                inside.addRect(deviceRect);
+                painter.setClipPath(outside.subtracted(inside));
+            }
+        }
+        if (placed.disc) {
+            painter.drawPath(outline);
+            painter.drawPath(hole);
+        } else {
+            painter.drawRect(deviceRect);
+        }
+        painter.setClipping(false);
     }
     painter.setPen(QPen(Qt::black, kCutMarkWidthCm * perCmX, Qt::SolidLine, Qt::FlatCap));
     for (const QLineF &mark : plan.cutMarks) {

@@ -38,6 +38,11 @@ const QList<SettingDefinition> &SettingDefinitions()
         { Name::CutMarks, QStringLiteral("0"), std::nullopt, false },
         // The disc label's hole in cm, that of the common label sheets.
         { Name::LabelHole, QStringLiteral("4.1"), std::nullopt, false },
+        // Added with the fit modes and the bleed, written when changed.
+        { Name::FitA, QStringLiteral("0"), std::nullopt, false },
+        { Name::FitB, QStringLiteral("0"), std::nullopt, false },
+        { Name::FitDvd, QStringLiteral("0"), std::nullopt, false },
+        { Name::Bleed, QStringLiteral("0"), std::nullopt, false },
     };
     return table;
 }

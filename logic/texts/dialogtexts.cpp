@@ -16,6 +16,7 @@ const OptionsDialogTexts italianOptions = {
     u"Valori di default..."_s,
     u"Attenzione! I valori messi manualmente verranno eliminati. Sicuro di voler continuare?"_s,
     u"Segni di taglio"_s,
+    u"Abbondanza (mm)"_s,
     u"Foro etichetta (cm)"_s,
 };
 
@@ -29,6 +30,7 @@ const OptionsDialogTexts englishOptions = {
     u"Default value..."_s,
     u"Attention! The values manually written will be eliminated. Sure to continue?"_s,
     u"Cut marks"_s,
+    u"Bleed (mm)"_s,
     u"Label hole (cm)"_s,
 };
 
@@ -43,6 +45,7 @@ const OptionsDialogTexts germanOptions = {
     u" Aufmerksamkeit! Die Werte, die von Hand geschrieben werden, werden ausgeschlossen werden. "
     u"Sicher fortzusetzen?"_s,
     u"Schnittmarken"_s,
+    u"Beschnittzugabe (mm)"_s,
     u"Etikettenloch (cm)"_s,
 };
 

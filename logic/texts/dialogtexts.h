@@ -18,7 +18,8 @@ struct OptionsDialogTexts
     QString measureDefaults; // Command3
     QString measureDefaultsQuestion;
     QString cutMarks; // Label5
-    QString labelHole; // Label6
+    QString bleed; // Label6
+    QString labelHole; // Label7
 };
 const OptionsDialogTexts &OptionsTexts(Language language);
 
