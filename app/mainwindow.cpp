@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/toolset.h"
+#include "app/windowaccessibility.h"
 #include "logic/artwork.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
 
     buildControls();
     setUpKeyboard();
+    m_accessibility = new WindowAccessibility(this, m_tools);
     connectPictures();
     connectPrinting();
 
@@ -170,10 +172,7 @@ void MainWindow::buildControls()
     };
     Option3 = makeOption(QStringLiteral("Option3"), 510);
     Option5 = makeOption(QStringLiteral("Option5"), 2785);
-    Option5->setAccessibleName(QStringLiteral("A+B"));
     Option4 = makeOption(QStringLiteral("Option4"), 5070);
-    Option3->setAccessibleName(QStringLiteral("A"));
-    Option4->setAccessibleName(QStringLiteral("B"));
     Option5->setChecked(true);
 
     // Thumbnails select the print option beside them.

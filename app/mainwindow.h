@@ -34,6 +34,7 @@ class MeasureField;
 class PictureBox;
 class ToolSet;
 class TypologyList;
+class WindowAccessibility;
 
 // The main window: two cover slots side by side, the DVD panel, the toolbar
 // and its menus. Its controls hold the cover layout and several settings
@@ -172,6 +173,7 @@ private:
     bool m_loadAborted = false;
 
     ToolSet *m_tools = nullptr;
+    WindowAccessibility *m_accessibility = nullptr;
     ControlsArea *m_area = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     BackgroundShape *Shape1 = nullptr;

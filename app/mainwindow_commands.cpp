@@ -110,7 +110,7 @@ void MainWindow::copyPicture(PictureBox *from, const QList<PictureBox *> &to)
 {
     const QImage picture = from->picture(); // shared, not copied
     for (PictureBox *box : to)
-        box->setPicture(picture);
+        box->setPicture(picture, from->pictureFileName());
 }
 
 void MainWindow::setFillStyleFromTool(MainWindow &window, QAction *tool)

@@ -3,6 +3,7 @@
 
 #include "app/coverslotpanel.h"
 #include "app/toolset.h"
+#include "app/windowaccessibility.h"
 #include "logic/texts/maintexts.h"
 #include "widgets/typologylist.h"
 
@@ -49,6 +50,7 @@ void MainWindow::applyLanguage(Language language)
 
     for (const auto &[name, text] : texts.fieldLabels)
         m_labels.value(name)->setText(text);
+    m_accessibility->apply(language);
 }
 
 } // namespace vellumark

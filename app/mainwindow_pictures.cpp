@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 
 namespace vellumark {
@@ -47,7 +48,7 @@ void MainWindow::choosePicture(const QList<PictureBox *> &boxes)
         return;
     }
     for (PictureBox *box : boxes)
-        box->setPicture(picture);
+        box->setPicture(picture, QFileInfo(m_chosenFile).fileName());
     QDir::setCurrent(ProgramFolder()); // a file dialog may have moved it
 }
 
@@ -84,7 +85,7 @@ void MainWindow::loadDroppedPicture(const QString &file, const QList<PictureBox 
         return;
     }
     for (PictureBox *box : boxes)
-        box->setPicture(picture);
+        box->setPicture(picture, QFileInfo(file).fileName());
 }
 
 } // namespace vellumark

@@ -19,6 +19,7 @@
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
@@ -101,7 +102,8 @@ void MainWindow::showPrintPreview()
 {
     const CoverPlan plan = currentPlan();
     const std::optional<PrintOutcome> outcome
-        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), this);
+        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), this,
+                           LanguageOfMarker(languageMarker()));
     if (outcome)
         reportPrintOutcome(*outcome, plan);
 }
@@ -169,6 +171,10 @@ void MainWindow::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
 void MainWindow::say(const QString &message)
 {
     StatusBar1->showMessage(message);
+    // A screen reader speaks the bar's name as it changes.
+    StatusBar1->setAccessibleName(message);
+    QAccessibleEvent changed(StatusBar1, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void MainWindow::sayPictureFault(const QString &file)
@@ -212,7 +218,7 @@ void MainWindow::turnDvdPicture()
         return;
     const QImage turned = QuarterTurnClockwise(Image7->picture());
     if (!turned.isNull())
-        Image7->setPicture(turned);
+        Image7->setPicture(turned, Image7->pictureFileName());
 }
 
 } // namespace vellumark

@@ -85,6 +85,14 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
     Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
 
+    // Each caption names its control, for Alt keys and screen readers alike.
+    const std::pair<QLabel *, QWidget *> captions[] = {
+        { Label1, Text1 }, { Label2, Check1 }, { Label3, Check2 },
+        { Label4, Check3 }, { Label5, Check4 },
+    };
+    for (const auto &[caption, control] : captions)
+        caption->setBuddy(control);
+
     connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::Text1_Change);
     connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &OptionsDialog::Command2_Click);

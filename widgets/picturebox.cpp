@@ -4,6 +4,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,10 +34,12 @@ PictureBox::PictureBox(const QString &name, QWidget *parent)
     setObjectName(name);
 }
 
-void PictureBox::setPicture(const QImage &picture)
+void PictureBox::setPicture(const QImage &picture, const QString &fileName)
 {
     m_picture = picture;
+    m_fileName = picture.isNull() ? QString() : fileName;
     update();
+    emit pictureChanged();
 }
 
 void PictureBox::setAcceptsPictureFiles(bool accepts)
@@ -46,22 +49,39 @@ void PictureBox::setAcceptsPictureFiles(bool accepts)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull()) {
-        if (m_outlined) {
-            QPainter painter(this);
-            painter.setPen(QColor(128, 128, 128));
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
-        return;
-    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+    if (!m_picture.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+    } else if (m_outlined) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    // A box that has the keyboard shows it, as a button does.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
     m_click.press(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            emit clicked();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)

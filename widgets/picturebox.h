@@ -20,8 +20,11 @@ public:
     QImage picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
     // Pictures are shared, not copied: one decoded picture serves every box.
-    void setPicture(const QImage &picture);
+    // The file's name goes with the picture, for what the box tells a
+    // screen reader.
+    void setPicture(const QImage &picture, const QString &fileName = QString());
     void clearPicture() { setPicture(QImage()); }
+    QString pictureFileName() const { return m_fileName; }
 
     // An empty box shows a thin outline, so that the user sees where it is.
     void setOutlinedWhenEmpty(bool outlined)
@@ -36,13 +39,16 @@ public:
     void setAcceptsPictureFiles(bool accepts);
 
 signals:
+    // A left click, or Space or Enter while the box has the keyboard.
     void clicked();
+    void pictureChanged();
     // A picture file was dropped; loading it is the receiver's business.
     void pictureFileDropped(const QString &path);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -51,6 +57,7 @@ protected:
 
 private:
     QImage m_picture;
+    QString m_fileName;
     LeftClick m_click;
     bool m_outlined = false;
     // The first file of the drag over the box, when it can be dropped;
