@@ -101,9 +101,8 @@ void MainWindow::PrintCovers()
 void MainWindow::showPrintPreview()
 {
     const CoverPlan plan = currentPlan();
-    const std::optional<PrintOutcome> outcome
-        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), this,
-                           LanguageOfMarker(languageMarker()));
+    const std::optional<PrintOutcome> outcome = ShowPrintPreview(
+        *m_printJob, plan, printerSetupFirst(), this, LanguageOfMarker(languageMarker()));
     if (outcome)
         reportPrintOutcome(*outcome, plan);
 }

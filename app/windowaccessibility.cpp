@@ -43,8 +43,8 @@ QString ownerOf(Language language, const std::optional<CoverSlot> &slot)
     return slot ? CoverOwner(language, *slot) : DvdOwner();
 }
 
-constexpr Measure Measures[] = { Measure::Width, Measure::Height, Measure::Horizontal,
-                                 Measure::Vertical };
+constexpr Measure Measures[]
+    = { Measure::Width, Measure::Height, Measure::Horizontal, Measure::Vertical };
 
 } // namespace
 

@@ -1,12 +1,12 @@
 #include "app/mainwindow.h"
 #include "app/toolset.h"
+#include "childprocess.h"
 #include "dialogs/aboutwindow.h"
 #include "dialogs/optionsdialog.h"
 #include "dialogs/passwordprompt.h"
 #include "dialogs/picturedialog.h"
 #include "print/calibrationdialog.h"
 #include "testpictures.h"
-#include "childprocess.h"
 #include "testsupport.h"
 #include "virtualdisplay.h"
 
@@ -16,12 +16,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -39,6 +42,42 @@ VirtualDisplay *g_display = nullptr;
 QString g_whyNoBridge;
 QString g_accessibilityBus;
 
+// A call on the screen readers' bus through gdbus, while this program's
+// event loop runs on, so that its own bridge can answer; gdbus's answer.
+QString askAccessibilityBus(const QString &destination, const QString &path,
+                            const QStringList &method)
+{
+    QProcess call;
+    QEventLoop loop;
+    QObject::connect(&call, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    call.start(QStandardPaths::findExecutable(QStringLiteral("gdbus")),
+               QStringList { QStringLiteral("call"), QStringLiteral("--address"),
+                             g_accessibilityBus, QStringLiteral("--dest"), destination,
+                             QStringLiteral("--object-path"), path, QStringLiteral("--method") }
+                   + method);
+    loop.exec();
+    return QString::fromUtf8(call.readAllStandardOutput());
+}
+
+// The names of everything below an object on the screen readers' bus.
+void readTree(const QString &destination, const QString &path, int depth, QStringList &names)
+{
+    const QString name = askAccessibilityBus(
+        destination, path,
+        { QStringLiteral("org.freedesktop.DBus.Properties.Get"),
+          QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("Name") });
+    names.append(name.section(u'\'', 1, -2)); // (<'name'>,)
+    if (depth == 0)
+        return;
+    static const QRegularExpression child(
+        QStringLiteral("\\('([^']+)', (?:objectpath )?'([^']+)'\\)"));
+    const QString children = askAccessibilityBus(
+        destination, path, { QStringLiteral("org.a11y.atspi.Accessible.GetChildren") });
+    for (const QRegularExpressionMatch &match : child.globalMatch(children))
+        readTree(match.captured(1), match.captured(2), depth - 1, names);
+}
+
 // A session bus of the test's own, on which the screen readers' bus starts
 // when asked for; its address, or empty when none could be started.
 QByteArray startSessionBus(QProcess &bus)
@@ -47,8 +86,9 @@ QByteArray startSessionBus(QProcess &bus)
     if (daemon.isEmpty())
         return QByteArray();
     EndWithThisProcess(bus);
-    bus.start(daemon, { QStringLiteral("--session"), QStringLiteral("--nofork"),
-                        QStringLiteral("--print-address=1") });
+    bus.start(daemon,
+              { QStringLiteral("--session"), QStringLiteral("--nofork"),
+                QStringLiteral("--print-address=1") });
     if (!bus.waitForStarted(5000))
         return QByteArray();
     QElapsedTimer clock;
@@ -223,14 +263,20 @@ private slots:
     void picturesFollowTheirListInTabOrder();
     void statusMessageIsAnnounced();
     void spaceOnAPictureOpensIt();
+    void screenReaderReadsTheWindow();
 };
 
 void AccessibilityTest::everyControlNamed_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("language");
-    const char *windows[] = { "MdiForm1",        "Frame1", "Form3",  "Form2",
-                              "Password",        "frmAbout", "CalibrationDialog",
+    const char *windows[] = { "MdiForm1",
+                              "Frame1",
+                              "Form3",
+                              "Form2",
+                              "Password",
+                              "frmAbout",
+                              "CalibrationDialog",
                               "PrintPreviewDialog" };
     const std::pair<const char *, Language> languages[] = {
         { "Italian", Language::Italian },
@@ -296,34 +342,56 @@ void AccessibilityTest::namesSayWhatControlsAreFor_data()
     const int it = int(Language::Italian);
     const int en = int(Language::English);
     const int de = int(Language::German);
-    QTest::newRow("Text1 it") << it << "Text1" << "Larghezza cover A (cm)";
-    QTest::newRow("Text1 en") << en << "Text1" << "Cover A width (cm)";
-    QTest::newRow("Text1 de") << de << "Text1" << "Breite Cover A (cm)";
-    QTest::newRow("Text8 en") << en << "Text8" << "Cover B vertical position (cm)";
-    QTest::newRow("Text7 it") << it << "Text7" << "Posizione orizzontale cover B (cm)";
-    QTest::newRow("Text4 de") << de << "Text4" << "Höhe Cover B (cm)";
-    QTest::newRow("List1 it") << it << "List1" << "Tipologia cover A";
-    QTest::newRow("List2 en") << en << "List2" << "Cover B typology";
-    QTest::newRow("Check2 de") << de << "Check2" << "Zeichnen Sie Rand (Cover B)";
-    QTest::newRow("Check1 en") << en << "Check1" << "Draw Edge (Cover A)";
-    QTest::newRow("Option4 en") << en << "Option4" << "Print Cover B only";
-    QTest::newRow("Option5 it") << it << "Option5" << "Stampa cover A e B";
+    QTest::newRow("Text1 it") << it << "Text1"
+                              << "Larghezza cover A (cm)";
+    QTest::newRow("Text1 en") << en << "Text1"
+                              << "Cover A width (cm)";
+    QTest::newRow("Text1 de") << de << "Text1"
+                              << "Breite Cover A (cm)";
+    QTest::newRow("Text8 en") << en << "Text8"
+                              << "Cover B vertical position (cm)";
+    QTest::newRow("Text7 it") << it << "Text7"
+                              << "Posizione orizzontale cover B (cm)";
+    QTest::newRow("Text4 de") << de << "Text4"
+                              << "Höhe Cover B (cm)";
+    QTest::newRow("List1 it") << it << "List1"
+                              << "Tipologia cover A";
+    QTest::newRow("List2 en") << en << "List2"
+                              << "Cover B typology";
+    QTest::newRow("Check2 de") << de << "Check2"
+                               << "Zeichnen Sie Rand (Cover B)";
+    QTest::newRow("Check1 en") << en << "Check1"
+                               << "Draw Edge (Cover A)";
+    QTest::newRow("Option4 en") << en << "Option4"
+                                << "Print Cover B only";
+    QTest::newRow("Option5 it") << it << "Option5"
+                                << "Stampa cover A e B";
     QTest::newRow("Image1 en") << en << "Image1"
                                << "Cover A picture: none, press Space or click to load";
     QTest::newRow("Image2 it") << it << "Image2"
                                << "Immagine cover B: nessuna, premi Spazio o fai clic per caricare";
     QTest::newRow("Image7 de") << de << "Image7"
                                << "Bild DVD: keines, Leertaste drücken oder klicken zum Laden";
-    QTest::newRow("Command2 en") << en << "Command2" << "Turn the DVD picture by 90°";
-    QTest::newRow("Option7 it") << it << "Option7" << "Formato DVD 13,1 x 18,3 cm";
-    QTest::newRow("left_to_right en") << en << "left_to_right" << "Copy the Cover A picture to Cover B";
-    QTest::newRow("Form3 Check1 it") << it << "Form3/Check1" << "Conferma uscita dal programma...";
-    QTest::newRow("Form3 Text1 en") << en << "Form3/Text1" << "Border size ( 1 to 10)...";
-    QTest::newRow("Form3 Check4 de") << de << "Form3/Check4" << "Schnittmarken";
-    QTest::newRow("Form2 File1 de") << de << "Form2/File1" << "Dateien";
-    QTest::newRow("Form2 Combo1 it") << it << "Form2/Combo1" << "Tipo di file...";
-    QTest::newRow("Form2 Text1 en") << en << "Form2/Text1" << "File name";
-    QTest::newRow("Password Text1") << it << "Password/Text1" << "Password di Vellumark";
+    QTest::newRow("Command2 en") << en << "Command2"
+                                 << "Turn the DVD picture by 90°";
+    QTest::newRow("Option7 it") << it << "Option7"
+                                << "Formato DVD 13,1 x 18,3 cm";
+    QTest::newRow("left_to_right en") << en << "left_to_right"
+                                      << "Copy the Cover A picture to Cover B";
+    QTest::newRow("Form3 Check1 it") << it << "Form3/Check1"
+                                     << "Conferma uscita dal programma...";
+    QTest::newRow("Form3 Text1 en") << en << "Form3/Text1"
+                                    << "Border size ( 1 to 10)...";
+    QTest::newRow("Form3 Check4 de") << de << "Form3/Check4"
+                                     << "Schnittmarken";
+    QTest::newRow("Form2 File1 de") << de << "Form2/File1"
+                                    << "Dateien";
+    QTest::newRow("Form2 Combo1 it") << it << "Form2/Combo1"
+                                     << "Tipo di file...";
+    QTest::newRow("Form2 Text1 en") << en << "Form2/Text1"
+                                    << "File name";
+    QTest::newRow("Password Text1") << it << "Password/Text1"
+                                    << "Password di Vellumark";
 }
 
 void AccessibilityTest::namesSayWhatControlsAreFor()
@@ -367,12 +435,18 @@ void AccessibilityTest::captionsAreBuddies_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("field");
-    QTest::newRow("Label6") << "Label6" << "Text1";
-    QTest::newRow("Label9") << "Label9" << "Text4";
-    QTest::newRow("Label12") << "Label12" << "Text6";
-    QTest::newRow("Label14") << "Label14" << "Text7";
-    QTest::newRow("Label23") << "Label23" << "Check2";
-    QTest::newRow("Label20") << "Label20" << "Image1";
+    QTest::newRow("Label6") << "Label6"
+                            << "Text1";
+    QTest::newRow("Label9") << "Label9"
+                            << "Text4";
+    QTest::newRow("Label12") << "Label12"
+                             << "Text6";
+    QTest::newRow("Label14") << "Label14"
+                             << "Text7";
+    QTest::newRow("Label23") << "Label23"
+                             << "Check2";
+    QTest::newRow("Label20") << "Label20"
+                             << "Image1";
 }
 
 void AccessibilityTest::captionsAreBuddies()
@@ -409,8 +483,7 @@ void AccessibilityTest::pictureNamesFollowLoading()
 
     dropFile(image1, file);
     QCOMPARE(nameOf(image1), QStringLiteral("Cover A picture: front.jpg, 64 × 48 pixels"));
-    QCOMPARE(nameOf(image2),
-             QStringLiteral("Cover B picture: none, press Space or click to load"));
+    QCOMPARE(nameOf(image2), QStringLiteral("Cover B picture: none, press Space or click to load"));
 
     main->tools()->tool(QStringLiteral("left_to_right"))->trigger();
     QCOMPARE(nameOf(image2), QStringLiteral("Cover B picture: front.jpg, 64 × 48 pixels"));
@@ -480,6 +553,25 @@ void AccessibilityTest::spaceOnAPictureOpensIt()
     });
     QVERIFY(g_display->pressKeys(window, { QStringLiteral("space") }));
     QTRY_COMPARE(opened, QStringLiteral("Form2"));
+}
+
+void AccessibilityTest::screenReaderReadsTheWindow()
+{
+    if (!QAccessible::isActive() || g_accessibilityBus.isEmpty())
+        QSKIP(qPrintable(g_whyNoBridge));
+    TemporarySettings temp;
+    LoadedWindow loaded = windowIn(temp, int(Language::German));
+    loaded.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(loaded.window.get()));
+
+    // What a screen reader finds: the registry's applications, their
+    // windows and the controls in them.
+    QStringList names;
+    readTree(QStringLiteral("org.a11y.atspi.Registry"),
+             QStringLiteral("/org/a11y/atspi/accessible/root"), 8, names);
+    QVERIFY2(names.contains(QStringLiteral("Breite Cover A (cm)")), qPrintable(names.join(u"; ")));
+    QVERIFY(names.contains(
+        QStringLiteral("Bild Cover B: keines, Leertaste drücken oder klicken zum Laden")));
 }
 
 int main(int argc, char **argv)
