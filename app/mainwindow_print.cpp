@@ -19,7 +19,6 @@
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
@@ -170,10 +169,6 @@ void MainWindow::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
 void MainWindow::say(const QString &message)
 {
     StatusBar1->showMessage(message);
-    // A screen reader speaks the bar's name as it changes.
-    StatusBar1->setAccessibleName(message);
-    QAccessibleEvent changed(StatusBar1, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void MainWindow::sayPictureFault(const QString &file)

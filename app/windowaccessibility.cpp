@@ -7,8 +7,10 @@
 #include "widgets/picturebox.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include <optional>
@@ -62,10 +64,8 @@ WindowAccessibility::WindowAccessibility(QWidget *window, ToolSet *tools)
         for (std::size_t i = 0; i < layout->fields.size(); ++i)
             tie(layout->fieldCaptions.at(i).name, layout->fields.at(i).name);
         tie(layout->borderCaption.name, layout->border.name);
-    }
-    // Qt on Linux speaks a list box by its entry and finds its name in a
-    // caption tied to it; the typology lists have none on screen.
-    for (const CoverSlotLayout *layout : { &SlotALayout(), &SlotBLayout() }) {
+        // Qt on Linux speaks a list box by its entry and finds its name in
+        // a caption tied to it; the typology lists have none on screen.
         if (QWidget *list = control(layout->list.name)) {
             auto *caption = new QLabel(list->parentWidget());
             caption->setObjectName(list->objectName() + QStringLiteral("Caption"));
@@ -82,6 +82,16 @@ WindowAccessibility::WindowAccessibility(QWidget *window, ToolSet *tools)
         if (QWidget *before = picture.after ? control(picture.after) : nullptr)
             QWidget::setTabOrder(before, box);
         connect(box, &PictureBox::pictureChanged, this, [this, box] { namePicture(box); });
+    }
+
+    // The status bar's message is its name, and a screen reader speaks a
+    // name as it changes.
+    if (auto *bar = m_window->findChild<QStatusBar *>(QStringLiteral("StatusBar1"))) {
+        connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
+            bar->setAccessibleName(message);
+            QAccessibleEvent changed(bar, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        });
     }
 }
 
@@ -115,9 +125,16 @@ void WindowAccessibility::apply(Language language)
     name("Option4", texts.printOnly.arg(CoverOwner(language, CoverSlot::B)));
 
     name("Command2", texts.quarterTurn);
-    for (const char *format : { "Option6", "Option7" }) {
-        if (auto *button = qobject_cast<QAbstractButton *>(control(format)))
+    const std::pair<const char *, QString> formats[] = {
+        { "Option6", texts.dvdWholeCase },
+        { "Option7", texts.dvdFrontOnly },
+    };
+    for (const auto &[format, about] : formats) {
+        // The format's caption is its size, the same in every language.
+        if (auto *button = qobject_cast<QAbstractButton *>(control(format))) {
             button->setAccessibleName(texts.dvdFormat.arg(button->text()));
+            button->setAccessibleDescription(about);
+        }
     }
     for (const PictureSlot &picture : pictureSlots()) {
         if (auto *box = qobject_cast<PictureBox *>(control(picture.box)))

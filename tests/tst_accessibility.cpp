@@ -2,6 +2,7 @@
 #include "app/toolset.h"
 #include "childprocess.h"
 #include "dialogs/aboutwindow.h"
+#include "dialogs/helpviewer.h"
 #include "dialogs/optionsdialog.h"
 #include "dialogs/passwordprompt.h"
 #include "dialogs/picturedialog.h"
@@ -256,6 +257,8 @@ private slots:
     void everyControlNamed();
     void namesSayWhatControlsAreFor_data();
     void namesSayWhatControlsAreFor();
+    void descriptionsSayMore_data();
+    void descriptionsSayMore();
     void captionsAreBuddies_data();
     void captionsAreBuddies();
     void passwordFieldIsAPassword();
@@ -270,13 +273,8 @@ void AccessibilityTest::everyControlNamed_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("language");
-    const char *windows[] = { "MdiForm1",
-                              "Frame1",
-                              "Form3",
-                              "Form2",
-                              "Password",
-                              "frmAbout",
-                              "CalibrationDialog",
+    const char *windows[] = { "MdiForm1",          "Frame1",   "Form3",      "Form2",
+                              "Password",          "frmAbout", "HelpViewer", "CalibrationDialog",
                               "PrintPreviewDialog" };
     const std::pair<const char *, Language> languages[] = {
         { "Italian", Language::Italian },
@@ -314,6 +312,10 @@ void AccessibilityTest::everyControlNamed()
         faults = namingFaults(&dialog);
     } else if (window == u"frmAbout") {
         AboutWindow dialog(QIcon(), nullptr);
+        faults = namingFaults(&dialog);
+    } else if (window == u"HelpViewer") {
+        HelpViewer dialog;
+        QVERIFY(dialog.openHelp(qEnvironmentVariable("VELLUMARK_BINARY_DIR"), Language(language)));
         faults = namingFaults(&dialog);
     } else if (window == u"CalibrationDialog") {
         CalibrationDialog dialog(PrinterCorrections(temp.settings()), a4(), Language(language));
@@ -429,6 +431,37 @@ void AccessibilityTest::namesSayWhatControlsAreFor()
         main->applyLanguage(Language(language));
         QCOMPARE(nameOf(target), name);
     }
+}
+
+void AccessibilityTest::descriptionsSayMore_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("Option6 en") << int(Language::English) << "Option6"
+                                << "The whole cover of a DVD case, printed upright";
+    QTest::newRow("Option7 de") << int(Language::German) << "Option7"
+                                << "Nur die Vorderseite";
+    QTest::newRow("List1 it") << int(Language::Italian) << "List1"
+                              << "Seleziona e clicca sulla tipologia di cover...";
+    QTest::newRow("ID_covers en") << int(Language::English) << "ID_covers"
+                                  << "Shows or hides the DVD panel";
+}
+
+void AccessibilityTest::descriptionsSayMore()
+{
+    QFETCH(int, language);
+    QFETCH(QString, control);
+    QFETCH(QString, description);
+    TemporarySettings temp;
+    LoadedWindow loaded = windowIn(temp, language);
+    MainWindow *main = loaded.window.get();
+    QObject *target = child<QWidget>(main, control);
+    if (!target)
+        target = main->tools()->toolBar()->widgetForAction(main->tools()->tool(control));
+    QVERIFY(target);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(target);
+    QCOMPARE(face->text(QAccessible::Description), description);
 }
 
 void AccessibilityTest::captionsAreBuddies_data()

@@ -424,13 +424,14 @@ void CommandsTest::tabOrderFollowsLayout()
     m_window->activateWindow();
     control<QWidget>("List1")->setFocus();
     QStringList visited { QApplication::focusWidget()->objectName() };
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 15; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(visited,
-             (QStringList { "List1", "Text1", "Text2", "Text5", "Text6", "Check1", "List2", "Text3",
-                            "Text4", "Text7", "Text8", "Check2", "Option3", "List1" }));
+             (QStringList { "List1", "Image1", "Text1", "Text2", "Text5", "Text6", "Check1",
+                            "List2", "Image2", "Text3", "Text4", "Text7", "Text8", "Check2",
+                            "Option3", "List1" }));
 }
 
 void CommandsTest::menusOpenFromKeyboard_data()

@@ -27,6 +27,8 @@ struct AccessibleTexts
     QString loadedPicture; // %1 owner, %2 file, %3 x %4 pixels
     QString quarterTurn;
     QString dvdFormat; // %1 the format's caption
+    QString dvdWholeCase; // what each format prints
+    QString dvdFrontOnly;
     QString showDvdPanel; // what the "Cover DVD" tool is for
     QString copyPicture; // %1 from, %2 to
     QString folders; // the picture dialog's lists and name field
