@@ -141,6 +141,9 @@ void WindowAccessibility::apply(Language language)
             namePicture(box);
     }
 
+    if (QWidget *folder = control("Label2"))
+        folder->setAccessibleDescription(texts.lastFolder);
+
     // The tools whose captions are no words a user says.
     const QToolBar *bar = m_tools->toolBar();
     auto nameTool = [bar, this](const char *id, const QString &text, const QString &about) {

@@ -447,6 +447,8 @@ void AccessibilityTest::descriptionsSayMore_data()
                                 << "Nur die Vorderseite";
     QTest::newRow("List1 it") << int(Language::Italian) << "List1"
                               << "Seleziona e clicca sulla tipologia di cover...";
+    QTest::newRow("Label2 de") << int(Language::German) << "Label2"
+                               << "Letzter Bilderordner";
     QTest::newRow("ID_covers en") << int(Language::English) << "ID_covers"
                                   << "Shows or hides the DVD panel";
 }

@@ -31,6 +31,7 @@ struct AccessibleTexts
     QString dvdFrontOnly;
     QString showDvdPanel; // what the "Cover DVD" tool is for
     QString copyPicture; // %1 from, %2 to
+    QString lastFolder; // what the folder shown under the covers is
     QString folders; // the picture dialog's lists and name field
     QString files;
     QString fileName;
