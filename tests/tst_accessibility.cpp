@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -83,12 +84,16 @@ void readTree(const QString &destination, const QString &path, int depth, QStrin
 }
 
 // A session bus of the test's own, on which the screen readers' bus starts
-// when asked for; its address, or empty when none could be started.
-QByteArray startSessionBus(QProcess &bus)
+// when asked for; its address, or empty when none could be started. Both
+// keep their sockets in the runtime folder given, away from a desktop's.
+QByteArray startSessionBus(QProcess &bus, const QString &runtimeFolder)
 {
     const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
     if (daemon.isEmpty())
         return QByteArray();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    bus.setProcessEnvironment(environment);
     EndWithThisProcess(bus);
     bus.start(daemon,
               { QStringLiteral("--session"), QStringLiteral("--nofork"),
@@ -625,13 +630,14 @@ int main(int argc, char **argv)
     // a session bus of its own Qt's bridge to screen readers runs as on a
     // desktop; without them it runs off screen and says which test it skips.
     VirtualDisplay display;
+    QTemporaryDir runtimeFolder; // made for its owner alone
     QProcess bus;
     if (VirtualDisplay::missingTools().isEmpty() && display.start()) {
         qputenv("DISPLAY", display.name());
         qputenv("QT_QPA_PLATFORM", "xcb");
         qunsetenv("WAYLAND_DISPLAY");
         g_display = &display;
-        const QByteArray address = startSessionBus(bus);
+        const QByteArray address = startSessionBus(bus, runtimeFolder.path());
         if (address.isEmpty()) {
             g_whyNoBridge = QStringLiteral("No session bus (dbus-daemon) for Qt's bridge");
         } else {
