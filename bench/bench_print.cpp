@@ -139,7 +139,8 @@ int main(int argc, char **argv)
             }
         });
         vellumark::ShowPrintPreview(
-            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false, nullptr);
+            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false, nullptr,
+            vellumark::Language::English);
     });
 
     using vellumark::bench::reportRow;
