@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVariant>
@@ -256,6 +257,44 @@ QStringList ToolSet::menuArrangement(const QString &menuId) const
 {
     const QMenu *menu = m_menus.value(menuId);
     return menu ? arrangementOf(menu->actions()) : QStringList();
+}
+
+void ToolSet::showTexts(const MainWindowTexts &texts)
+{
+    auto setCaption = [this](const QString &id, const QString &text) {
+        if (QAction *action = tool(id))
+            action->setText(text);
+    };
+    setCaption(QStringLiteral("ID_Print"), texts.printTool);
+    for (const auto &[id, text] : texts.languageTools)
+        setCaption(id, text);
+    tool(texts.checkedLanguageTool)->setChecked(true);
+    for (const auto &[id, text] : texts.otherTools)
+        setCaption(id, text);
+}
+
+void ToolSet::addMenuKeys()
+{
+    auto popUp = [this](const QString &id) {
+        QWidget *button = m_toolBar->widgetForAction(tool(id));
+        if (QMenu *opened = menu(id))
+            opened->popup(button ? button->mapToGlobal(QPoint(0, button->height()))
+                                 : m_window->pos());
+    };
+    const struct
+    {
+        QKeySequence keys;
+        const char *menu;
+    } openers[] = {
+        { QKeySequence(Qt::Key_F10), "ID_Menu" },
+        { QKeySequence(Qt::ALT | Qt::Key_M), "ID_Menu" },
+        { QKeySequence(Qt::ALT | Qt::Key_H), "ID_Help" },
+    };
+    for (const auto &opener : openers) {
+        auto *shortcut = new QShortcut(opener.keys, m_window);
+        const QString id = QString::fromLatin1(opener.menu);
+        connect(shortcut, &QShortcut::activated, this, [popUp, id] { popUp(id); });
+    }
 }
 
 } // namespace vellumark

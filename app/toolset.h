@@ -13,6 +13,8 @@ class QWidget;
 
 namespace vellumark {
 
+struct MainWindowTexts;
+
 // Every command of the main window as one action per tool ID, shared by the
 // toolbar and the drop-down menus. Each action's objectName is its tool ID.
 // A click on any tool is reported once through toolClicked.
@@ -32,6 +34,13 @@ public:
     // The IDs as they stand on the toolbar and in a menu, separators as "|".
     QStringList toolBarArrangement() const;
     QStringList menuArrangement(const QString &menuId) const;
+
+    // The captions of a language, and its language tool pressed.
+    void showTexts(const MainWindowTexts &texts);
+
+    // The keys that open the two menus from the keyboard (F10, Alt+M,
+    // Alt+H), so that every command is reachable without the mouse.
+    void addMenuKeys();
 
 signals:
     void toolClicked(QAction *tool);

@@ -27,12 +27,11 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void Text1_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void loadValues();
+    void showTexts();
+    void borderWidthChanged();
+    void acceptValues();
+    void resetMeasures();
 
     ProgramSettings m_settings;
     QString m_languageMarker;

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/toolcommands.h"
 #include "app/toolset.h"
 #include "logic/texts/maintexts.h"
 #include "logic/twips.h"
@@ -154,7 +155,7 @@ void CommandsTest::everyToolHasACommandAndCaptions()
     QWidget window;
     const ToolSet tools(&window);
     if (!tools.menu(id))
-        QVERIFY(MainWindow::commandOfTool(id));
+        QVERIFY(ToolCommands::commandOf(id));
     for (Language language : { Language::Italian, Language::English, Language::German })
         QVERIFY2(!ToolCaption(language, id).isEmpty(), qPrintable(id));
 }
@@ -289,19 +290,16 @@ void CommandsTest::releasedSkinToolChangesNothing()
 
 void CommandsTest::openStyleTools()
 {
-    auto *check3 = control<QCheckBox>("Check3");
     tool(QStringLiteral("ID_ApriWin"))->trigger();
-    QVERIFY(!check3->isChecked());
+    QVERIFY(!m_window->state().openWithPreview);
     tool(QStringLiteral("ID_ApriPrew"))->trigger();
-    QVERIFY(check3->isChecked());
+    QVERIFY(m_window->state().openWithPreview);
 }
 
 void CommandsTest::removeBackgroundWithoutOne()
 {
-    auto *label24 = control<QLabel>("Label24");
-    label24->setText(QStringLiteral("/nowhere/skin.SCI"));
     tool(QStringLiteral("ID_Elimina"))->trigger();
-    QCOMPARE(label24->text(), QString());
+    QCOMPARE(m_window->state().backgroundPicture, QString());
     QVERIFY(m_window->backgroundPicture().isNull());
 }
 
@@ -321,8 +319,7 @@ void CommandsTest::backgroundPictureCancelledOrUnreadable()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("this is no picture");
     file.close();
-    auto *label24 = control<QLabel>("Label24");
-    label24->setText(QStringLiteral("previous"));
+    const QString previous = m_window->state().backgroundPicture;
     QString filter;
     onNextModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
@@ -340,7 +337,7 @@ void CommandsTest::backgroundPictureCancelledOrUnreadable()
     });
     tool(QStringLiteral("ID_Immagine"))->trigger();
     QCOMPARE(filter, QStringLiteral("Skin Image (*.SCI)"));
-    QCOMPARE(label24->text(), QStringLiteral("previous"));
+    QCOMPARE(m_window->state().backgroundPicture, previous);
     QVERIFY(m_window->backgroundPicture().isNull());
 }
 

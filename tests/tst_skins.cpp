@@ -110,7 +110,7 @@ LoadedWindow quietWindow(const TemporarySettings &temp)
 
 QString backgroundPath(MainWindow *window)
 {
-    return child<QLabel>(window, QStringLiteral("Label24"))->text();
+    return window->state().backgroundPicture;
 }
 
 void chooseSkin(MainWindow *window, const QString &path)

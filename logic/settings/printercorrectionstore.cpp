@@ -1,6 +1,7 @@
 #include "logic/settings/printercorrectionstore.h"
 
 #include "logic/numbertext.h"
+#include "logic/settings/settingnames.h"
 
 #include <QStringList>
 
@@ -12,14 +13,14 @@ namespace {
 
 QString groupOf(const QString &printer)
 {
-    return QStringLiteral("Calibrazione ") + printer;
+    return SettingName::CalibrationGroupPrefix + printer;
 }
 
 const QStringList &valueNames()
 {
     static const QStringList names
-        = { QStringLiteral("ScalaX"), QStringLiteral("ScalaY"), QStringLiteral("SpostamentoX"),
-            QStringLiteral("SpostamentoY") };
+        = { SettingName::CalibrationScaleX, SettingName::CalibrationScaleY,
+            SettingName::CalibrationShiftX, SettingName::CalibrationShiftY };
     return names;
 }
 

@@ -12,7 +12,7 @@ namespace vellumark {
 // "Software\Orvandi\Vellumark\Settings" names a file below the root folder:
 // the levels after "Software" are folders and the last level is a file
 // (<root>/Orvandi/Vellumark/Settings.ini) that a person can edit: each value
-// is read exactly as it stands after "=" (settings/verbatimsettings.h). A key
+// is read exactly as it stands after "=" (logic/settings/verbatimsettings.h). A key
 // exists exactly when its file exists. Every call opens the file, does one
 // thing and closes it: nothing is cached, so a value written is read back at
 // once.
