@@ -3,6 +3,7 @@
 #include "logic/artwork.h"
 #include "logic/pictures/rotatepicture.h"
 #include "logic/twips.h"
+#include "widgets/checkedbuttonfocus.h"
 #include "widgets/lineitem.h"
 #include "widgets/picturebox.h"
 
@@ -62,6 +63,19 @@ DvdPanel::DvdPanel(QWidget *area, const ControlMakers &make)
     // The preview's frame reaches down over the button's place: the button
     // lies on top, where a click finds it.
     Command2->raise();
+
+    // From the keyboard: the picture (Space or Return opens it), the format
+    // at the checked one, and the quarter turn.
+    Image7->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(Image7, Option6);
+    QWidget::setTabOrder(Option6, Option7);
+    QWidget::setTabOrder(Option7, Command2);
+    TabEntersAtCheckedButton({ Option6, Option7 });
+}
+
+bool DvdPanel::isPanel(const QWidget *widget) const
+{
+    return widget == Frame1;
 }
 
 void DvdPanel::setShown(bool shown)
@@ -70,6 +84,7 @@ void DvdPanel::setShown(bool shown)
         Frame1->setGeometry(TwipsRect(120, 60, 5535, 5730));
         Frame1->show();
         Frame1->raise();
+        Image7->setFocus(Qt::OtherFocusReason);
     } else {
         Frame1->hide();
     }

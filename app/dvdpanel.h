@@ -26,6 +26,8 @@ public:
     DvdPanel(QWidget *area, const ControlMakers &make);
 
     PictureBox *pictureBox() const { return Image7; }
+    // Whether the widget is the panel itself.
+    bool isPanel(const QWidget *widget) const;
 
     void setShown(bool shown);
     // Shapes the frame and picture to a format: "18,3 x 27,2" when full,

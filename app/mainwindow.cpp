@@ -4,6 +4,7 @@
 #include "app/dvdpanel.h"
 #include "app/printcommands.h"
 #include "app/printselectionpanel.h"
+#include "app/settingswritereporter.h"
 #include "app/slotpictures.h"
 #include "app/toolcommands.h"
 #include "app/toolset.h"
@@ -14,18 +15,23 @@
 #include "dialogs/passwordprompt.h"
 #include "logic/artwork.h"
 #include "logic/numbertext.h"
+#include "logic/pictures/pictureloader.h"
 #include "logic/programinfo.h"
 #include "logic/texts/maintexts.h"
+#include "logic/texts/messagetexts.h"
 #include "logic/twips.h"
 #include "widgets/backgroundshape.h"
+#include "widgets/checkedbuttonfocus.h"
 #include "widgets/controlsarea.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 #include "widgets/typologylist.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -48,7 +54,12 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     : QMainWindow(parent)
     , m_settings(std::move(settings))
     , m_endProgram([] { QCoreApplication::exit(0); })
+    , m_settingsWrites(std::make_unique<SettingsWriteReporter>(
+          [this](const QString &message) { StatusBar1->showMessage(message); },
+          [this] { return m_state.language; }))
 {
+    m_settings.setWriteObserver(
+        [this](const SettingsWrite &write) { m_settingsWrites->observe(write); });
     setObjectName(QStringLiteral("MdiForm1"));
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(ProgramIcon());
@@ -98,6 +109,10 @@ void MainWindow::buildControls()
     auto *Shape1 = new BackgroundShape(m_area);
     Shape1->setGeometry(TwipsRect(0, 0, 5775, 5775));
     m_background = new WindowBackground(m_state, m_area, Shape1);
+    connect(m_background, &WindowBackground::pictureNotLoaded, this, [this](const QString &file) {
+        StatusBar1->showMessage(PictureFaultMessage(m_state.language, QFileInfo(file).fileName(),
+                                                    DiagnosePictureFile(file)));
+    });
 
     const ControlMakers &make = WindowControlMakers();
     // Frame around the fields and thumbnails.
@@ -173,6 +188,10 @@ void MainWindow::orderTabs()
     order += m_printSelection->options();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    QList<QAbstractButton *> options;
+    for (QWidget *option : m_printSelection->options())
+        options.append(qobject_cast<QAbstractButton *>(option));
+    TabEntersAtCheckedButton(options);
 }
 
 bool MainWindow::load()
@@ -199,8 +218,13 @@ void MainWindow::dispatchTool(QAction *tool)
 
 bool MainWindow::loadSettings()
 {
-    if (!m_settings.keyExists())
-        m_settings.writeDefaults();
+    if (!m_settings.keyExists()) {
+        const SettingsWrite key = m_settings.writeDefaults();
+        // Said once now, rather than taken for a first start in silence.
+        if (!key.ok())
+            m_settingsWrites->keyNotCreated(
+                key, LanguageOfMarker(m_settings.text(SettingName::Language)));
+    }
     const QString password = m_settings.text(SettingName::Password);
     if (m_settings.text(SettingName::AskPassword) == u"1" && !password.isEmpty()) {
         // Shown before the main window: a window of its own, not over this one.
@@ -238,7 +262,10 @@ void MainWindow::saveSettings()
 {
     // Only the window's own values: "Password", "OnPassword", the measures
     // and whatever a person added keep their lines in the file byte for byte.
+    m_settingsWrites->beginSeries();
     m_state.save(m_settings);
+    if (const std::optional<SettingsWrite> failure = m_settingsWrites->endSeries())
+        m_settingsWrites->tellNotSavedAtExit(*failure, this, !m_endingOnSignal);
     QCoreApplication::processEvents();
     m_ending = true;
     if (m_endProgram)
@@ -293,6 +320,7 @@ void MainWindow::applyLanguage(Language language)
     m_qtTranslation.use(language);
     m_state.language = language;
     m_tools->showTexts(texts);
+    m_tools->setMenuEntryTexts(language);
 
     // Rebuilding the lists keeps each slot's typology and runs its
     // selection again; no selection stays no selection.
@@ -325,6 +353,12 @@ void MainWindow::showOptionsDialog()
 void MainWindow::showDvdPanel(bool shown)
 {
     m_state.dvdShown = shown;
+    // The panel covers the CD layout, whose controls then take no keys.
+    const auto layout = m_area->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *control : layout) {
+        if (!m_dvd->isPanel(control) && control->focusPolicy() != Qt::NoFocus)
+            control->setEnabled(!shown);
+    }
     m_dvd->setShown(shown);
 }
 
@@ -365,6 +399,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     saveSettings();
     if (m_ending)
         event->accept();
+}
+
+void MainWindow::endOnSignal(int signal)
+{
+    Q_UNUSED(signal);
+    if (m_ending)
+        return;
+    m_endingOnSignal = true;
+    saveSettings();
 }
 
 bool MainWindow::event(QEvent *event)

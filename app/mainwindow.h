@@ -21,6 +21,7 @@ class CoverSlotPanel;
 class DvdPanel;
 class PrintCommands;
 class PrintSelectionPanel;
+class SettingsWriteReporter;
 class ToolSet;
 class WindowAccessibility;
 class WindowBackground;
@@ -40,6 +41,10 @@ public:
     // the start-up password was not given: the program must end at once,
     // writing nothing.
     bool load();
+
+    // Ends the program as the exit does, without the question: the window's
+    // settings are written first (a signal asked the program to end).
+    void endOnSignal(int signal);
 
     // What ends the program once the settings are written; tests replace it.
     void setProgramEnder(std::function<void()> ender) { m_endProgram = std::move(ender); }
@@ -97,7 +102,9 @@ private:
     WindowState m_state;
     QtTranslation m_qtTranslation; // Qt's own dialogs in the window's language
     std::function<void()> m_endProgram;
+    std::unique_ptr<SettingsWriteReporter> m_settingsWrites;
     bool m_ending = false;
+    bool m_endingOnSignal = false;
 
     ToolSet *m_tools = nullptr;
     WindowAccessibility *m_accessibility = nullptr;

@@ -7,6 +7,7 @@
 #include "logic/settings/printercorrectionstore.h"
 #include "logic/settings/windowstate.h"
 #include "logic/texts/calibrationtexts.h"
+#include "logic/texts/failuretexts.h"
 #include "logic/texts/messagetexts.h"
 #include "print/calibrationdialog.h"
 #include "print/printerpage.h"
@@ -123,8 +124,11 @@ void PrintCommands::reportOutcome(PrintOutcome outcome, const CoverPlan &plan)
         return;
     }
     case PrintOutcome::NoPrinter:
-    case PrintOutcome::Failed:
         say(texts.noPrinter);
+        return;
+    case PrintOutcome::Failed:
+        say(FailuresIn(language).pageNotPrinted.arg(
+            m_printJob->destination(), PrintFaultReason(language, m_printJob->lastFault())));
         return;
     case PrintOutcome::Cancelled:
     case PrintOutcome::CutOffDeclined:
@@ -154,12 +158,36 @@ void PrintCommands::calibrate()
         const auto lines = [language](const PrinterPage &page) {
             return CalibrationPageLines(language, page, QDate::currentDate());
         };
-        if (!m_printJob->printCalibrationPage(lines, askFirst, m_window))
+        const PrintOutcome outcome = m_printJob->printCalibrationPage(lines, askFirst, m_window);
+        if (outcome != PrintOutcome::Printed) {
+            sayCalibrationPageOutcome(outcome);
             return;
+        }
     }
     CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
                              language, m_window);
     dialog.exec();
+}
+
+void PrintCommands::sayCalibrationPageOutcome(PrintOutcome outcome)
+{
+    const Language language = m_state.language;
+    const FailureTexts &texts = FailuresIn(language);
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return;
+    case PrintOutcome::NoPrinter:
+        say(Messages(language).noPrinter);
+        return;
+    case PrintOutcome::Failed:
+        say(texts.calibrationPageNotPrinted.arg(
+            m_printJob->destination(), PrintFaultReason(language, m_printJob->lastFault())));
+        return;
+    case PrintOutcome::Cancelled:
+    case PrintOutcome::CutOffDeclined:
+        break;
+    }
+    say(texts.calibrationPageCancelled);
 }
 
 void PrintCommands::setUpPrinter()

@@ -43,6 +43,7 @@ private:
     bool printerSetupFirst() const;
     bool askToPrintCutOff(const QList<CutOff> &cuts, QWidget *parent);
     void reportOutcome(PrintOutcome outcome, const CoverPlan &plan);
+    void sayCalibrationPageOutcome(PrintOutcome outcome);
     void say(const QString &message);
 
     ProgramSettings m_settings;

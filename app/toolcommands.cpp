@@ -7,22 +7,22 @@
 #include "app/windowbackground.h"
 #include "dialogs/helpviewer.h"
 #include "logic/programinfo.h"
+#include "logic/texts/failuretexts.h"
 #include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace vellumark {
 
-namespace {
-
-void openAddress(const QString &address)
+void ToolCommands::openAddress(MainWindow &window, const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        window.StatusBar1->showMessage(
+            FailuresIn(window.m_state.language).linkNotOpened.arg(address));
 }
-
-} // namespace
 
 void ToolCommands::setFillStyle(MainWindow &window, QAction *tool)
 {
@@ -70,9 +70,11 @@ ToolCommands::Command ToolCommands::commandOf(const QString &id)
         { QStringLiteral("ID_Guida"),
           [](MainWindow &w, QAction *) { HelpViewer::showFor(&w, w.m_state.language); } },
         { QStringLiteral("ID_Orvandi"),
-          [](MainWindow &, QAction *) { openAddress(MakerWebSite()); } },
+          [](MainWindow &w, QAction *) { openAddress(w, MakerWebSite()); } },
         { QStringLiteral("ID_Email"),
-          [](MainWindow &, QAction *) { openAddress(QStringLiteral("mailto:") + MakerEmail()); } },
+          [](MainWindow &w, QAction *) {
+              openAddress(w, QStringLiteral("mailto:") + MakerEmail());
+          } },
         { QStringLiteral("ID_Informazioni"),
           [](MainWindow &w, QAction *) { w.showAboutWindow(); } },
         { QStringLiteral("ID_Duch"),

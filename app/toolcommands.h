@@ -22,6 +22,8 @@ public:
 private:
     // The skin tools' command: the fill style is in the tool's data.
     static void setFillStyle(MainWindow &window, QAction *tool);
+    // Opens a web or mail address; one that cannot be opened is said.
+    static void openAddress(MainWindow &window, const QString &address);
 };
 
 } // namespace vellumark

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/texts/language.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -28,6 +30,9 @@ public:
     QAction *tool(const QString &id) const { return m_tools.value(id); }
     QToolBar *toolBar() const { return m_toolBar; }
     QMenu *menu(const QString &id) const { return m_menus.value(id); }
+    // The menu entry of a tool that has one of its own (ToolsWithMenuEntry).
+    QAction *menuEntry(const QString &toolId) const { return m_entries.value(toolId); }
+    void setMenuEntryTexts(Language language);
     // Every tool ID, in the order the tools are defined.
     QStringList ids() const { return m_order; }
 
@@ -48,12 +53,14 @@ signals:
 private:
     QAction *addTool(const QString &id, const QString &caption, bool checkable = false);
     QMenu *addMenu(const QString &id, const QString &caption);
+    QAction *addMenuEntry(const QString &toolId);
     QActionGroup *exclusiveGroup(const QStringList &ids, const QString &pressed);
 
     QWidget *m_window;
     QToolBar *m_toolBar = nullptr;
     QHash<QString, QAction *> m_tools;
     QHash<QString, QMenu *> m_menus;
+    QHash<QString, QAction *> m_entries;
     QStringList m_order;
 };
 

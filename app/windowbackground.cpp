@@ -26,6 +26,8 @@ void WindowBackground::showState()
     const QImage picture = LoadPicture(m_state.backgroundPicture);
     if (!picture.isNull())
         m_area->setBackgroundPicture(picture);
+    else if (!m_state.backgroundPicture.isEmpty())
+        emit pictureNotLoaded(m_state.backgroundPicture);
 }
 
 void WindowBackground::setFillStyle(int style)
@@ -58,10 +60,13 @@ void WindowBackground::choosePicture()
     const QString file = dialog.selectedFiles().value(0);
     if (file.isEmpty())
         return;
-    // Load first: a file that is no picture leaves everything as it was.
+    // Load first: a file that is no picture leaves everything as it was,
+    // and says so as a cover picture does.
     const QImage picture = LoadPicture(file);
-    if (picture.isNull())
+    if (picture.isNull()) {
+        emit pictureNotLoaded(file);
         return;
+    }
     m_area->setBackgroundPicture(picture);
     m_state.backgroundPicture = file;
 }

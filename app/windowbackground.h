@@ -27,6 +27,10 @@ public:
     void choosePicture();
     void removePicture();
 
+signals:
+    // A picture file gave no picture: at start, or chosen by the user.
+    void pictureNotLoaded(const QString &file);
+
 private:
     WindowState &m_state;
     ControlsArea *m_area;

@@ -1,5 +1,6 @@
 #include "dialogs/optionsdialog.h"
 
+#include "dialogs/settingsfailurebox.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
 #include "logic/settings/borderwidth.h"
@@ -150,11 +151,16 @@ void OptionsDialog::borderWidthChanged()
 
 void OptionsDialog::acceptValues()
 {
-    m_settings.setText(SettingName::ConfirmExit, flagOf(Check1));
-    m_settings.setText(SettingName::PrinterSetupFirst, flagOf(Check2));
-    m_settings.setText(SettingName::BorderWidth, Text1->text());
-    m_settings.setText(SettingName::ShowAbout, flagOf(Check3));
-    m_settings.setText(SettingName::CutMarks, flagOf(Check4));
+    const QList<SettingsWrite> writes = {
+        m_settings.setText(SettingName::ConfirmExit, flagOf(Check1)),
+        m_settings.setText(SettingName::PrinterSetupFirst, flagOf(Check2)),
+        m_settings.setText(SettingName::BorderWidth, Text1->text()),
+        m_settings.setText(SettingName::ShowAbout, flagOf(Check3)),
+        m_settings.setText(SettingName::CutMarks, flagOf(Check4)),
+    };
+    // Not saved: the dialog stays open with the choices, and says why.
+    if (!sayIfNotSaved(writes))
+        return;
     accept();
 }
 
@@ -167,8 +173,21 @@ void OptionsDialog::resetMeasures()
     box.setObjectName(QStringLiteral("MeasureDefaultsQuestion"));
     if (box.exec() != QMessageBox::Yes)
         return;
+    QList<SettingsWrite> writes;
     for (const auto &[name, value] : DefaultMeasureValues())
-        m_settings.setText(name, value);
+        writes.append(m_settings.setText(name, value));
+    sayIfNotSaved(writes);
+}
+
+bool OptionsDialog::sayIfNotSaved(const QList<SettingsWrite> &writes)
+{
+    for (const SettingsWrite &write : writes) {
+        if (!write.ok()) {
+            ShowSettingsNotSaved(this, LanguageOfMarker(m_languageMarker), write);
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace vellumark

@@ -32,6 +32,8 @@ private:
     void borderWidthChanged();
     void acceptValues();
     void resetMeasures();
+    // False, after telling the user, when one of the writes failed.
+    bool sayIfNotSaved(const QList<SettingsWrite> &writes);
 
     ProgramSettings m_settings;
     QString m_languageMarker;

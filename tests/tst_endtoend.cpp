@@ -291,12 +291,9 @@ QString EndToEndTest::setting(const QString &name) const
 
 void EndToEndTest::startProgram()
 {
-    QProcessEnvironment environment = m_display.environment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
     m_process = std::make_unique<QProcess>();
-    m_process->setProcessEnvironment(environment);
+    m_process->setProcessEnvironment(
+        m_display.programEnvironment(m_config->path(), m_runtime->path()));
     m_process->setProcessChannelMode(QProcess::ForwardedChannels);
     EndWithThisProcess(*m_process);
     m_process->start(m_program, {});

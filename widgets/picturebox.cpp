@@ -50,23 +50,20 @@ void PictureBox::setAcceptsPictureFiles(bool accepts)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!m_picture.isNull()) {
+    if (m_picture.isNull()) {
+        if (m_outlined) {
+            painter.setPen(QColor(128, 128, 128));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(rect(), m_picture); // stretched, proportions not kept
-    } else if (m_outlined) {
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    // A box that has the keyboard shows it, as a button does.
     if (hasFocus()) {
+        // Where the keys go, over any picture.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
-}
-
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
@@ -75,13 +72,32 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!event->isAutoRepeat())
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
             emit clicked();
-        event->accept();
-        return;
+            return;
+        }
+        break;
     default:
-        QWidget::keyPressEvent(event);
+        break;
     }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_click.press(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)

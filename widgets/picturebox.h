@@ -39,7 +39,6 @@ public:
     void setAcceptsPictureFiles(bool accepts);
 
 signals:
-    // A left click, or Space or Enter while the box has the keyboard.
     void clicked();
     void pictureChanged();
     // A picture file was dropped; loading it is the receiver's business.
@@ -48,8 +47,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // A box that takes focus is clicked with Space or Return too.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;

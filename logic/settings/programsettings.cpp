@@ -73,11 +73,14 @@ QString MissingSettingValue(const QString &name)
     return DefaultSettingValue(name);
 }
 
-void ProgramSettings::writeDefaults() const
+SettingsWrite ProgramSettings::writeDefaults() const
 {
-    createKey();
+    const SettingsWrite key = createKey();
+    if (!key.ok())
+        return key;
     for (const SettingDefinition &definition : MainSettingDefinitions())
         setText(definition.name, DefaultSettingValue(definition.name));
+    return key;
 }
 
 QString ProgramSettings::text(const QString &name) const
@@ -95,9 +98,12 @@ bool ProgramSettings::contains(const QString &name) const
     return m_store.GetSettingValue(SettingsKeyPath(), name, QVariant()).isValid();
 }
 
-void ProgramSettings::setText(const QString &name, const QString &value) const
+SettingsWrite ProgramSettings::setText(const QString &name, const QString &value) const
 {
-    m_store.writeText(SettingsKeyPath(), name, value);
+    const SettingsWrite result = m_store.writeText(SettingsKeyPath(), name, value);
+    if (m_observer)
+        m_observer(result);
+    return result;
 }
 
 } // namespace vellumark

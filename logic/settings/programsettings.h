@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace vellumark {
@@ -48,19 +49,27 @@ public:
 
     const SettingsStore &store() const { return m_store; }
     bool keyExists() const { return m_store.keyExists(SettingsKeyPath()); }
-    void createKey() const { m_store.CreateSettingsKey(SettingsKeyPath()); }
-    // The first start: creates the key and writes the main settings' defaults.
-    void writeDefaults() const;
+    SettingsWrite createKey() const { return m_store.CreateSettingsKey(SettingsKeyPath()); }
+    // The first start: creates the key and writes the main settings'
+    // defaults. What became of the key: when it cannot be made, nothing is
+    // written.
+    SettingsWrite writeDefaults() const;
 
     // The value as text, or the table's value for a missing one.
     QString text(const QString &name) const;
     QString text(const QString &name, const QString &defaultValue) const;
     // Whether the value is present and of a readable type.
     bool contains(const QString &name) const;
-    void setText(const QString &name, const QString &value) const;
+    SettingsWrite setText(const QString &name, const QString &value) const;
+
+    // Told of what became of every value written through this object and
+    // its copies, so that a failure is never lost where a caller did not look.
+    using WriteObserver = std::function<void(const SettingsWrite &)>;
+    void setWriteObserver(WriteObserver observer) { m_observer = std::move(observer); }
 
 private:
     SettingsStore m_store;
+    WriteObserver m_observer;
 };
 
 } // namespace vellumark
