@@ -433,14 +433,9 @@ void CommandsTest::tabOrderFollowsLayout()
         visited.append(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(visited,
-<<<<<<< HEAD
              (QStringList { "List1", "Image1", "Text1", "Text2", "Text5", "Text6", "Check1",
                             "List2", "Image2", "Text3", "Text4", "Text7", "Text8", "Check2",
-                            "Option3", "List1" }));
-=======
-             (QStringList { "List1", "Text1", "Text2", "Text5", "Text6", "Check1", "List2", "Text3",
-                            "Text4", "Text7", "Text8", "Check2", "Option5", "List1" }));
->>>>>>> main
+                            "Option5", "List1" }));
 }
 
 void CommandsTest::menusOpenFromKeyboard_data()
