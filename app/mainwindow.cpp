@@ -23,6 +23,7 @@
 #include "widgets/backgroundshape.h"
 #include "widgets/checkedbuttonfocus.h"
 #include "widgets/controlsarea.h"
+#include "widgets/elidingstatusbar.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 #include "widgets/typologylist.h"
@@ -70,7 +71,7 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     addToolBar(Qt::TopToolBarArea, m_tools->toolBar());
     connect(m_tools, &ToolSet::toolClicked, this, &MainWindow::dispatchTool);
 
-    StatusBar1 = new QStatusBar(this);
+    StatusBar1 = new ElidingStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);

@@ -139,8 +139,8 @@ int main(int argc, char **argv)
             }
         });
         vellumark::ShowPrintPreview(
-            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false, nullptr,
-            vellumark::Language::English);
+            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false,
+            vellumark::Language::English, nullptr);
     });
 
     using vellumark::bench::reportRow;

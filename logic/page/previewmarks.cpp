@@ -54,6 +54,23 @@ void PaintPreviewMarks(QPainter &painter, const CoverPlan &plan, const QSizeF &p
             painter.drawLine(QPointF(x, area.bottom()), QPointF(x + area.height(), area.top()));
         painter.setClipping(false);
     }
+    // Borders and cut marks thinner than a screen pixel would vanish at
+    // the zoom that shows the whole page: drawn once more a pixel wide.
+    QPen linePen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap);
+    linePen.setCosmetic(true);
+    painter.setPen(linePen);
+    painter.setBrush(Qt::NoBrush);
+    for (const PlacedPicture &placed : plan.pictures) {
+        const QRectF rect = toDevice(placed.rect);
+        if (placed.border && std::isfinite(rect.width()) && std::isfinite(rect.height()))
+            painter.drawRect(rect);
+    }
+    for (const QLineF &mark : plan.cutMarks) {
+        const QLineF line(mark.x1() * perCmX, mark.y1() * perCmY, mark.x2() * perCmX,
+                          mark.y2() * perCmY);
+        if (std::isfinite(line.length()))
+            painter.drawLine(line);
+    }
     QPen edgePen(kEdgeColour, 1.0, Qt::DashLine);
     edgePen.setCosmetic(true);
     painter.setPen(edgePen);
