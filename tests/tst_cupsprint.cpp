@@ -1,6 +1,7 @@
 // The print command through a real CUPS server and its PDF printer: the
 // page leaves the program as a real print job and comes back as a file.
 #include "cupspdfprinter.h"
+#include "gridpicture.h"
 #include "logic/settings/printercorrectionstore.h"
 #include "logic/texts/calibrationtexts.h"
 #include "pagescan.h"
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -27,11 +29,14 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 
 using namespace vellumark;
 using namespace vellumark::test;
+
+Q_DECLARE_METATYPE(vellumark::test::GridLanding)
 
 class CupsPrintTest : public QObject
 {
@@ -50,6 +55,8 @@ private slots:
     void paperChosenOnceHolds();
     void landscapeAreaEverywhere_data();
     void landscapeAreaEverywhere();
+    void gridLandsByTheFit_data();
+    void gridLandsByTheFit();
 
 private:
     // The PDF that cups-pdf wrote for the job of that title, once the job
@@ -687,6 +694,80 @@ void CupsPrintTest::landscapeAreaEverywhere()
     const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
     const QRect red = BoundsOf(page, IsRed);
     QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
+}
+
+void CupsPrintTest::gridLandsByTheFit_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("menuEntry");
+    QTest::addColumn<int>("wheelNotches");
+    QTest::addColumn<GridLanding>("landing");
+    const QRectF cover(2, 2, 12.1, 12.1);
+    for (const char *way : { "export", "print" }) {
+        const QString name = way == QByteArray("export") ? QStringLiteral("PDF export, ")
+                                                         : QStringLiteral("CUPS PDF printer, ");
+        QTest::newRow(qPrintable(name + QStringLiteral("stretch")))
+            << way << "FitStretch" << 0 << StretchedGrid(cover);
+        QTest::newRow(qPrintable(name + QStringLiteral("fill")))
+            << way << "FitFill" << 0 << FilledGrid(cover);
+        // Two notches about the middle: 125 % of 125 %.
+        QTest::newRow(qPrintable(name + QStringLiteral("fill, zoomed by the wheel")))
+            << way << "FitFill" << 2 << FilledGrid(cover, 1.5625);
+        QTest::newRow(qPrintable(name + QStringLiteral("fit")))
+            << way << "FitInside" << 0 << FittedGrid(cover);
+    }
+}
+
+void CupsPrintTest::gridLandsByTheFit()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, menuEntry);
+    QFETCH(int, wheelNotches);
+    QFETCH(GridLanding, landing);
+    TemporarySettings settings;
+    const QTemporaryDir folder;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("0") },
+                    { QStringLiteral("Percorso"), folder.path() } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MainWindow *window = loaded.window.get();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *job = window->findChild<PrintJob *>();
+    layOutTwoSlots(window);
+    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
+    auto *preview = child<PictureBox>(window, QStringLiteral("Image1"));
+    preview->setPicture(GridPicture());
+
+    // The mode from the preview's menu, by the menu key.
+    preview->setFocus();
+    QTest::keyClick(preview, Qt::Key_Menu);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+    QAction *entry = child<QAction>(menu, menuEntry);
+    QVERIFY(entry);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    if (wheelNotches != 0) {
+        const QPointF middle(preview->width() / 2.0, preview->height() / 2.0);
+        QWheelEvent wheel(middle, preview->mapToGlobal(middle), QPoint(),
+                          QPoint(0, 120 * wheelNotches), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(preview, &wheel);
+    }
+
+    QImage page;
+    if (way == u"export") {
+        page = previewedOrExported(window, job, way, folder.path(), kDpi);
+    } else {
+        page = printedPageOf(job, window);
+    }
+    QVERIFY(!page.isNull());
+    const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
+    QVERIFY2(corner, "the A4 paper of the cups-pdf PPD");
+    const QString fault = GridFault(page, PagePixels(kDpi, *corner), landing);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(CupsPrintTest)

@@ -14,6 +14,7 @@ constexpr double kCentimetresPerInch = 2.54;
 constexpr double kHatchSpacingCm = 0.25;
 const QColor kEdgeColour(0, 90, 200);
 const QColor kHatchColour(180, 0, 90);
+const QColor kCutLineColour(0, 160, 0);
 
 } // namespace
 
@@ -76,6 +77,17 @@ void PaintPreviewMarks(QPainter &painter, const CoverPlan &plan, const QSizeF &p
     painter.setPen(edgePen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(printable);
+    // With a bleed the pictures run past the covers: where to cut shows.
+    if (plan.bleedCm > 0) {
+        QPen cutPen(kCutLineColour, 1.0, Qt::DashLine);
+        cutPen.setCosmetic(true);
+        painter.setPen(cutPen);
+        for (const PlacedPicture &placed : plan.pictures) {
+            const QRectF rect = toDevice(placed.rect);
+            if (std::isfinite(rect.width()) && std::isfinite(rect.height()))
+                painter.drawRect(rect);
+        }
+    }
     painter.restore();
 }
 
