@@ -95,7 +95,7 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     // Each caption names its control, for Alt keys and screen readers alike.
     const std::pair<QLabel *, QWidget *> captions[] = {
         { Label1, Text1 },  { Label2, Check1 }, { Label3, Check2 },
-        { Label4, Check3 }, { Label5, Check4 },
+        { Label4, Check3 }, { Label5, Check4 }, { Label6, Text2 },
     };
     for (const auto &[caption, control] : captions)
         caption->setBuddy(control);

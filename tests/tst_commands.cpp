@@ -545,9 +545,9 @@ void CommandsTest::tabEntersPrintSelectionAtCheckedButton()
     // The arrow to the left chooses A+B, which stands left of B.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QVERIFY(control<QAbstractButton>("Option5")->isChecked());
-    // Then round to slot A's preview, the first stop.
+    // Then round to slot A's list, the first stop.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Image1"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("List1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option5"));
 }
