@@ -6,11 +6,12 @@
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 
+#include <tuple>
+
 namespace vellumark {
 
-CoverFits::CoverFits(ProgramSettings settings, const WindowState &state,
-                     const CoverSlotPanel &slotA, const CoverSlotPanel &slotB, PictureBox *dvd,
-                     QObject *parent)
+CoverFits::CoverFits(ProgramSettings settings, WindowState &state, const CoverSlotPanel &slotA,
+                     const CoverSlotPanel &slotB, PictureBox *dvd, QObject *parent)
     : QObject(parent)
     , m_settings(std::move(settings))
     , m_state(state)
@@ -18,16 +19,18 @@ CoverFits::CoverFits(ProgramSettings settings, const WindowState &state,
     , m_slotB(slotB)
     , m_dvd(dvd)
 {
-    const std::pair<PictureBox *, QString> boxes[] = {
-        { slotA.preview(), SettingName::FitA },
-        { slotB.preview(), SettingName::FitB },
-        { dvd, SettingName::FitDvd },
+    const std::tuple<PictureBox *, QString, FitMode WindowState::*> boxes[] = {
+        { slotA.preview(), SettingName::FitA, &WindowState::fitA },
+        { slotB.preview(), SettingName::FitB, &WindowState::fitB },
+        { dvd, SettingName::FitDvd, &WindowState::fitDvd },
     };
-    for (const auto &[box, name] : boxes) {
+    for (const auto &[box, name, fit] : boxes) {
         box->setFittable(true);
         box->setLanguageSource([this] { return m_state.language; });
-        connect(box, &PictureBox::fitModeChosen, this,
-                [this, name](FitMode mode) { m_settings.setText(name, FitModeText(mode)); });
+        connect(box, &PictureBox::fitModeChosen, this, [this, name, fit](FitMode mode) {
+            m_state.*fit = mode;
+            m_settings.setText(name, FitModeText(mode));
+        });
     }
     for (const CoverSlotPanel *panel : { &slotA, &slotB }) {
         for (MeasureField *field : panel->fields())
@@ -37,9 +40,9 @@ CoverFits::CoverFits(ProgramSettings settings, const WindowState &state,
 
 void CoverFits::showStored()
 {
-    m_slotA.preview()->setFitMode(FitModeFromText(m_settings.text(SettingName::FitA)));
-    m_slotB.preview()->setFitMode(FitModeFromText(m_settings.text(SettingName::FitB)));
-    m_dvd->setFitMode(FitModeFromText(m_settings.text(SettingName::FitDvd)));
+    m_slotA.preview()->setFitMode(m_state.fitA);
+    m_slotB.preview()->setFitMode(m_state.fitB);
+    m_dvd->setFitMode(m_state.fitDvd);
     showShapes();
 }
 

@@ -19,10 +19,10 @@ class CoverFits : public QObject
     Q_OBJECT
 
 public:
-    CoverFits(ProgramSettings settings, const WindowState &state, const CoverSlotPanel &slotA,
+    CoverFits(ProgramSettings settings, WindowState &state, const CoverSlotPanel &slotA,
               const CoverSlotPanel &slotB, PictureBox *dvd, QObject *parent = nullptr);
 
-    // The stored modes, and the covers' shapes.
+    // The window state's modes, and the covers' shapes.
     void showStored();
     // The covers' sizes from the fields and the DVD format, with the bleed.
     void showShapes();
@@ -31,7 +31,7 @@ public:
 
 private:
     ProgramSettings m_settings;
-    const WindowState &m_state;
+    WindowState &m_state;
     const CoverSlotPanel &m_slotA;
     const CoverSlotPanel &m_slotB;
     PictureBox *m_dvd;

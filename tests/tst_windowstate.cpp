@@ -34,23 +34,26 @@ void WindowStateTest::loadReadsTheStoredChoices_data()
     QTest::addColumn<int>("fillStyle");
     QTest::addColumn<int>("fillColour");
     QTest::addColumn<bool>("withPreview");
+    QTest::addColumn<QList<int>>("fits"); // A, B, DVD: 0 stretch, 1 fill, 2 fit
     QTest::newRow("as written at exit")
-        << Values { { "Lingua", "Tedesco" }, { "Stampa", "A" }, { "BordoA", "1" },
-                    { "TipoCoverB", "2" },   { "Skin", "4" },   { "Colore", "65280" },
-                    { "ApriFile", "0" } }
-        << 2 << 0 << true << 2 << 4 << 65280 << false;
+        << Values { { "Lingua", "Tedesco" }, { "Stampa", "A" },  { "BordoA", "1" },
+                    { "TipoCoverB", "2" },   { "Skin", "4" },    { "Colore", "65280" },
+                    { "ApriFile", "0" },     { "AdattaA", "1" }, { "AdattaB", "2" },
+                    { "AdattaDVD", "1" } }
+        << 2 << 0 << true << 2 << 4 << 65280 << false << QList<int> { 1, 2, 1 };
     QTest::newRow("first start's defaults")
         << Values { { "Lingua", "Italiano" }, { "Stampa", "C" }, { "BordoA", "0" },
                     { "TipoCoverB", "0" },    { "Skin", "1" },   { "Colore", "255" },
                     { "ApriFile", "1" } }
-        << 0 << 2 << false << 0 << 1 << 255 << true;
+        << 0 << 2 << false << 0 << 1 << 255 << true << QList<int> { 0, 0, 0 };
     // The skin's first digit; a colour's three bytes; a typology out of
     // range and an unknown selection give the defaults.
     QTest::newRow("odd but usable")
-        << Values { { "Lingua", "Francese" }, { "Stampa", "b" }, { "BordoA", "0.6" },
-                    { "TipoCoverB", "3" },    { "Skin", "71" },  { "Colore", "-1" },
-                    { "ApriFile", "01" } }
-        << 1 << 2 << true << 0 << 7 << 16777215 << false;
+        << Values { { "Lingua", "Francese" }, { "Stampa", "b" },  { "BordoA", "0.6" },
+                    { "TipoCoverB", "3" },    { "Skin", "71" },   { "Colore", "-1" },
+                    { "ApriFile", "01" },     { "AdattaA", "3" }, { "AdattaB", "1.0" },
+                    { "AdattaDVD", "fill" } }
+        << 1 << 2 << true << 0 << 7 << 16777215 << false << QList<int> { 0, 0, 0 };
 }
 
 void WindowStateTest::loadReadsTheStoredChoices()
@@ -63,6 +66,7 @@ void WindowStateTest::loadReadsTheStoredChoices()
     QFETCH(int, fillStyle);
     QFETCH(int, fillColour);
     QFETCH(bool, withPreview);
+    QFETCH(QList<int>, fits);
     TemporarySettings temp;
     temp.seed(stored);
     const WindowState state = WindowState::load(temp.settings());
@@ -74,6 +78,7 @@ void WindowStateTest::loadReadsTheStoredChoices()
     QCOMPARE(state.fillStyle, fillStyle);
     QCOMPARE(state.fillColour, fillColour);
     QCOMPARE(state.openWithPreview, withPreview);
+    QCOMPARE((QList<int> { int(state.fitA), int(state.fitB), int(state.fitDvd) }), fits);
     QVERIFY(state.dvdFullCase);
     QVERIFY(!state.dvdShown);
 }

@@ -68,6 +68,10 @@ WindowState WindowState::load(const ProgramSettings &settings)
         skin = DefaultSettingValue(Name::FillStyle);
     state.fillStyle = skin.toInt();
 
+    state.fitA = FitModeFromText(settings.text(Name::FitA));
+    state.fitB = FitModeFromText(settings.text(Name::FitB));
+    state.fitDvd = FitModeFromText(settings.text(Name::FitDvd));
+
     state.backgroundPicture = settings.text(Name::BackgroundPicture);
     const QString openStyle = settings.text(Name::OpenWithPreview).left(1);
     state.openWithPreview = openStyle == u"0" ? false

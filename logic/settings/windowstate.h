@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/page/coverplan.h"
+#include "logic/page/picturefit.h"
 #include "logic/texts/language.h"
 #include "logic/typology.h"
 
@@ -34,6 +35,11 @@ struct WindowState
     int typologyB = 0;
     bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
     bool dvdShown = false; // not stored: every start shows the CD slots
+    // How each cover's picture meets it; written the moment the user
+    // chooses, not at exit.
+    FitMode fitA = FitMode::Stretch;
+    FitMode fitB = FitMode::Stretch;
+    FitMode fitDvd = FitMode::Stretch;
 
     int &typology(CoverSlot slot) { return slot == CoverSlot::A ? typologyA : typologyB; }
     bool &border(CoverSlot slot) { return slot == CoverSlot::A ? borderA : borderB; }
