@@ -1,6 +1,7 @@
 #include "app/coverslotpanel.h"
 
 #include "logic/artwork.h"
+#include "logic/texts/maintexts.h"
 #include "logic/twips.h"
 #include "widgets/lineitem.h"
 #include "widgets/measurefield.h"
@@ -94,9 +95,11 @@ QRect placeOf(const CoverSlotLayout::Control &control)
     return TwipsRect(t.x(), t.y(), t.width(), t.height());
 }
 
-LineItem *makeLine(const ControlMakers &make, const CoverSlotLayout::Line &line, bool light)
+LineItem *makeLine(const ControlMakers &make, const CoverSlotLayout::Line &line, bool light,
+                   QWidget *area)
 {
-    return make.line(QString::fromLatin1(line.name), line.x1, line.y1, line.x2, line.y2, light);
+    return make.line(QString::fromLatin1(line.name), line.x1, line.y1, line.x2, line.y2, light,
+                     area);
 }
 
 // The preview's frame and picture for a typology: the side that stays
@@ -123,7 +126,32 @@ PreviewShape previewShape(const CoverSlotLayout &layout, int typology)
              layout.frameRight.x1, b.pictureLeft,      b.pictureWidth };
 }
 
+QLabel *makeLabel(const QString &name, QRect twips, Qt::Alignment alignment, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setAlignment(alignment);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (alignment & Qt::AlignRight)
+        label->setIndent(2); // keeps the text off the field or frame it ends at
+    return label;
+}
+
+LineItem *makeGreyLine(const QString &name, int x1, int y1, int x2, int y2, bool light,
+                       QWidget *parent)
+{
+    const QColor colour = light ? QColor(224, 224, 224) : QColor(128, 128, 128);
+    return new LineItem(name, x1, y1, x2, y2, colour, parent);
+}
+
 } // namespace
+
+const ControlMakers &WindowControlMakers()
+{
+    static const ControlMakers makers { &makeLabel, &makeGreyLine };
+    return makers;
+}
 
 const CoverSlotLayout &SlotALayout()
 {
@@ -139,23 +167,32 @@ CoverSlotPanel::CoverSlotPanel(const CoverSlotLayout &layout, QWidget *area,
                                const ControlMakers &make)
     : m_layout(layout)
 {
-    m_frameTop = makeLine(make, layout.frameTop, true);
-    m_frameLeft = makeLine(make, layout.frameLeft, true);
-    m_frameBottom = makeLine(make, layout.frameBottom, false);
-    m_frameRight = makeLine(make, layout.frameRight, false);
+    m_frameTop = makeLine(make, layout.frameTop, true, area);
+    m_frameLeft = makeLine(make, layout.frameLeft, true, area);
+    m_frameBottom = makeLine(make, layout.frameBottom, false, area);
+    m_frameRight = makeLine(make, layout.frameRight, false, area);
 
     m_preview = new PictureBox(nameOf(layout.preview), area);
     m_preview->setGeometry(placeOf(layout.preview));
     m_preview->setToolTip(QString::fromLatin1(layout.previewTip));
     m_preview->setCursor(PictureCursor());
-    m_hint = make.label(nameOf(layout.hint), layout.hint.twips, Qt::AlignCenter);
+    m_hint = make.label(nameOf(layout.hint), layout.hint.twips, Qt::AlignCenter, area);
     m_hint->setWordWrap(true);
 
     // A heading's first letter keeps off the frame line it may start at.
-    for (const CoverSlotLayout::Control &heading : { layout.sizeHeading, layout.positionHeading })
-        make.label(nameOf(heading), heading.twips, Qt::AlignLeft | Qt::AlignVCenter)->setIndent(3);
-    for (const CoverSlotLayout::Control &caption : layout.fieldCaptions)
-        make.label(nameOf(caption), caption.twips, Qt::AlignRight | Qt::AlignVCenter);
+    const auto heading = [&](const CoverSlotLayout::Control &control) {
+        QLabel *label
+            = make.label(nameOf(control), control.twips, Qt::AlignLeft | Qt::AlignVCenter, area);
+        label->setIndent(3);
+        return label;
+    };
+    m_sizeHeading = heading(layout.sizeHeading);
+    m_positionHeading = heading(layout.positionHeading);
+    for (std::size_t i = 0; i < m_fieldCaptions.size(); ++i) {
+        const CoverSlotLayout::Control &caption = layout.fieldCaptions[i];
+        m_fieldCaptions[i]
+            = make.label(nameOf(caption), caption.twips, Qt::AlignRight | Qt::AlignVCenter, area);
+    }
 
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         m_fields[i] = new MeasureField(nameOf(layout.fields[i]), area);
@@ -168,8 +205,8 @@ CoverSlotPanel::CoverSlotPanel(const CoverSlotLayout &layout, QWidget *area,
     m_border = new QCheckBox(area);
     m_border->setObjectName(nameOf(layout.border));
     m_border->setGeometry(placeOf(layout.border));
-    make.label(nameOf(layout.borderCaption), layout.borderCaption.twips,
-               Qt::AlignLeft | Qt::AlignVCenter);
+    m_borderCaption = make.label(nameOf(layout.borderCaption), layout.borderCaption.twips,
+                                 Qt::AlignLeft | Qt::AlignVCenter, area);
 
     for (std::size_t i = 0; i < m_thumbnails.size(); ++i) {
         m_thumbnails[i] = new PictureBox(nameOf(layout.thumbnails[i]), area);
@@ -180,6 +217,42 @@ CoverSlotPanel::CoverSlotPanel(const CoverSlotLayout &layout, QWidget *area,
 QList<PictureBox *> CoverSlotPanel::pictureBoxes() const
 {
     return { m_preview, m_thumbnails[0], m_thumbnails[1] };
+}
+
+void CoverSlotPanel::setPicture(const QImage &picture)
+{
+    for (PictureBox *box : pictureBoxes())
+        box->setPicture(picture);
+}
+
+void CoverSlotPanel::showTexts(const MainWindowTexts &texts)
+{
+    const bool a = slot() == CoverSlot::A;
+    m_hint->setText(texts.loadHint);
+    m_sizeHeading->setText(a ? texts.sizeHeadingA : texts.sizeHeadingB);
+    m_positionHeading->setText(a ? texts.positionHeadingA : texts.positionHeadingB);
+    m_borderCaption->setText(texts.borderCaption);
+    for (const auto &[name, text] : texts.fieldLabels) {
+        for (QLabel *caption : m_fieldCaptions) {
+            if (caption->objectName() == name)
+                caption->setText(text);
+        }
+    }
+    m_list->setToolTip(texts.listTip);
+    const QSignalBlocker quiet(m_list);
+    m_list->clear();
+    m_list->addItems(texts.typologies);
+    m_list->setCurrentIndex(-1);
+}
+
+SlotInput CoverSlotPanel::pageInput(bool border) const
+{
+    return { field(Measure::Width)->text(),
+             field(Measure::Height)->text(),
+             field(Measure::Horizontal)->text(),
+             field(Measure::Vertical)->text(),
+             border,
+             m_preview->picture() };
 }
 
 void CoverSlotPanel::shapePreview(int typology)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logic/page/coverplan.h"
 #include "logic/typology.h"
 
 #include <QList>
@@ -14,6 +15,7 @@ class QWidget;
 
 namespace vellumark {
 
+struct MainWindowTexts;
 class LineItem;
 class MeasureField;
 class PictureBox;
@@ -54,13 +56,21 @@ struct CoverSlotLayout
 const CoverSlotLayout &SlotALayout();
 const CoverSlotLayout &SlotBLayout();
 
-// How the window makes its labels and lines, so that both slots get them
+// How the window makes its labels and lines, so that every panel gets them
 // alike.
 struct ControlMakers
 {
-    std::function<QLabel *(const QString &name, QRect twips, Qt::Alignment alignment)> label;
-    std::function<LineItem *(const QString &name, int x1, int y1, int x2, int y2, bool light)> line;
+    std::function<QLabel *(const QString &name, QRect twips, Qt::Alignment alignment,
+                           QWidget *parent)>
+        label;
+    std::function<LineItem *(const QString &name, int x1, int y1, int x2, int y2, bool light,
+                             QWidget *parent)>
+        line;
 };
+
+// The main window's makers: labels that let clicks through to what lies
+// below, lines in a light or a dark grey.
+const ControlMakers &WindowControlMakers();
 
 // One cover slot of the main window: typology list, measure fields, border
 // check box, preview with its frame and hint, and thumbnails.
@@ -80,6 +90,14 @@ public:
     // The preview first, then the thumbnails: the boxes that show the
     // slot's picture.
     QList<PictureBox *> pictureBoxes() const;
+    // Shows a picture in every box of the slot.
+    void setPicture(const QImage &picture);
+
+    // The captions, the hint and the typology list's entries in a language;
+    // the list is left without a selection.
+    void showTexts(const MainWindowTexts &texts);
+    // What the slot holds for the page now.
+    SlotInput pageInput(bool border) const;
 
     // Shapes the preview and its frame to a typology's proportions.
     void shapePreview(int typology);
@@ -92,6 +110,10 @@ private:
     QCheckBox *m_border = nullptr;
     PictureBox *m_preview = nullptr;
     QLabel *m_hint = nullptr;
+    QLabel *m_sizeHeading = nullptr;
+    QLabel *m_positionHeading = nullptr;
+    QLabel *m_borderCaption = nullptr;
+    std::array<QLabel *, 4> m_fieldCaptions {};
     std::array<MeasureField *, 4> m_fields {};
     std::array<PictureBox *, 2> m_thumbnails {};
     LineItem *m_frameTop = nullptr;

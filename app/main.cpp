@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/singleinstance.h"
+#include "app/terminationsignals.h"
 #include "logic/artwork.h"
 #include "logic/programinfo.h"
 
@@ -101,6 +102,12 @@ int main(int argc, char *argv[])
         vellumark::ProgramSettings(vellumark::SettingsStore::forCurrentUser()));
     if (!window.load())
         return EXIT_SUCCESS; // the start-up password was not given
+    // Logging out or `kill` ends the program as its own exit does, saving the
+    // window's settings. Not before: during loading the window holds nothing
+    // of the user's yet, and a signal then ends the program at once.
+    const vellumark::TerminationSignals endSignals;
+    QObject::connect(&endSignals, &vellumark::TerminationSignals::received, &window,
+                     &vellumark::MainWindow::endOnSignal);
     // Start centred on the screen.
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());

@@ -1,30 +1,39 @@
 #include "app/mainwindow.h"
 
+#include "app/coverslotpanel.h"
+#include "app/dvdpanel.h"
+#include "app/printcommands.h"
+#include "app/printselectionpanel.h"
+#include "app/settingswritereporter.h"
+#include "app/slotpictures.h"
+#include "app/toolcommands.h"
 #include "app/toolset.h"
+#include "app/windowbackground.h"
+#include "dialogs/aboutwindow.h"
+#include "dialogs/optionsdialog.h"
+#include "dialogs/passwordprompt.h"
 #include "logic/artwork.h"
 #include "logic/numbertext.h"
+#include "logic/pictures/pictureloader.h"
 #include "logic/programinfo.h"
 #include "logic/texts/maintexts.h"
+#include "logic/texts/messagetexts.h"
 #include "logic/twips.h"
 #include "widgets/backgroundshape.h"
+#include "widgets/checkedbuttonfocus.h"
 #include "widgets/controlsarea.h"
-#include "widgets/lineitem.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 #include "widgets/typologylist.h"
 
-#include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QShortcut>
 #include <QStatusBar>
-#include <QToolBar>
 
 namespace vellumark {
 
@@ -35,8 +44,8 @@ namespace {
 constexpr int AreaWidth = 5790;
 constexpr int AreaHeight = 6180;
 
-const QColor LightGrey(224, 224, 224);
-const QColor DarkGrey(128, 128, 128);
+constexpr Measure Measures[]
+    = { Measure::Width, Measure::Height, Measure::Horizontal, Measure::Vertical };
 
 } // namespace
 
@@ -44,7 +53,12 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     : QMainWindow(parent)
     , m_settings(std::move(settings))
     , m_endProgram([] { QCoreApplication::exit(0); })
+    , m_settingsWrites(std::make_unique<SettingsWriteReporter>(
+          [this](const QString &message) { StatusBar1->showMessage(message); },
+          [this] { return m_state.language; }))
 {
+    m_settings.setWriteObserver(
+        [this](const SettingsWrite &write) { m_settingsWrites->observe(write); });
     setObjectName(QStringLiteral("MdiForm1"));
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(ProgramIcon());
@@ -61,9 +75,14 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     setStatusBar(StatusBar1);
 
     buildControls();
-    setUpKeyboard();
-    connectPictures();
-    connectPrinting();
+    orderTabs();
+    m_tools->addMenuKeys();
+    auto *pictures = new SlotPictures(m_state, Label2, StatusBar1, this);
+    for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() })
+        pictures->addOwner(panel->pictureBoxes());
+    pictures->addOwner({ m_dvd->pictureBox() });
+    m_print = new PrintCommands(
+        m_settings, m_state, [this] { return pageInput(); }, StatusBar1, this);
 
     // The window keeps one size: it cannot be enlarged, shrunk or maximised.
     adjustSize();
@@ -71,26 +90,6 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-QLabel *MainWindow::addLabel(const QString &name, const QString &text, QRect twips, QWidget *parent,
-                             Qt::Alignment alignment)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setAlignment(alignment);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (alignment & Qt::AlignRight)
-        label->setIndent(2); // keeps the text off the field or frame it ends at
-    m_labels.insert(name, label);
-    return label;
-}
-
-LineItem *MainWindow::addLine(const QString &name, int x1, int y1, int x2, int y2, bool light,
-                              QWidget *parent)
-{
-    return new LineItem(name, x1, y1, x2, y2, light ? LightGrey : DarkGrey, parent);
-}
 
 void MainWindow::buildControls()
 {
@@ -105,89 +104,47 @@ void MainWindow::buildControls()
 
     // Lowest first: the pattern lies over the background picture and under
     // every control.
-    Shape1 = new BackgroundShape(m_area);
+    auto *Shape1 = new BackgroundShape(m_area);
     Shape1->setGeometry(TwipsRect(0, 0, 5775, 5775));
+    m_background = new WindowBackground(m_state, m_area, Shape1);
+    connect(m_background, &WindowBackground::pictureNotLoaded, this, [this](const QString &file) {
+        StatusBar1->showMessage(PictureFaultMessage(m_state.language, QFileInfo(file).fileName(),
+                                                    DiagnosePictureFile(file)));
+    });
 
+    const ControlMakers &make = WindowControlMakers();
     // Frame around the fields and thumbnails.
-    addLine(QStringLiteral("Line29"), 120, 2760, 5640, 2760, true, m_area);
-    addLine(QStringLiteral("Line30"), 120, 2760, 120, 5640, true, m_area);
-    addLine(QStringLiteral("Line31"), 120, 5640, 5640, 5640, false, m_area);
-    addLine(QStringLiteral("Line32"), 5640, 2760, 5640, 5640, false, m_area);
+    make.line(QStringLiteral("Line29"), 120, 2760, 5640, 2760, true, m_area);
+    make.line(QStringLiteral("Line30"), 120, 2760, 120, 5640, true, m_area);
+    make.line(QStringLiteral("Line31"), 120, 5640, 5640, 5640, false, m_area);
+    make.line(QStringLiteral("Line32"), 5640, 2760, 5640, 5640, false, m_area);
 
-    const ControlMakers makers {
-        [this](const QString &name, QRect twips, Qt::Alignment alignment) {
-            return addLabel(name, QString(), twips, m_area, alignment);
-        },
-        [this](const QString &name, int x1, int y1, int x2, int y2, bool light) {
-            return addLine(name, x1, y1, x2, y2, light, m_area);
-        },
-    };
-    m_slotA = std::make_unique<CoverSlotPanel>(SlotALayout(), m_area, makers);
-    m_slotB = std::make_unique<CoverSlotPanel>(SlotBLayout(), m_area, makers);
-    for (CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
-        connect(panel->list(), &TypologyList::selected, this,
-                [this, panel] { applyTypology(*panel); });
-        for (Measure measure :
-             { Measure::Width, Measure::Height, Measure::Horizontal, Measure::Vertical }) {
-            connect(panel->field(measure), &MeasureField::edited, this,
-                    [this, panel, measure] { storeMeasure(*panel, measure); });
-        }
-        for (PictureBox *thumbnail : panel->thumbnails())
-            thumbnail->setOutlinedWhenEmpty(true);
-    }
+    m_slotA = std::make_unique<CoverSlotPanel>(SlotALayout(), m_area, make);
+    m_slotB = std::make_unique<CoverSlotPanel>(SlotBLayout(), m_area, make);
+    connectSlot(m_slotA.get());
+    connectSlot(m_slotB.get());
 
-    // Print selection with its thumbnails' captions and brackets.
-    addLabel(QStringLiteral("Label1"), QStringLiteral("A"), QRect(720, 4560, 735, 180), m_area,
-             Qt::AlignCenter);
-    addLabel(QStringLiteral("Label18"), QStringLiteral("A+B"), QRect(2040, 4560, 1695, 180), m_area,
-             Qt::AlignCenter);
-    addLabel(QStringLiteral("Label16"), QStringLiteral("B"), QRect(4320, 4560, 735, 180), m_area,
-             Qt::AlignCenter);
-    const struct
-    {
-        const char *name;
-        int x1, y1, x2, y2;
-    } brackets[] = {
-        { "Line1", 607, 4755, 1455, 4755 },   { "Line2", 607, 4755, 607, 5040 },
-        { "Line3", 1455, 4755, 1455, 4800 },  { "Line4", 720, 4755, 720, 4800 },
-        { "Line5", 2040, 4755, 3735, 4755 },  { "Line7", 2040, 4755, 2040, 4800 },
-        { "Line11", 3735, 4755, 3735, 4800 }, { "Line12", 2882, 4755, 2882, 5040 },
-        { "Line13", 4320, 4755, 5167, 4755 }, { "Line14", 4320, 4755, 4320, 4800 },
-        { "Line15", 5055, 4755, 5055, 4800 }, { "Line16", 5167, 4755, 5167, 5040 },
-    };
-    for (const auto &b : brackets)
-        addLine(QString::fromLatin1(b.name), b.x1, b.y1, b.x2, b.y2, false, m_area);
-
-    auto makeOption = [this](const QString &name, int left) {
-        auto *option = new QRadioButton(m_area);
-        option->setObjectName(name);
-        option->setGeometry(TwipsRect(left, 5040, 195, 195));
-        // The button is as small as the indicator: shrink it to fit.
-        option->setStyleSheet(
-            QStringLiteral("QRadioButton { spacing: 0px; }"
-                           "QRadioButton::indicator { width: 11px; height: 11px; }"));
-        return option;
-    };
-    Option3 = makeOption(QStringLiteral("Option3"), 510);
-    Option5 = makeOption(QStringLiteral("Option5"), 2785);
-    Option5->setAccessibleName(QStringLiteral("A+B"));
-    Option4 = makeOption(QStringLiteral("Option4"), 5070);
-    Option3->setAccessibleName(QStringLiteral("A"));
-    Option4->setAccessibleName(QStringLiteral("B"));
-    Option5->setChecked(true);
-
+    m_printSelection = new PrintSelectionPanel(m_area, make);
+    connect(m_printSelection, &PrintSelectionPanel::optionToggled, this,
+            [this](PrintSelection selection, bool selected) {
+                if (selected)
+                    m_state.printSelection = selection;
+                else if (m_state.printSelection == selection)
+                    m_state.printSelection.reset();
+            });
     // Thumbnails select the print option beside them.
-    const std::pair<PictureBox *, QRadioButton *> besides[] = {
-        { m_slotA->thumbnails()[0], Option3 },
-        { m_slotA->thumbnails()[1], Option5 },
-        { m_slotB->thumbnails()[0], Option5 },
-        { m_slotB->thumbnails()[1], Option4 },
+    const std::pair<PictureBox *, PrintSelection> besides[] = {
+        { m_slotA->thumbnails()[0], PrintSelection::SlotA },
+        { m_slotA->thumbnails()[1], PrintSelection::BothSlots },
+        { m_slotB->thumbnails()[0], PrintSelection::BothSlots },
+        { m_slotB->thumbnails()[1], PrintSelection::SlotB },
     };
-    for (const auto &[thumbnail, option] : besides)
+    for (const auto &[thumbnail, selection] : besides)
         connect(thumbnail, &PictureBox::clicked, this,
-                [this, option] { selectPrintOption(option); });
+                [this, selection] { m_printSelection->showSelection(selection); });
 
-    Label2 = addLabel(QStringLiteral("Label2"), QString(), QRect(120, 5880, 3615, 255), m_area);
+    Label2 = make.label(QStringLiteral("Label2"), QRect(120, 5880, 3615, 255),
+                        Qt::AlignLeft | Qt::AlignVCenter, m_area);
     Label2->setAutoFillBackground(true);
     QPalette folderPalette = Label2->palette();
     folderPalette.setColor(QPalette::Window, QColor(128, 128, 128));
@@ -195,25 +152,28 @@ void MainWindow::buildControls()
     Label2->setPalette(folderPalette);
     Label2->setIndent(3);
 
-    // Holders of state, never shown.
-    auto hidden = [this](const QString &name) {
-        QLabel *label = addLabel(name, QString(), QRect(0, 0, 0, 0), m_area);
-        label->hide();
-        return label;
-    };
-    Label3 = hidden(QStringLiteral("Label3"));
-    Label17 = hidden(QStringLiteral("Label17"));
-    Label19 = hidden(QStringLiteral("Label19"));
-    Label24 = hidden(QStringLiteral("Label24"));
-    Check3 = new QCheckBox(m_area);
-    Check3->setObjectName(QStringLiteral("Check3"));
-    Check3->setChecked(m_openWithPreview);
-    Check3->hide();
-
-    buildDvdPanel(m_area);
+    m_dvd = new DvdPanel(m_area, make);
+    connect(m_dvd, &DvdPanel::formatChosen, this, [this](bool fullCase) {
+        m_state.dvdFullCase = fullCase;
+        m_dvd->showFormat(fullCase);
+    });
 }
 
-void MainWindow::setUpKeyboard()
+void MainWindow::connectSlot(CoverSlotPanel *panel)
+{
+    connect(panel->list(), &TypologyList::selected, this,
+            [this, panel](int index) { selectTypology(*panel, index); });
+    for (Measure measure : Measures) {
+        connect(panel->field(measure), &MeasureField::edited, this,
+                [this, panel, measure] { storeMeasure(*panel, measure); });
+    }
+    connect(panel->border(), &QCheckBox::toggled, this,
+            [this, panel](bool on) { m_state.border(panel->slot()) = on; });
+    for (PictureBox *thumbnail : panel->thumbnails())
+        thumbnail->setOutlinedWhenEmpty(true);
+}
+
+void MainWindow::orderTabs()
 {
     // Tab follows the layout: slot A, slot B, then the print selection.
     QList<QWidget *> order;
@@ -223,90 +183,22 @@ void MainWindow::setUpKeyboard()
             order.append(field);
         order.append(panel->border());
     }
-    order += { Option3, Option5, Option4 };
+    order += m_printSelection->options();
     for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
-
-    // Every command is reachable through the two menus; these keys open them.
-    auto popUp = [this](const QString &id) {
-        QToolBar *bar = m_tools->toolBar();
-        QAction *menuTool = m_tools->tool(id);
-        QWidget *button = bar->widgetForAction(menuTool);
-        if (QMenu *menu = m_tools->menu(id))
-            menu->popup(button ? button->mapToGlobal(QPoint(0, button->height())) : pos());
-    };
-    const struct
-    {
-        QKeySequence keys;
-        const char *menu;
-    } openers[] = {
-        { QKeySequence(Qt::Key_F10), "ID_Menu" },
-        { QKeySequence(Qt::ALT | Qt::Key_M), "ID_Menu" },
-        { QKeySequence(Qt::ALT | Qt::Key_H), "ID_Help" },
-    };
-    for (const auto &opener : openers) {
-        auto *shortcut = new QShortcut(opener.keys, this);
-        const QString id = QString::fromLatin1(opener.menu);
-        connect(shortcut, &QShortcut::activated, this, [popUp, id] { popUp(id); });
-    }
-}
-
-void MainWindow::buildDvdPanel(QWidget *area)
-{
-    Frame1 = new QFrame(area);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(TwipsRect(0, 0, 5775, 5835));
-    Frame1->setAutoFillBackground(true); // covers the CD layout while shown
-    Frame1->hide();
-
-    Command2 = new QPushButton(QStringLiteral("90°"), Frame1);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(TwipsRect(2880, 5280, 495, 375));
-
-    Frame2 = new QFrame(Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwipsRect(0, 120, 5535, 5655));
-
-    for (const char *name : { "Picture1", "Picture2" }) {
-        auto *work = new QWidget(Frame2);
-        work->setObjectName(QString::fromLatin1(name));
-        work->hide();
-    }
-
-    Option6 = new QRadioButton(QStringLiteral("18,3 x 27,2"), Frame2);
-    Option6->setObjectName(QStringLiteral("Option6"));
-    Option6->setGeometry(TwipsRect(0, 5160, 1275, 315));
-    Option6->setChecked(true);
-    Option7 = new QRadioButton(QStringLiteral("13,1 x 18,3"), Frame2);
-    Option7->setObjectName(QStringLiteral("Option7"));
-    Option7->setGeometry(TwipsRect(1440, 5160, 1275, 315));
-    connect(Option6, &QRadioButton::clicked, this, [this] { applyDvdFormat(true); });
-    connect(Option7, &QRadioButton::clicked, this, [this] { applyDvdFormat(false); });
-
-    Line10 = addLine(QStringLiteral("Line10"), 0, 0, 5520, 0, true, Frame2);
-    Line9 = addLine(QStringLiteral("Line9"), 0, 0, 0, 5040, true, Frame2);
-    Line8 = addLine(QStringLiteral("Line8"), 0, 5040, 5520, 5040, false, Frame2);
-    Line6 = addLine(QStringLiteral("Line6"), 5520, 0, 5520, 5040, false, Frame2);
-
-    Image7 = new PictureBox(QStringLiteral("Image7"), Frame2);
-    Image7->setGeometry(TwipsRect(120, 120, 5295, 4815));
-    Image7->setCursor(PictureCursor());
-    Label25 = addLabel(QStringLiteral("Label25"), QStringLiteral("click"),
-                       QRect(120, 2280, 5295, 375), Frame2, Qt::AlignCenter);
-
-    // The preview's frame reaches down over the button's place: the button
-    // lies on top, where a click finds it.
-    Command2->raise();
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    QList<QAbstractButton *> options;
+    for (QWidget *option : m_printSelection->options())
+        options.append(qobject_cast<QAbstractButton *>(option));
+    TabEntersAtCheckedButton(options);
 }
 
 bool MainWindow::load()
 {
     resize(TwipsToPixels(5895), height());
-    loadSettings();
-    if (m_loadAborted)
+    if (!loadSettings())
         return false;
     setWindowTitle(ProgramCaption());
-    applyLanguage(m_language);
+    applyLanguage(m_state.language);
     return true;
 }
 
@@ -315,24 +207,86 @@ QImage MainWindow::backgroundPicture() const
     return m_area->backgroundPicture();
 }
 
-// Typology selection ----------------------------------------------------
-
-void MainWindow::applyTypologyA()
+void MainWindow::dispatchTool(QAction *tool)
 {
-    applyTypology(*m_slotA);
+    ToolCommands::run(*this, tool);
 }
 
-void MainWindow::applyTypologyB()
+// Settings ----------------------------------------------------------------
+
+bool MainWindow::loadSettings()
 {
-    applyTypology(*m_slotB);
+    if (!m_settings.keyExists()) {
+        const SettingsWrite key = m_settings.writeDefaults();
+        // Said once now, rather than taken for a first start in silence.
+        if (!key.ok())
+            m_settingsWrites->keyNotCreated(
+                key, LanguageOfMarker(m_settings.text(SettingName::Language)));
+    }
+    const QString password = m_settings.text(SettingName::Password);
+    if (m_settings.text(SettingName::AskPassword) == u"1" && !password.isEmpty()) {
+        // Shown before the main window: a window of its own, not over this one.
+        PasswordPrompt prompt(m_settings);
+        prompt.exec();
+        if (prompt.outcome() != PasswordPrompt::Outcome::Accepted)
+            return false;
+    }
+    if (m_settings.text(SettingName::ShowAbout) == u"1")
+        showAboutWindow();
+    m_state = WindowState::load(m_settings);
+    showState();
+    return true;
+}
+
+void MainWindow::showState()
+{
+    Label2->setText(m_state.pictureFolder);
+    m_printSelection->showSelection(m_state.printSelection);
+    m_slotA->border()->setChecked(m_state.borderA);
+    m_slotB->border()->setChecked(m_state.borderB);
+    m_slotA->showTexts(MainTexts(m_state.language));
+    m_slotB->showTexts(MainTexts(m_state.language));
+    selectTypology(*m_slotA, m_state.typologyA);
+    selectTypology(*m_slotB, m_state.typologyB);
+    m_background->showState();
+    m_tools->tool(QStringLiteral("ID_Skin") + QString::number(m_state.fillStyle))->setChecked(true);
+    m_tools
+        ->tool(m_state.openWithPreview ? QStringLiteral("ID_ApriPrew")
+                                       : QStringLiteral("ID_ApriWin"))
+        ->setChecked(true);
+}
+
+void MainWindow::saveSettings()
+{
+    // Only the window's own values: "Password", "OnPassword", the measures
+    // and whatever a person added keep their lines in the file byte for byte.
+    m_settingsWrites->beginSeries();
+    m_state.save(m_settings);
+    if (const std::optional<SettingsWrite> failure = m_settingsWrites->endSeries())
+        m_settingsWrites->tellNotSavedAtExit(*failure, this, !m_endingOnSignal);
+    QCoreApplication::processEvents();
+    m_ending = true;
+    if (m_endProgram)
+        m_endProgram();
+}
+
+// Typologies and measures ---------------------------------------------------
+
+void MainWindow::selectTypology(CoverSlotPanel &panel, int index)
+{
+    m_state.typology(panel.slot()) = index;
+    {
+        const QSignalBlocker quiet(panel.list());
+        panel.list()->setCurrentIndex(index);
+    }
+    applyTypology(panel);
 }
 
 void MainWindow::applyTypology(CoverSlotPanel &panel)
 {
-    const int index = panel.list()->currentIndex();
+    const int index = m_state.typology(panel.slot());
     if (IsTypologyIndex(index)) {
-        for (Measure measure :
-             { Measure::Width, Measure::Height, Measure::Horizontal, Measure::Vertical }) {
+        for (Measure measure : Measures) {
             // Slot B's vertical position follows slot A's cover, below.
             if (panel.slot() == CoverSlot::B && measure == Measure::Vertical)
                 continue;
@@ -348,40 +302,80 @@ void MainWindow::applyTypology(CoverSlotPanel &panel)
     panel.alignHint();
 }
 
-// Size and position fields ------------------------------------------------
-
 void MainWindow::storeMeasure(const CoverSlotPanel &panel, Measure measure)
 {
-    const int index = panel.list()->currentIndex();
-    if (!IsTypologyIndex(index))
-        return;
-    m_settings.setText(MeasureValueName(index, measure, panel.slot()),
-                       panel.field(measure)->text());
+    const int index = m_state.typology(panel.slot());
+    if (IsTypologyIndex(index))
+        m_settings.setText(MeasureValueName(index, measure, panel.slot()),
+                           panel.field(measure)->text());
 }
 
-void MainWindow::applyDvdFormat(bool fullCase)
+// Languages -------------------------------------------------------------------
+
+void MainWindow::applyLanguage(Language language)
 {
-    const int frameRight = fullCase ? 5520 : 3600;
-    const int pictureWidth = fullCase ? 5295 : 3375;
-    Line8->setX2(frameRight);
-    Line10->setX2(frameRight);
-    Line6->setX1(frameRight);
-    Line6->setX2(frameRight);
-    Image7->resize(TwipsToPixels(pictureWidth), Image7->height());
-    Label25->resize(TwipsToPixels(pictureWidth), Label25->height());
-    Command2->setVisible(fullCase);
+    const MainWindowTexts &texts = MainTexts(language);
+    m_qtTranslation.use(language);
+    m_state.language = language;
+    m_tools->showTexts(texts);
+    m_tools->setMenuEntryTexts(language);
+
+    // Rebuilding the lists keeps each slot's typology and runs its
+    // selection again; no selection stays no selection.
+    m_slotA->showTexts(texts);
+    m_slotB->showTexts(texts);
+    selectTypology(*m_slotA, m_state.typologyA);
+    selectTypology(*m_slotB, m_state.typologyB);
 }
 
-void MainWindow::selectPrintOption(QRadioButton *option)
+// Dialogs ---------------------------------------------------------------------
+
+void MainWindow::showAboutWindow()
 {
-    option->setChecked(true);
+    AboutWindow about(windowIcon(), isVisible() ? this : nullptr);
+    about.exec();
+}
+
+void MainWindow::showOptionsDialog()
+{
+    OptionsDialog options(m_settings, languageMarker(), this);
+    options.exec();
+    // Measures reset in the dialog reach the fields at once.
+    applyTypology(*m_slotA);
+    applyTypology(*m_slotB);
+}
+
+// Pictures and the page --------------------------------------------------------
+
+void MainWindow::showDvdPanel(bool shown)
+{
+    m_state.dvdShown = shown;
+    // The panel covers the CD layout, whose controls then take no keys.
+    const auto layout = m_area->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *control : layout) {
+        if (!m_dvd->isPanel(control) && control->focusPolicy() != Qt::NoFocus)
+            control->setEnabled(!shown);
+    }
+    m_dvd->setShown(shown);
+}
+
+CoverPlanInput MainWindow::pageInput() const
+{
+    CoverPlanInput input;
+    input.slotA = m_slotA->pageInput(m_state.borderA);
+    input.slotB = m_slotB->pageInput(m_state.borderB);
+    input.selection = m_state.printSelection.value_or(PrintSelection::BothSlots);
+    input.dvdMode = m_state.dvdShown;
+    input.dvdFullCase = m_state.dvdFullCase;
+    input.dvdPicture = m_dvd->pictureBox()->picture();
+    return input;
 }
 
 // Exit ------------------------------------------------------------------------
 
 bool MainWindow::confirmExit()
 {
-    const QString question = ExitQuestion(m_language, ProgramTitle());
+    const QString question = ExitQuestion(m_state.language, ProgramTitle());
     QMessageBox box(QMessageBox::Question, ProgramTitle(), question,
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("ExitQuestion"));
@@ -396,12 +390,21 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     // A missing value asks; a text that is no number reads as 0 and does not.
-    const double ask = ReadNumber(m_settings.text(QStringLiteral("Uscita")));
+    const double ask = ReadNumber(m_settings.text(SettingName::ConfirmExit));
     if (ask != 0.0 && !confirmExit())
         return;
     saveSettings();
     if (m_ending)
         event->accept();
+}
+
+void MainWindow::endOnSignal(int signal)
+{
+    Q_UNUSED(signal);
+    if (m_ending)
+        return;
+    m_endingOnSignal = true;
+    saveSettings();
 }
 
 bool MainWindow::event(QEvent *event)
@@ -411,13 +414,6 @@ bool MainWindow::event(QEvent *event)
     if (event->type() == QEvent::StatusTip)
         return true;
     return QMainWindow::event(event);
-}
-
-void MainWindow::endProgram()
-{
-    m_ending = true;
-    if (m_endProgram)
-        m_endProgram();
 }
 
 } // namespace vellumark

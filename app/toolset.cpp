@@ -2,10 +2,12 @@
 
 #include "logic/artwork.h"
 #include "logic/texts/maintexts.h"
+#include "logic/texts/menuentrytexts.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVariant>
@@ -26,11 +28,18 @@ void keepToolTipAsText(QAction *action)
     QObject::connect(action, &QAction::changed, action, follow);
 }
 
+// The property of a menu entry that names the tool it stands for.
+constexpr char MenuEntryOf[] = "menuEntryOf";
+
 QStringList arrangementOf(const QList<QAction *> &actions)
 {
     QStringList ids;
-    for (const QAction *action : actions)
-        ids.append(action->isSeparator() ? QStringLiteral("|") : action->objectName());
+    for (const QAction *action : actions) {
+        const QString entryOf = action->property(MenuEntryOf).toString();
+        ids.append(action->isSeparator()   ? QStringLiteral("|")
+                       : entryOf.isEmpty() ? action->objectName()
+                                           : entryOf);
+    }
     return ids;
 }
 
@@ -48,7 +57,7 @@ struct ToolDefinition
 QList<ToolDefinition> toolDefinitions()
 {
     QList<ToolDefinition> tools = {
-        { QStringLiteral("ID_covers"), true },
+        { QStringLiteral("ID_covers"), true, {}, QKeySequence(Qt::CTRL | Qt::Key_D) },
         { QStringLiteral("left_to_right") },
         { QStringLiteral("right_to_left") },
         { QStringLiteral("ID_Print"), false, {}, QKeySequence::Print },
@@ -101,7 +110,9 @@ const QList<std::pair<QString, QStringList>> &menuDefinitions()
             QStringLiteral("ID_Colore"), QStringLiteral("|"), QStringLiteral("ID_Immagine"),
             QStringLiteral("ID_Elimina") } },
         { QStringLiteral("ID_Menu"),
-          { QStringLiteral("ID_Apertura"), QStringLiteral("ID_Lingua"),
+          { QStringLiteral("ID_Print"), QStringLiteral("ID_covers"),
+            QStringLiteral("left_to_right"), QStringLiteral("right_to_left"), QStringLiteral("|"),
+            QStringLiteral("ID_Apertura"), QStringLiteral("ID_Lingua"),
             QStringLiteral("ID_Opzioni"), QStringLiteral("ID_Skin"), QStringLiteral("ID_Stampa"),
             QStringLiteral("ID_AnteprimaStampa"), QStringLiteral("ID_EsportaPDF"),
             QStringLiteral("ID_Calibra"), QStringLiteral("|"), QStringLiteral("ID_Uscita") } },
@@ -183,6 +194,8 @@ ToolSet::ToolSet(QWidget *window)
         for (const QString &entry : entries) {
             if (entry == u"|")
                 menu->addSeparator();
+            else if (ToolsWithMenuEntry().contains(entry))
+                menu->addAction(addMenuEntry(entry));
             else
                 menu->addAction(tool(entry));
         }
@@ -224,6 +237,31 @@ QAction *ToolSet::addTool(const QString &id, const QString &caption, bool checka
     return action;
 }
 
+QAction *ToolSet::addMenuEntry(const QString &toolId)
+{
+    // An action of its own, so that the toolbar keeps the tool's caption;
+    // choosing it clicks the tool, and it shows the tool's state.
+    QAction *forTool = tool(toolId);
+    auto *entry = new QAction(MenuEntryText(Language::Italian, toolId), m_window);
+    entry->setObjectName(toolId + QStringLiteral("_entry"));
+    entry->setProperty(MenuEntryOf, toolId);
+    entry->setCheckable(forTool->isCheckable());
+    entry->setChecked(forTool->isChecked());
+    // Shown beside the text; the tool's own shortcut is the one that works.
+    entry->setShortcut(forTool->shortcut());
+    entry->setShortcutContext(Qt::WidgetShortcut);
+    connect(entry, &QAction::triggered, forTool, &QAction::trigger);
+    connect(forTool, &QAction::toggled, entry, &QAction::setChecked);
+    m_entries.insert(toolId, entry);
+    return entry;
+}
+
+void ToolSet::setMenuEntryTexts(Language language)
+{
+    for (auto entry = m_entries.cbegin(); entry != m_entries.cend(); ++entry)
+        entry.value()->setText(MenuEntryText(language, entry.key()));
+}
+
 QMenu *ToolSet::addMenu(const QString &id, const QString &caption)
 {
     auto *menu = new QMenu(caption, m_window);
@@ -256,6 +294,44 @@ QStringList ToolSet::menuArrangement(const QString &menuId) const
 {
     const QMenu *menu = m_menus.value(menuId);
     return menu ? arrangementOf(menu->actions()) : QStringList();
+}
+
+void ToolSet::showTexts(const MainWindowTexts &texts)
+{
+    auto setCaption = [this](const QString &id, const QString &text) {
+        if (QAction *action = tool(id))
+            action->setText(text);
+    };
+    setCaption(QStringLiteral("ID_Print"), texts.printTool);
+    for (const auto &[id, text] : texts.languageTools)
+        setCaption(id, text);
+    tool(texts.checkedLanguageTool)->setChecked(true);
+    for (const auto &[id, text] : texts.otherTools)
+        setCaption(id, text);
+}
+
+void ToolSet::addMenuKeys()
+{
+    auto popUp = [this](const QString &id) {
+        QWidget *button = m_toolBar->widgetForAction(tool(id));
+        if (QMenu *opened = menu(id))
+            opened->popup(button ? button->mapToGlobal(QPoint(0, button->height()))
+                                 : m_window->pos());
+    };
+    const struct
+    {
+        QKeySequence keys;
+        const char *menu;
+    } openers[] = {
+        { QKeySequence(Qt::Key_F10), "ID_Menu" },
+        { QKeySequence(Qt::ALT | Qt::Key_M), "ID_Menu" },
+        { QKeySequence(Qt::ALT | Qt::Key_H), "ID_Help" },
+    };
+    for (const auto &opener : openers) {
+        auto *shortcut = new QShortcut(opener.keys, m_window);
+        const QString id = QString::fromLatin1(opener.menu);
+        connect(shortcut, &QShortcut::activated, this, [popUp, id] { popUp(id); });
+    }
 }
 
 } // namespace vellumark

@@ -1,5 +1,5 @@
 # The maker's facts, in one place for the program (as compile definitions,
-# read by app/programinfo.h), its Debian package and its AppStream metadata.
+# read by logic/programinfo.h), its Debian package and its AppStream metadata.
 # The release number is project(VERSION) in the top-level CMakeLists.txt.
 set(VELLUMARK_MAKER "Orvandi Teodrin")
 set(VELLUMARK_MAKER_EMAIL "vellumark@orvandi.example")

@@ -3,6 +3,7 @@
 #include "logic/artwork.h"
 #include "logic/programinfo.h"
 #include "logic/texts/dialogtexts.h"
+#include "logic/texts/failuretexts.h"
 #include "widgets/clickablelabel.h"
 
 #include <QDesktopServices>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,7 +42,7 @@ QStringList MakerSocialPages()
 
 AboutWindow::AboutWindow(const QIcon &windowIcon, QWidget *parent)
     : QDialog(parent)
-    , m_openLink([](const QUrl &url) { QDesktopServices::openUrl(url); })
+    , m_openLink([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(AboutCaption(ProgramTitle()));
@@ -138,8 +140,14 @@ AboutWindow::AboutWindow(const QIcon &windowIcon, QWidget *parent)
 
 void AboutWindow::openLink(const QString &address)
 {
-    if (m_openLink)
-        m_openLink(QUrl(address));
+    if (!m_openLink || m_openLink(QUrl(address)))
+        return;
+    // The window speaks Italian only.
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    FailuresIn(Language::Italian).linkNotOpened.arg(address), QMessageBox::Ok,
+                    this);
+    box.setObjectName(QStringLiteral("LinkNotOpened"));
+    box.exec();
 }
 
 } // namespace vellumark

@@ -27,13 +27,14 @@ class AboutWindow : public QDialog
 public:
     explicit AboutWindow(const QIcon &windowIcon, QWidget *parent = nullptr);
 
-    // Opens a link; by default the desktop's handler, without waiting.
-    void setLinkOpener(std::function<void(const QUrl &)> opener) { m_openLink = std::move(opener); }
+    // Opens a link; by default the desktop's handler, without waiting. False
+    // when the link could not be opened, which the window then says.
+    void setLinkOpener(std::function<bool(const QUrl &)> opener) { m_openLink = std::move(opener); }
 
 private:
     void openLink(const QString &address);
 
-    std::function<void(const QUrl &)> m_openLink;
+    std::function<bool(const QUrl &)> m_openLink;
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

@@ -11,6 +11,32 @@
 
 namespace vellumark {
 
+void HelpViewer::showFor(QWidget *owner, Language language)
+{
+    if (HelpFilePath(ProgramFolder(), language).isEmpty())
+        return;
+
+    // It stays open beside the window while the user works. A closed viewer
+    // is on its way out and is not reused.
+    HelpViewer *viewer = nullptr;
+    const auto viewers = owner->findChildren<HelpViewer *>(QString(), Qt::FindDirectChildrenOnly);
+    for (HelpViewer *open : viewers) {
+        if (open->isVisible())
+            viewer = open;
+    }
+    if (!viewer) {
+        viewer = new HelpViewer(owner);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!viewer->openHelp(ProgramFolder(), language)) {
+        viewer->close();
+        return;
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}
+
 HelpViewer::HelpViewer(QWidget *parent)
     : QDialog(parent)
     , m_browser(new QTextBrowser(this))

@@ -20,6 +20,11 @@ class HelpViewer : public QDialog
 public:
     explicit HelpViewer(QWidget *parent = nullptr);
 
+    // The help command of a window: one viewer at a time beside the owner,
+    // brought forward in the language. No help beside the program: nothing
+    // happens.
+    static void showFor(QWidget *owner, Language language);
+
     // Shows the language's help at its first topic. False when the folder
     // holds no help at all: the viewer is then left as it was.
     bool openHelp(const QString &programFolder, Language language);

@@ -1,5 +1,6 @@
 #include "dialogs/optionsdialog.h"
 
+#include "dialogs/settingsfailurebox.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
 #include "logic/settings/borderwidth.h"
@@ -85,25 +86,25 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
     Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
 
-    connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::Text1_Change);
-    connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &OptionsDialog::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &OptionsDialog::Command3_Click);
+    connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::borderWidthChanged);
+    connect(Command1, &QPushButton::clicked, this, &OptionsDialog::acceptValues);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Command3, &QPushButton::clicked, this, &OptionsDialog::resetMeasures);
 
-    Form_Load();
-    Form_Activate();
+    loadValues();
+    showTexts();
 }
 
-void OptionsDialog::Form_Load()
+void OptionsDialog::loadValues()
 {
-    Check1->setChecked(isTicked(m_settings.text(QStringLiteral("Uscita"))));
-    Check2->setChecked(isTicked(m_settings.text(QStringLiteral("Stampante"))));
-    Check3->setChecked(isTicked(m_settings.text(QStringLiteral("About"))));
-    Check4->setChecked(isTicked(m_settings.text(QStringLiteral("Tagli"))));
-    Text1->setText(ShownBorderWidth(m_settings.text(QStringLiteral("Spessore"))));
+    Check1->setChecked(isTicked(m_settings.text(SettingName::ConfirmExit)));
+    Check2->setChecked(isTicked(m_settings.text(SettingName::PrinterSetupFirst)));
+    Check3->setChecked(isTicked(m_settings.text(SettingName::ShowAbout)));
+    Check4->setChecked(isTicked(m_settings.text(SettingName::CutMarks)));
+    Text1->setText(ShownBorderWidth(m_settings.text(SettingName::BorderWidth)));
 }
 
-void OptionsDialog::Form_Activate()
+void OptionsDialog::showTexts()
 {
     const OptionsDialogTexts &texts = OptionsTexts(LanguageOfMarker(m_languageMarker));
     setWindowTitle(texts.title);
@@ -121,18 +122,18 @@ void OptionsDialog::Form_Activate()
 
 void OptionsDialog::showEvent(QShowEvent *event)
 {
-    Form_Activate();
+    showTexts();
     QDialog::showEvent(event);
 }
 
 void OptionsDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        showTexts();
     QDialog::changeEvent(event);
 }
 
-void OptionsDialog::Text1_Change()
+void OptionsDialog::borderWidthChanged()
 {
     // Setting the text runs this handler again, which then finds the fallback good.
     const QString checked = CheckedBorderWidth(Text1->text());
@@ -140,22 +141,22 @@ void OptionsDialog::Text1_Change()
         Text1->setText(checked);
 }
 
-void OptionsDialog::Command1_Click()
+void OptionsDialog::acceptValues()
 {
-    m_settings.setText(QStringLiteral("Uscita"), flagOf(Check1));
-    m_settings.setText(QStringLiteral("Stampante"), flagOf(Check2));
-    m_settings.setText(QStringLiteral("Spessore"), Text1->text());
-    m_settings.setText(QStringLiteral("About"), flagOf(Check3));
-    m_settings.setText(QStringLiteral("Tagli"), flagOf(Check4));
+    const QList<SettingsWrite> writes = {
+        m_settings.setText(SettingName::ConfirmExit, flagOf(Check1)),
+        m_settings.setText(SettingName::PrinterSetupFirst, flagOf(Check2)),
+        m_settings.setText(SettingName::BorderWidth, Text1->text()),
+        m_settings.setText(SettingName::ShowAbout, flagOf(Check3)),
+        m_settings.setText(SettingName::CutMarks, flagOf(Check4)),
+    };
+    // Not saved: the dialog stays open with the choices, and says why.
+    if (!sayIfNotSaved(writes))
+        return;
     accept();
 }
 
-void OptionsDialog::Command2_Click()
-{
-    reject();
-}
-
-void OptionsDialog::Command3_Click()
+void OptionsDialog::resetMeasures()
 {
     const QString question
         = OptionsTexts(LanguageOfMarker(m_languageMarker)).measureDefaultsQuestion;
@@ -164,8 +165,21 @@ void OptionsDialog::Command3_Click()
     box.setObjectName(QStringLiteral("MeasureDefaultsQuestion"));
     if (box.exec() != QMessageBox::Yes)
         return;
+    QList<SettingsWrite> writes;
     for (const auto &[name, value] : DefaultMeasureValues())
-        m_settings.setText(name, value);
+        writes.append(m_settings.setText(name, value));
+    sayIfNotSaved(writes);
+}
+
+bool OptionsDialog::sayIfNotSaved(const QList<SettingsWrite> &writes)
+{
+    for (const SettingsWrite &write : writes) {
+        if (!write.ok()) {
+            ShowSettingsNotSaved(this, LanguageOfMarker(m_languageMarker), write);
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace vellumark

@@ -27,12 +27,13 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void Text1_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void loadValues();
+    void showTexts();
+    void borderWidthChanged();
+    void acceptValues();
+    void resetMeasures();
+    // False, after telling the user, when one of the writes failed.
+    bool sayIfNotSaved(const QList<SettingsWrite> &writes);
 
     ProgramSettings m_settings;
     QString m_languageMarker;

@@ -68,17 +68,17 @@ PasswordPrompt::PasswordPrompt(ProgramSettings settings, QWidget *parent)
     layout->addLayout(entry);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &QPushButton::clicked, this, &PasswordPrompt::Command1_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, &PasswordPrompt::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &PasswordPrompt::checkEntry);
+    connect(Text1, &QLineEdit::returnPressed, this, &PasswordPrompt::checkEntry);
 }
 
 bool PasswordPrompt::entryMatches() const
 {
     // Exact: letter case and blanks count.
-    return Text1->text() == m_settings.text(QStringLiteral("Password"));
+    return Text1->text() == m_settings.text(SettingName::Password);
 }
 
-void PasswordPrompt::Command1_Click()
+void PasswordPrompt::checkEntry()
 {
     if (m_pausing || m_outcome != Outcome::Undecided)
         return;

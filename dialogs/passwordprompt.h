@@ -38,7 +38,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Command1_Click();
+    void checkEntry();
     bool entryMatches() const;
     void pause();
     void end(Outcome outcome);

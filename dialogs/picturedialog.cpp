@@ -39,8 +39,8 @@ PictureDialog::PictureDialog(const QString &rememberedFolder, const QString &rem
 {
     setObjectName(QStringLiteral("Form2"));
     buildControls();
-    Form_Load(rememberedFolder, rememberedPreview);
-    Form_Activate();
+    startAt(rememberedFolder, rememberedPreview);
+    showTexts();
     setFixedSize(sizeHint());
 }
 
@@ -111,17 +111,17 @@ void PictureDialog::buildControls()
     grid->addWidget(Label5, 5, 0, 1, 3);
     grid->setRowStretch(3, 1);
 
-    connect(Drive1, &QComboBox::currentTextChanged, this, &PictureDialog::Drive1_Change);
-    connect(Dir1, &FolderList::pathChanged, this, &PictureDialog::Dir1_Change);
-    connect(Combo1, &QComboBox::currentTextChanged, this, &PictureDialog::Combo1_Click);
-    connect(File1, &FileList::fileSelected, this, &PictureDialog::File1_Click);
-    connect(File1, &FileList::confirmed, this, &PictureDialog::Command1_Click);
-    connect(Check1, &QCheckBox::clicked, this, &PictureDialog::Check1_Click);
-    connect(Command1, &QPushButton::clicked, this, &PictureDialog::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &PictureDialog::Command2_Click);
+    connect(Drive1, &QComboBox::currentTextChanged, this, &PictureDialog::driveChanged);
+    connect(Dir1, &FolderList::pathChanged, this, &PictureDialog::folderChanged);
+    connect(Combo1, &QComboBox::currentTextChanged, this, &PictureDialog::pictureTypeChanged);
+    connect(File1, &FileList::fileSelected, this, &PictureDialog::showSelectedFile);
+    connect(File1, &FileList::confirmed, this, &PictureDialog::acceptFile);
+    connect(Check1, &QCheckBox::clicked, this, &PictureDialog::previewSwitched);
+    connect(Command1, &QPushButton::clicked, this, &PictureDialog::acceptFile);
+    connect(Command2, &QPushButton::clicked, this, &PictureDialog::cancel);
 }
 
-void PictureDialog::Form_Load(const QString &rememberedFolder, const QString &rememberedPreview)
+void PictureDialog::startAt(const QString &rememberedFolder, const QString &rememberedPreview)
 {
     bool folderOpened = true;
     if (!rememberedFolder.isEmpty()) {
@@ -139,7 +139,7 @@ void PictureDialog::Form_Load(const QString &rememberedFolder, const QString &re
         showFolder();
 }
 
-void PictureDialog::Form_Activate()
+void PictureDialog::showTexts()
 {
     const PictureDialogTexts &texts = PictureTexts(LanguageOfMarker(m_languageMarker));
     setWindowTitle(texts.caption);
@@ -150,36 +150,36 @@ void PictureDialog::Form_Activate()
 
 void PictureDialog::showEvent(QShowEvent *event)
 {
-    Form_Activate();
+    showTexts();
     QDialog::showEvent(event);
 }
 
 void PictureDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        showTexts();
     QDialog::changeEvent(event);
 }
 
-void PictureDialog::Drive1_Change()
+void PictureDialog::driveChanged()
 {
     // A drive that cannot be opened leaves the folders where they were.
     Dir1->setPath(Drive1->currentText());
 }
 
-void PictureDialog::Dir1_Change()
+void PictureDialog::folderChanged()
 {
     File1->setFolder(Dir1->path());
     showFolder();
 }
 
-void PictureDialog::Combo1_Click()
+void PictureDialog::pictureTypeChanged()
 {
     if (const std::optional<QString> pattern = PatternOfPictureType(Combo1->currentText()))
         File1->setPattern(*pattern);
 }
 
-void PictureDialog::File1_Click()
+void PictureDialog::showSelectedFile()
 {
     Text1->setText(File1->selectedFileName());
     if (!Check1->isChecked()) {
@@ -192,14 +192,14 @@ void PictureDialog::File1_Click()
         Image1->setPicture(picture);
 }
 
-void PictureDialog::Check1_Click()
+void PictureDialog::previewSwitched()
 {
     // Turning the preview off keeps the old one until the next file.
     if (Check1->isChecked() && !File1->selectedFileName().isEmpty())
-        File1_Click();
+        showSelectedFile();
 }
 
-void PictureDialog::Command1_Click()
+void PictureDialog::acceptFile()
 {
     if (Text1->text().isEmpty()) {
         if (m_beep)
@@ -221,7 +221,7 @@ void PictureDialog::Command1_Click()
     accept();
 }
 
-void PictureDialog::Command2_Click()
+void PictureDialog::cancel()
 {
     m_outcome = Outcome::Cancelled;
     QDialog::reject();

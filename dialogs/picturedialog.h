@@ -53,15 +53,15 @@ protected:
 
 private:
     void buildControls();
-    void Form_Load(const QString &rememberedFolder, const QString &rememberedPreview);
-    void Form_Activate();
-    void Drive1_Change();
-    void Dir1_Change();
-    void Combo1_Click();
-    void File1_Click();
-    void Check1_Click();
-    void Command1_Click();
-    void Command2_Click();
+    void startAt(const QString &rememberedFolder, const QString &rememberedPreview);
+    void showTexts();
+    void driveChanged();
+    void folderChanged();
+    void pictureTypeChanged();
+    void showSelectedFile();
+    void previewSwitched();
+    void acceptFile();
+    void cancel();
     void showFolder();
 
     QString m_languageMarker;

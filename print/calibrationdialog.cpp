@@ -1,5 +1,6 @@
 #include "print/calibrationdialog.h"
 
+#include "dialogs/settingsfailurebox.h"
 #include "logic/numbertext.h"
 #include "logic/texts/calibrationtexts.h"
 
@@ -101,13 +102,21 @@ void CalibrationDialog::confirm()
         field->selectAll();
         return;
     }
-    m_corrections.store(m_page.printerName, outcome.correction);
+    const SettingsWrite stored = m_corrections.store(m_page.printerName, outcome.correction);
+    if (!stored.ok()) {
+        // The measures stay in the fields: the user may free the disk and
+        // press OK again.
+        ShowSettingsNotSaved(this, m_language, stored);
+        return;
+    }
     accept();
 }
 
 void CalibrationDialog::resetCorrection()
 {
-    m_corrections.remove(m_page.printerName);
+    const SettingsWrite removed = m_corrections.remove(m_page.printerName);
+    if (!removed.ok())
+        ShowSettingsNotSaved(this, m_language, removed);
     showCurrentCorrection();
 }
 

@@ -60,16 +60,14 @@ PrintOutcome PrintJob::print(const CoverPlan &plan, bool askFirst, QWidget *pare
         &plan, askFirst, parent);
 }
 
-bool PrintJob::printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent)
+PrintOutcome PrintJob::printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent)
 {
     return handOver(
-               [this, &lines](QPainter &painter) {
-                   const PrinterPage described = DescribePrinter(printer());
-                   PaintCalibrationPage(painter,
-                                        { described, lines ? lines(described) : QStringList() });
-               },
-               nullptr, askFirst, parent)
-        == PrintOutcome::Printed;
+        [this, &lines](QPainter &painter) {
+            const PrinterPage described = DescribePrinter(printer());
+            PaintCalibrationPage(painter, { described, lines ? lines(described) : QStringList() });
+        },
+        nullptr, askFirst, parent);
 }
 
 PrintOutcome PrintJob::handOver(const std::function<void(QPainter &)> &paint, const CoverPlan *plan,
@@ -82,13 +80,14 @@ PrintOutcome PrintJob::handOver(const std::function<void(QPainter &)> &paint, co
     if (reachable) {
         if (plan && !fitsOrPrintAnyway(*plan, parent))
             return PrintOutcome::CutOffDeclined;
-        if (paintPage(paint))
-            return PrintOutcome::Printed;
+        // A printer that fails the page says why; the dialog is not shown
+        // again as if nothing had happened.
+        return paintPage(paint) ? PrintOutcome::Printed : PrintOutcome::Failed;
     }
-    // No printer, or it failed to start the page: let the user choose
-    // another one (or a file) rather than lose the page without a word.
+    // No printer: let the user choose another one (or a file) rather than
+    // lose the page without a word.
     if (!setUp(parent))
-        return reachable ? PrintOutcome::Cancelled : PrintOutcome::NoPrinter;
+        return PrintOutcome::NoPrinter;
     if (!printerReachable())
         return PrintOutcome::NoPrinter;
     if (plan && !fitsOrPrintAnyway(*plan, parent))
@@ -144,10 +143,18 @@ bool PrintJob::paintPage(const std::function<void(QPainter &)> &paint)
     const BusyCursor busy;
     PreparePageOrigin(printer());
     QPainter painter;
-    if (!painter.begin(&printer()))
-        return false;
-    paint(painter);
-    return painter.end();
+    if (painter.begin(&printer())) {
+        paint(painter);
+        if (painter.end() && printer().printerState() != QPrinter::Error
+            && printer().printerState() != QPrinter::Aborted)
+            return true;
+    }
+    m_lastFault = printer().outputFormat() == QPrinter::PdfFormat ? PrintFault::FileNotWritable
+        : printer().printerState() == QPrinter::Error
+            || printer().printerState() == QPrinter::Aborted
+        ? PrintFault::PrinterError
+        : PrintFault::PageNotStarted;
+    return false;
 }
 
 } // namespace vellumark

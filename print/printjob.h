@@ -4,6 +4,7 @@
 #include "logic/page/fitcheck.h"
 #include "logic/page/printercalibration.h"
 #include "logic/page/printercorrection.h"
+#include "logic/page/printfault.h"
 
 #include <QObject>
 #include <QPageLayout>
@@ -24,7 +25,7 @@ enum class PrintOutcome {
     Cancelled, // the print dialog was cancelled
     CutOffDeclined, // the user chose not to print covers that would be cut
     NoPrinter, // no printer could be reached, nor another one chosen
-    Failed, // the printer refused the page
+    Failed, // the printer refused the page: see PrintJob::lastFault
 };
 
 // The program's one printer and the printing of a page on it. The printer
@@ -61,7 +62,8 @@ public:
     // Prints the plan on one page, after the print dialog when askFirst.
     // Cancelling the dialog prints nothing. When the printer cannot be
     // reached, the dialog is offered once so that the user can pick another
-    // printer or a file. Covers that the printable area would cut are
+    // printer or a file; a reachable printer that fails the page ends the
+    // command as Failed. Covers that the printable area would cut are
     // printed only when the cut-off question says so.
     PrintOutcome print(const CoverPlan &plan, bool askFirst, QWidget *parent);
 
@@ -81,11 +83,13 @@ public:
     // The printer the last page was corrected for; empty when it went out
     // as laid out.
     QString correctedFor() const { return m_correctedFor; }
+    // Why the last page that failed did.
+    PrintFault lastFault() const { return m_lastFault; }
 
     // Prints the calibration page the same way, never corrected; its lines
     // are made once the printer and its paper are known.
     using PageLines = std::function<QStringList(const PrinterPage &)>;
-    bool printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent);
+    PrintOutcome printCalibrationPage(const PageLines &lines, bool askFirst, QWidget *parent);
 
 private:
     // Hands a page over to the printer; a page of covers (plan given) is
@@ -103,6 +107,7 @@ private:
     CutOffQuestion m_cutOffQuestion;
     CorrectionLookup m_corrections;
     QString m_correctedFor;
+    PrintFault m_lastFault = PrintFault::PageNotStarted;
 };
 
 // The system's print dialog, for one page.

@@ -63,12 +63,9 @@ public:
     bool start(const VirtualDisplay &display, QProcess::ProcessChannelMode channels)
     {
         kill();
-        QProcessEnvironment environment = display.environment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
         m_process = std::make_unique<QProcess>();
-        m_process->setProcessEnvironment(environment);
+        m_process->setProcessEnvironment(
+            display.programEnvironment(m_config->path(), m_runtime->path()));
         m_process->setProcessChannelMode(channels);
         EndWithThisProcess(*m_process);
         m_process->start(m_program, {});

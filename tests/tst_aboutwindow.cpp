@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
@@ -111,18 +112,31 @@ void AboutWindowTest::linksOpenTheirTargets()
     QFETCH(QString, target);
     AboutWindow about(ProgramIcon());
     QList<QUrl> opened;
-    about.setLinkOpener([&opened](const QUrl &url) { opened.append(url); });
+    about.setLinkOpener([&opened](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
     about.show();
     QTest::mouseClick(child<QWidget>(&about, control), Qt::LeftButton);
     QCOMPARE(opened, QList<QUrl> { QUrl(target) });
     QVERIFY(about.isVisible());
+
+    // A link that cannot be opened says so, in the window's Italian.
+    about.setLinkOpener([](const QUrl &) { return false; });
+    QString shown;
+    answerNextMessageBox(QMessageBox::Ok, &shown);
+    QTest::mouseClick(child<QWidget>(&about, control), Qt::LeftButton);
+    QCOMPARE(shown, QStringLiteral("Impossibile aprire %1.").arg(target));
 }
 
 void AboutWindowTest::siteLinksFollowCreditTooltip()
 {
     AboutWindow about(ProgramIcon());
     QList<QUrl> opened;
-    about.setLinkOpener([&opened](const QUrl &url) { opened.append(url); });
+    about.setLinkOpener([&opened](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
     about.show();
     auto *credit = child<QLabel>(&about, QStringLiteral("Label3"));
     credit->setToolTip(QStringLiteral("https://elsewhere.example/"));

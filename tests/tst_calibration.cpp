@@ -282,7 +282,7 @@ void CalibrationTest::calibrationPageMeasures()
     const auto lines = [](const PrinterPage &page) {
         return CalibrationPageLines(Language::English, page, QDate(2026, 12, 9));
     };
-    QVERIFY(job.printCalibrationPage(lines, false, nullptr));
+    QCOMPARE(job.printCalibrationPage(lines, false, nullptr), PrintOutcome::Printed);
     QVERIFY(job.correctedFor().isEmpty());
 
     constexpr int dpi = 600;

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/toolcommands.h"
 #include "app/toolset.h"
 #include "logic/texts/maintexts.h"
 #include "logic/twips.h"
@@ -6,6 +7,7 @@
 #include "widgets/backgroundshape.h"
 #include "widgets/picturebox.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -58,6 +60,10 @@ private slots:
     void menusOpenFromKeyboard();
     void shortcutsOpenTheirDialogs_data();
     void shortcutsOpenTheirDialogs();
+    void toolbarToolsHaveMenuEntries_data();
+    void toolbarToolsHaveMenuEntries();
+    void tabEntersPrintSelectionAtCheckedButton();
+    void dvdPanelFromTheKeyboard();
 
 private:
     QAction *tool(const QString &id) { return m_window->tools()->tool(id); }
@@ -100,10 +106,12 @@ void CommandsTest::arrangement_data()
                                     "ID_Immagine",   "|",       "ID_Print"
                                 };
     QTest::newRow("Menu") << "ID_Menu"
-                          << QStringList { "ID_Apertura",   "ID_Lingua",  "ID_Opzioni",
-                                           "ID_Skin",       "ID_Stampa",  "ID_AnteprimaStampa",
-                                           "ID_EsportaPDF", "ID_Calibra", "|",
-                                           "ID_Uscita" };
+                          << QStringList {
+                                 "ID_Print",   "ID_covers",   "left_to_right",      "right_to_left",
+                                 "|",          "ID_Apertura", "ID_Lingua",          "ID_Opzioni",
+                                 "ID_Skin",    "ID_Stampa",   "ID_AnteprimaStampa", "ID_EsportaPDF",
+                                 "ID_Calibra", "|",           "ID_Uscita"
+                             };
     QTest::newRow("Help") << "ID_Help" << QStringList { "ID_Guida", "|", "ID_Orvandi",
                                                         "ID_Email", "|", "ID_Informazioni" };
     QTest::newRow("open style") << "ID_Apertura" << QStringList { "ID_ApriPrew", "ID_ApriWin" };
@@ -154,7 +162,7 @@ void CommandsTest::everyToolHasACommandAndCaptions()
     QWidget window;
     const ToolSet tools(&window);
     if (!tools.menu(id))
-        QVERIFY(MainWindow::commandOfTool(id));
+        QVERIFY(ToolCommands::commandOf(id));
     for (Language language : { Language::Italian, Language::English, Language::German })
         QVERIFY2(!ToolCaption(language, id).isEmpty(), qPrintable(id));
 }
@@ -289,19 +297,16 @@ void CommandsTest::releasedSkinToolChangesNothing()
 
 void CommandsTest::openStyleTools()
 {
-    auto *check3 = control<QCheckBox>("Check3");
     tool(QStringLiteral("ID_ApriWin"))->trigger();
-    QVERIFY(!check3->isChecked());
+    QVERIFY(!m_window->state().openWithPreview);
     tool(QStringLiteral("ID_ApriPrew"))->trigger();
-    QVERIFY(check3->isChecked());
+    QVERIFY(m_window->state().openWithPreview);
 }
 
 void CommandsTest::removeBackgroundWithoutOne()
 {
-    auto *label24 = control<QLabel>("Label24");
-    label24->setText(QStringLiteral("/nowhere/skin.SCI"));
     tool(QStringLiteral("ID_Elimina"))->trigger();
-    QCOMPARE(label24->text(), QString());
+    QCOMPARE(m_window->state().backgroundPicture, QString());
     QVERIFY(m_window->backgroundPicture().isNull());
 }
 
@@ -321,8 +326,7 @@ void CommandsTest::backgroundPictureCancelledOrUnreadable()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("this is no picture");
     file.close();
-    auto *label24 = control<QLabel>("Label24");
-    label24->setText(QStringLiteral("previous"));
+    const QString previous = m_window->state().backgroundPicture;
     QString filter;
     onNextModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
@@ -340,7 +344,7 @@ void CommandsTest::backgroundPictureCancelledOrUnreadable()
     });
     tool(QStringLiteral("ID_Immagine"))->trigger();
     QCOMPARE(filter, QStringLiteral("Skin Image (*.SCI)"));
-    QCOMPARE(label24->text(), QStringLiteral("previous"));
+    QCOMPARE(m_window->state().backgroundPicture, previous);
     QVERIFY(m_window->backgroundPicture().isNull());
 }
 
@@ -430,7 +434,7 @@ void CommandsTest::tabOrderFollowsLayout()
     }
     QCOMPARE(visited,
              (QStringList { "List1", "Text1", "Text2", "Text5", "Text6", "Check1", "List2", "Text3",
-                            "Text4", "Text7", "Text8", "Check2", "Option3", "List1" }));
+                            "Text4", "Text7", "Text8", "Check2", "Option5", "List1" }));
 }
 
 void CommandsTest::menusOpenFromKeyboard_data()
@@ -478,6 +482,101 @@ void CommandsTest::shortcutsOpenTheirDialogs()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                     Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(closer.closed(), QStringList { dialog });
+}
+
+void CommandsTest::toolbarToolsHaveMenuEntries_data()
+{
+    // The texts as the menu shows them, written out here by hand.
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QStringList>("texts"); // Italian, English, German
+    QTest::newRow("print") << "ID_Print"
+                           << QStringList { "Stampa le cover", "Print the Covers",
+                                            "Cover drucken" };
+    QTest::newRow("DVD") << "ID_covers"
+                         << QStringList { "Pannello Cover DVD", "DVD Cover Panel",
+                                          "DVD-Cover-Ansicht" };
+    QTest::newRow("A to B") << "left_to_right"
+                            << QStringList { "Copia la cover A in B", "Copy Cover A to B",
+                                             "Cover A nach B kopieren" };
+    QTest::newRow("B to A") << "right_to_left"
+                            << QStringList { "Copia la cover B in A", "Copy Cover B to A",
+                                             "Cover B nach A kopieren" };
+}
+
+void CommandsTest::toolbarToolsHaveMenuEntries()
+{
+    QFETCH(QString, id);
+    QFETCH(QStringList, texts);
+    QAction *entry = m_window->tools()->menuEntry(id);
+    QVERIFY(entry);
+    QVERIFY(m_window->tools()->menu(QStringLiteral("ID_Menu"))->actions().contains(entry));
+    const Language languages[] = { Language::Italian, Language::English, Language::German };
+    for (int i = 0; i < 3; ++i) {
+        m_window->applyLanguage(languages[i]);
+        QCOMPARE(entry->text(), texts.at(i));
+    }
+    // The toolbar keeps the tool's own caption.
+    if (id == u"ID_covers") {
+        QCOMPARE(tool(id)->text(), QStringLiteral("Cover DVD"));
+        QCOMPARE(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        // Choosing the entry is clicking the tool; the entry shows its state.
+        entry->trigger();
+        QVERIFY(tool(id)->isChecked());
+        QVERIFY(!control<QFrame>("Frame1")->isHidden());
+        QVERIFY(entry->isChecked());
+        tool(id)->trigger();
+        QVERIFY(!entry->isChecked());
+        QVERIFY(control<QFrame>("Frame1")->isHidden());
+    }
+}
+
+void CommandsTest::tabEntersPrintSelectionAtCheckedButton()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    // B only: Tab from slot B's border box lands on B's button.
+    QTest::mouseClick(control<QWidget>("Option4"), Qt::LeftButton);
+    control<QWidget>("Check2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option4"));
+    // The arrow to the left chooses A+B, which stands left of B.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QVERIFY(control<QAbstractButton>("Option5")->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("List1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option5"));
+}
+
+void CommandsTest::dvdPanelFromTheKeyboard()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    control<QWidget>("Text1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(!control<QFrame>("Frame1")->isHidden());
+    QStringList visited { QApplication::focusWidget()->objectName() };
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    // The covered CD layout takes no keys.
+    QCOMPARE(visited, (QStringList { "Image7", "Option6", "Command2", "Image7" }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QVERIFY(control<QAbstractButton>("Option7")->isChecked());
+    // Space on the picture opens the picture dialog, as a click does.
+    control<QWidget>("Image7")->setFocus();
+    const ModalDialogCloser closer;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(closer.closed().size(), 1);
+    m_window->activateWindow();
+    QTRY_VERIFY(m_window->isActiveWindow());
+    QTest::keyClick(control<QWidget>("Image7"), Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(control<QFrame>("Frame1")->isHidden());
+    QVERIFY(control<QWidget>("Text1")->isEnabled());
 }
 
 QTEST_MAIN(CommandsTest)

@@ -3,6 +3,7 @@
 #include "logic/helpfile.h"
 #include "logic/programinfo.h"
 #include "logic/texts/maintexts.h"
+#include "logic/texts/menuentrytexts.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -386,6 +387,8 @@ void HelpViewerTest::helpNamesEveryCaption()
         captions.append(caption);
     for (const auto &[label, caption] : texts.fieldLabels)
         captions.append(caption);
+    for (const QString &id : ToolsWithMenuEntry())
+        captions.append(MenuEntryText(language, id));
     captions.append(texts.typologies);
 
     const QString text = visibleText(readAll(builtHelp(language)));

@@ -370,8 +370,9 @@ void PrintCommandTest::unreachablePrinterOffersTheDialog_data()
     QTest::newRow("no printer, file chosen") << "0" << QString() << true << 1;
     QTest::newRow("no printer, cancelled") << "0" << QString() << false << 1;
     QTest::newRow("asked first, still no printer") << "1" << QString() << true << 2;
+    // A printer that is there but fails the page says so instead (tst_failuressaid).
     QTest::newRow("printer fails to start") << "0"
-                                            << "/nonexistent/folder/page.pdf" << true << 1;
+                                            << "/nonexistent/folder/page.pdf" << false << 0;
 }
 
 void PrintCommandTest::unreachablePrinterOffersTheDialog()

@@ -4,12 +4,16 @@
 #include "logic/settings/settingsfileformat.h"
 #include "testsupport.h"
 #include "widgets/backgroundshape.h"
+#include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -92,7 +96,7 @@ void SettingsFlowTest::firstStartWritesDefaults()
     QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillStyle(), 1);
     QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillColor(),
              QColor(255, 0, 0));
-    QVERIFY(child<QCheckBox>(window, QStringLiteral("Check3"))->isChecked());
+    QVERIFY(window->state().openWithPreview);
 }
 
 void SettingsFlowTest::roundTripAcrossRuns()
@@ -105,6 +109,9 @@ void SettingsFlowTest::roundTripAcrossRuns()
     QImage picture(20, 20, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     QVERIFY(picture.save(skin, "PNG"));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("Cover"))));
+    const QString cover = dir.filePath(QStringLiteral("Cover/front.png"));
+    QVERIFY(picture.save(cover, "PNG"));
     // Held by the window from the start and written back at its end.
     temp.settings().setText(QStringLiteral("Immagine"), skin);
     temp.settings().setText(QStringLiteral("Anteprima"), QStringLiteral("1"));
@@ -120,9 +127,28 @@ void SettingsFlowTest::roundTripAcrossRuns()
         child<QComboBox>(window, QStringLiteral("List2"))->setCurrentIndex(2);
         tools->tool(QStringLiteral("ID_ApriWin"))->trigger();
         tools->tool(QStringLiteral("ID_Skin6"))->trigger();
-        child<BackgroundShape>(window, QStringLiteral("Shape1"))->setFillColor(QColor(1, 2, 3));
-        child<QLabel>(window, QStringLiteral("Label2"))->setText(QStringLiteral("/home/u/Cover"));
+        // The colour and the picture folder as the user sets them: through
+        // the colour dialog, and by choosing a picture in another folder.
+        onNextModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QColorDialog *>(modal);
+            if (dialog) {
+                dialog->setCurrentColor(QColor(1, 2, 3));
+                dialog->accept();
+            }
+            return dialog != nullptr;
+        });
+        tools->tool(QStringLiteral("ID_Colore"))->trigger();
+        onNextModal([&cover](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (dialog) {
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(cover);
+                static_cast<QDialog *>(dialog)->accept();
+            }
+            return dialog != nullptr;
+        });
         window->show();
+        QTest::mouseClick(child<QWidget>(window, QStringLiteral("Image1")), Qt::LeftButton);
+        QVERIFY(child<PictureBox>(window, QStringLiteral("Image1"))->hasPicture());
         window->close();
         QCOMPARE(*loaded.endCount, 1);
     }
@@ -137,17 +163,17 @@ void SettingsFlowTest::roundTripAcrossRuns()
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentText(),
              QStringLiteral("Zurück"));
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 2);
-    QVERIFY(!child<QCheckBox>(window, QStringLiteral("Check3"))->isChecked());
+    QVERIFY(!window->state().openWithPreview);
     QVERIFY(window->tools()->tool(QStringLiteral("ID_ApriWin"))->isChecked());
     QVERIFY(window->tools()->tool(QStringLiteral("ID_Skin6"))->isChecked());
     QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillStyle(), 6);
     QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillColor(),
              QColor(1, 2, 3));
-    QCOMPARE(child<QLabel>(window, QStringLiteral("Label24"))->text(), skin);
+    QCOMPARE(window->state().backgroundPicture, skin);
     QVERIFY(!window->backgroundPicture().isNull());
     QCOMPARE(child<QLabel>(window, QStringLiteral("Label2"))->text(),
-             QStringLiteral("/home/u/Cover"));
-    QCOMPARE(child<QLabel>(window, QStringLiteral("Label3"))->text(), QStringLiteral("1"));
+             dir.filePath(QStringLiteral("Cover")));
+    QCOMPARE(window->state().previewSwitch, QStringLiteral("1"));
     QCOMPARE(child<QLineEdit>(window, QStringLiteral("Text1"))->text(), QStringLiteral("15"));
 }
 
@@ -363,7 +389,7 @@ void SettingsFlowTest::handWrittenFileSurvivesStartAndExit()
         if (name == u"Lingua")
             QCOMPARE(window->languageMarker(), value);
         if (name == u"Immagine")
-            QCOMPARE(child<QLabel>(window, QStringLiteral("Label24"))->text(), value);
+            QCOMPARE(window->state().backgroundPicture, value);
         window->show();
         window->close();
         QCOMPARE(*loaded.endCount, 1);

@@ -175,6 +175,8 @@ void SettingsStoreTest::textRoundTrips_data()
     QTest::newRow("control characters and tabs")
         << value << QStringLiteral("\ta\tb\x01\x7f\t")
         << QByteArray("Value\\=\\ta\\tb\\u0001\\u007f\\t") << QByteArray();
+    QTest::newRow("tab inside") << value << QStringLiteral("a\tb") << QByteArray("Value\\=a\\tb")
+                                << handWritten("Value\\=a\\tb\n");
     QTest::newRow("brackets") << value << QStringLiteral("[General]")
                               << QByteArray("Value=[General]") << QByteArray();
     QTest::newRow("long") << value << QString(10000, u'x')
@@ -314,6 +316,14 @@ void SettingsStoreTest::filesOfTheIniFormatReadBack()
     for (auto value = expected.begin(); value != expected.end(); ++value)
         QCOMPARE(store.readText(Key, value.key(), QStringLiteral("?")), value->toString());
     QCOMPARE(store.readText(Key, QStringLiteral("Written"), QString()), QStringLiteral("now"));
+    // Control characters (a TAB too) are written escaped: only line ends
+    // stand raw in the converted file.
+    for (const QByteArray &line : fileBytes(path).split('\n')) {
+        for (const char c : line)
+            QVERIFY2(uchar(c) >= 0x20 && c != 0x7f, line.constData());
+    }
+    if (expected.contains(QStringLiteral("Tab")))
+        QVERIFY(fileBytes(path).split('\n').contains("Tab\\=a\\tb"));
     QCOMPARE(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
              QFileDevice::Permissions());
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +36,8 @@ private slots:
     void imageCommandLoadsSkin_data();
     void imageCommandLoadsSkin();
     void unreadableSkinChangesNothing();
+    void skinThatCannotBeLoadedAtStartIsSaid_data();
+    void skinThatCannotBeLoadedAtStartIsSaid();
 };
 
 namespace {
@@ -88,7 +91,7 @@ LoadedWindow quietWindow(const TemporarySettings &temp)
 
 QString backgroundPath(MainWindow *window)
 {
-    return child<QLabel>(window, QStringLiteral("Label24"))->text();
+    return window->state().backgroundPicture;
 }
 
 void chooseSkin(MainWindow *window, const QString &path)
@@ -229,6 +232,41 @@ void SkinsTest::unreadableSkinChangesNothing()
     chooseSkin(window, broken);
     QCOMPARE(backgroundPath(window), shown);
     QCOMPARE(window->backgroundPicture(), before);
+    // Said as for a cover picture (the window speaks Italian by default).
+    QTRY_COMPARE(child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage(),
+                 QStringLiteral("Il file Broken.SCI non è un'immagine."));
+}
+
+void SkinsTest::skinThatCannotBeLoadedAtStartIsSaid_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: the file is gone
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("gone") << QByteArray() << "The file Gone.SCI cannot be read.";
+    QTest::newRow("no picture") << QByteArray("not a picture")
+                                << "The file Gone.SCI is not a picture.";
+}
+
+void SkinsTest::skinThatCannotBeLoadedAtStartIsSaid()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Gone.SCI"));
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
+                { QStringLiteral("Immagine"), path } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    QCOMPARE(child<QStatusBar>(loaded.window.get(), QStringLiteral("StatusBar1"))->currentMessage(),
+             expected);
+    // The path stays, to be saved again.
+    QCOMPARE(backgroundPath(loaded.window.get()), path);
+    QVERIFY(loaded.window->backgroundPicture().isNull());
 }
 
 QTEST_MAIN(SkinsTest)

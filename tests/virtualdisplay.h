@@ -101,6 +101,17 @@ public:
         return environment;
     }
 
+    // The environment of the program run on this display through Qt's X11
+    // plugin, with settings and runtime folders of the test's own.
+    QProcessEnvironment programEnvironment(const QString &config, const QString &runtime) const
+    {
+        QProcessEnvironment environment = this->environment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        return environment;
+    }
+
     // Runs xdotool on the display; its output, trimmed. *ok tells whether it
     // ran to a good end.
     QString xdotool(const QStringList &arguments, bool *ok = nullptr) const

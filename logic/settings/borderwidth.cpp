@@ -7,7 +7,7 @@ namespace vellumark {
 
 QString FallbackBorderWidth()
 {
-    return DefaultSettingValue(QStringLiteral("Spessore"));
+    return DefaultSettingValue(SettingName::BorderWidth);
 }
 
 QString CheckedBorderWidth(const QString &text)

@@ -1,6 +1,7 @@
 #include "logic/settings/printercorrectionstore.h"
 
 #include "logic/numbertext.h"
+#include "logic/settings/settingnames.h"
 
 #include <QStringList>
 
@@ -12,14 +13,14 @@ namespace {
 
 QString groupOf(const QString &printer)
 {
-    return QStringLiteral("Calibrazione ") + printer;
+    return SettingName::CalibrationGroupPrefix + printer;
 }
 
 const QStringList &valueNames()
 {
     static const QStringList names
-        = { QStringLiteral("ScalaX"), QStringLiteral("ScalaY"), QStringLiteral("SpostamentoX"),
-            QStringLiteral("SpostamentoY") };
+        = { SettingName::CalibrationScaleX, SettingName::CalibrationScaleY,
+            SettingName::CalibrationShiftX, SettingName::CalibrationShiftY };
     return names;
 }
 
@@ -52,22 +53,25 @@ std::optional<PrinterCorrection> PrinterCorrections::of(const QString &printer) 
     return correction;
 }
 
-void PrinterCorrections::store(const QString &printer, const PrinterCorrection &correction) const
+SettingsWrite PrinterCorrections::store(const QString &printer,
+                                        const PrinterCorrection &correction) const
 {
     if (printer.isEmpty())
-        return;
+        return { SettingsWrite::Failure::Other, m_settings.store().filePath(SettingsKeyPath()),
+                 QString() };
     const double values[4]
         = { correction.scaleX, correction.scaleY, correction.offsetX, correction.offsetY };
     QList<std::pair<QString, QString>> texts;
     for (int i = 0; i < 4; ++i)
         texts.append({ valueNames().at(i), FormatNumber(values[i]) });
-    m_settings.store().writeGroupTexts(SettingsKeyPath(), groupOf(printer), texts);
+    return m_settings.store().writeGroupTexts(SettingsKeyPath(), groupOf(printer), texts);
 }
 
-void PrinterCorrections::remove(const QString &printer) const
+SettingsWrite PrinterCorrections::remove(const QString &printer) const
 {
-    if (!printer.isEmpty())
-        m_settings.store().removeGroup(SettingsKeyPath(), groupOf(printer));
+    if (printer.isEmpty())
+        return SettingsWrite::stored(m_settings.store().filePath(SettingsKeyPath()));
+    return m_settings.store().removeGroup(SettingsKeyPath(), groupOf(printer));
 }
 
 } // namespace vellumark

@@ -21,8 +21,8 @@ public:
     // The printer's correction; none when it has none stored, or when what
     // is stored is not a usable correction.
     std::optional<PrinterCorrection> of(const QString &printer) const;
-    void store(const QString &printer, const PrinterCorrection &correction) const;
-    void remove(const QString &printer) const;
+    SettingsWrite store(const QString &printer, const PrinterCorrection &correction) const;
+    SettingsWrite remove(const QString &printer) const;
 
 private:
     ProgramSettings m_settings;

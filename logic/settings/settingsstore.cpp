@@ -95,17 +95,24 @@ bool SettingsStore::keyExists(const QString &keyPath) const
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-void SettingsStore::CreateSettingsKey(const QString &keyPath) const
+SettingsWrite SettingsStore::CreateSettingsKey(const QString &keyPath) const
 {
     const QString path = filePath(keyPath);
-    if (path.isEmpty() || QFileInfo::exists(path))
-        return;
+    if (path.isEmpty())
+        return { SettingsWrite::Failure::Other, keyPath, keyPath };
+    if (QFileInfo::exists(path))
+        return SettingsWrite::stored(path);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return;
+        return SettingsWrite::failed(path, QString());
     QFile file(path);
     // NewOnly: never truncate a file that appeared in the meantime.
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly))
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly)) {
         file.close();
+        return SettingsWrite::stored(path);
+    }
+    if (QFileInfo(path).isFile())
+        return SettingsWrite::stored(path);
+    return SettingsWrite::failed(path, file.errorString());
 }
 
 QVariant SettingsStore::GetSettingValue(const QString &keyPath, const QString &name,
@@ -120,11 +127,13 @@ QVariant SettingsStore::GetSettingValue(const QString &keyPath, const QString &n
     return ReadSettingsFile(file.readAll()).value(name, defaultValue);
 }
 
-void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
-                                    const QVariant &value, int type) const
+SettingsWrite SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
+                                             const QVariant &value, int type) const
 {
-    if (!keyExists(keyPath) || !IsStorableSettingName(name))
-        return;
+    if (!keyExists(keyPath))
+        return missingKey(keyPath);
+    if (!IsStorableSettingName(name))
+        return { SettingsWrite::Failure::Other, filePath(keyPath), name };
     QVariant stored;
     if (type == Text) {
         stored = value.toString();
@@ -132,13 +141,19 @@ void SettingsStore::SetSettingValue(const QString &keyPath, const QString &name,
         // Wraps like a conversion to a signed 32-bit integer.
         stored = int(value.toLongLong());
     } else {
-        return;
+        return SettingsWrite::stored(filePath(keyPath)); // nothing to store
     }
-    writeTexts(filePath(keyPath), { { name, stored.toString() } });
+    return writeTexts(filePath(keyPath), { { name, stored.toString() } });
 }
 
-void SettingsStore::writeTexts(const QString &path,
-                               const QList<std::pair<QString, QString>> &values)
+SettingsWrite SettingsStore::missingKey(const QString &keyPath) const
+{
+    const QString path = filePath(keyPath);
+    return { SettingsWrite::Failure::KeyMissing, path.isEmpty() ? keyPath : path, QString() };
+}
+
+SettingsWrite SettingsStore::writeTexts(const QString &path,
+                                        const QList<std::pair<QString, QString>> &values)
 {
     removeAbandonedLocks(path);
     // Read, change the values and replace the file whole, under the lock
@@ -146,24 +161,27 @@ void SettingsStore::writeTexts(const QString &path,
     // waits.
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.lock())
-        return;
+        return SettingsWrite::failed(path, QString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return SettingsWrite::failed(path, file.errorString());
     const QByteArray current = file.readAll();
     file.close();
     QByteArray updated = current;
     for (const auto &[name, text] : values)
         updated = WithSettingValue(updated, name, text);
     if (updated == current)
-        return;
+        return SettingsWrite::stored(path);
     QSaveFile replacement(path);
     if (!replacement.open(QIODevice::WriteOnly) || replacement.write(updated) != updated.size()) {
+        const QString why = replacement.errorString();
         replacement.cancelWriting();
-        return;
+        return SettingsWrite::failed(path, why, updated.size());
     }
-    replacement.commit();
+    if (!replacement.commit())
+        return SettingsWrite::failed(path, replacement.errorString(), updated.size());
     keepPrivate(path);
+    return SettingsWrite::stored(path);
 }
 
 QString SettingsStore::readText(const QString &keyPath, const QString &name,
@@ -172,10 +190,10 @@ QString SettingsStore::readText(const QString &keyPath, const QString &name,
     return GetSettingValue(keyPath, name, defaultValue).toString();
 }
 
-void SettingsStore::writeText(const QString &keyPath, const QString &name,
-                              const QString &value) const
+SettingsWrite SettingsStore::writeText(const QString &keyPath, const QString &name,
+                                       const QString &value) const
 {
-    SetSettingValue(keyPath, name, value, Text);
+    return SetSettingValue(keyPath, name, value, Text);
 }
 
 // Groups. A group's values are stored as "<group>/<name>"; the group is
@@ -209,27 +227,31 @@ QString SettingsStore::readGroupText(const QString &keyPath, const QString &grou
     return text.isEmpty() ? defaultValue : text;
 }
 
-void SettingsStore::writeGroupTexts(const QString &keyPath, const QString &group,
-                                    const QList<std::pair<QString, QString>> &values) const
+SettingsWrite SettingsStore::writeGroupTexts(const QString &keyPath, const QString &group,
+                                             const QList<std::pair<QString, QString>> &values) const
 {
-    if (!keyExists(keyPath) || group.isEmpty())
-        return;
+    if (!keyExists(keyPath))
+        return missingKey(keyPath);
+    if (group.isEmpty())
+        return { SettingsWrite::Failure::Other, filePath(keyPath), group };
     const QString prefix = groupPrefix(group);
     QList<std::pair<QString, QString>> named;
     for (const auto &[name, value] : values) {
         if (IsStorableSettingName(prefix + name))
             named.append({ prefix + name, value });
     }
-    writeTexts(filePath(keyPath), named);
+    return writeTexts(filePath(keyPath), named);
 }
 
-void SettingsStore::removeGroup(const QString &keyPath, const QString &group) const
+SettingsWrite SettingsStore::removeGroup(const QString &keyPath, const QString &group) const
 {
-    if (!keyExists(keyPath) || group.isEmpty())
-        return;
+    if (!keyExists(keyPath))
+        return missingKey(keyPath);
+    if (group.isEmpty())
+        return { SettingsWrite::Failure::Other, filePath(keyPath), group };
     QFile file(filePath(keyPath));
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return SettingsWrite::failed(filePath(keyPath), file.errorString());
     const QString prefix = groupPrefix(group);
     // The group's lines stay, emptied: lines are never taken out of a file
     // that a person may have written.
@@ -240,7 +262,7 @@ void SettingsStore::removeGroup(const QString &keyPath, const QString &group) co
             emptied.append({ it.key(), QString() });
     }
     file.close();
-    writeTexts(filePath(keyPath), emptied);
+    return writeTexts(filePath(keyPath), emptied);
 }
 
 } // namespace vellumark

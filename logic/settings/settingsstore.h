@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/settings/settingswrite.h"
+
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -12,7 +14,7 @@ namespace vellumark {
 // "Software\Orvandi\Vellumark\Settings" names a file below the root folder:
 // the levels after "Software" are folders and the last level is a file
 // (<root>/Orvandi/Vellumark/Settings.ini) that a person can edit: each value
-// is read exactly as it stands after "=" (settings/verbatimsettings.h). A key
+// is read exactly as it stands after "=" (logic/settings/verbatimsettings.h). A key
 // exists exactly when its file exists. Every call opens the file, does one
 // thing and closes it: nothing is cached, so a value written is read back at
 // once.
@@ -34,8 +36,9 @@ public:
     bool keyExists(const QString &keyPath) const;
 
     // Creates the key when it is missing, readable and writable by its owner
-    // only; an existing key and its values are left untouched.
-    void CreateSettingsKey(const QString &keyPath) const;
+    // only; an existing key and its values are left untouched. Every write
+    // tells whether it stored what it was given, or why not.
+    SettingsWrite CreateSettingsKey(const QString &keyPath) const;
 
     // Reads one value. A missing key or value, or a value of a type that is
     // not handled, gives the default. Values read as text; only a file still
@@ -47,13 +50,14 @@ public:
     // Text stores the value as text, type Number as the text of a 32-bit
     // integer; other types store nothing. A missing key, or a name that
     // cannot stand in the file, stores nothing.
-    void SetSettingValue(const QString &keyPath, const QString &name, const QVariant &value,
-                         int type = Text) const;
+    SettingsWrite SetSettingValue(const QString &keyPath, const QString &name,
+                                  const QVariant &value, int type = Text) const;
 
     // Shorthands for the text values the program uses throughout.
     QString readText(const QString &keyPath, const QString &name,
                      const QString &defaultValue) const;
-    void writeText(const QString &keyPath, const QString &name, const QString &value) const;
+    SettingsWrite writeText(const QString &keyPath, const QString &name,
+                            const QString &value) const;
 
     // Text values kept in a group of their own inside a key, apart from the
     // key's main values (one group per printer, say), as "<group>/<name>".
@@ -62,13 +66,15 @@ public:
     // of the file; removing a group empties its values.
     QString readGroupText(const QString &keyPath, const QString &group, const QString &name,
                           const QString &defaultValue) const;
-    void writeGroupTexts(const QString &keyPath, const QString &group,
-                         const QList<std::pair<QString, QString>> &values) const;
-    void removeGroup(const QString &keyPath, const QString &group) const;
+    SettingsWrite writeGroupTexts(const QString &keyPath, const QString &group,
+                                  const QList<std::pair<QString, QString>> &values) const;
+    SettingsWrite removeGroup(const QString &keyPath, const QString &group) const;
 
 private:
+    SettingsWrite missingKey(const QString &keyPath) const;
     // Writes the values into the file in one replace, under its lock.
-    static void writeTexts(const QString &path, const QList<std::pair<QString, QString>> &values);
+    static SettingsWrite writeTexts(const QString &path,
+                                    const QList<std::pair<QString, QString>> &values);
 
     QString m_root;
 };

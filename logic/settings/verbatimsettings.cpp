@@ -103,8 +103,6 @@ bool standsVerbatim(const QString &value)
         return false;
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
-        if (c == u'\t')
-            continue;
         if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
             ++i;
             continue;

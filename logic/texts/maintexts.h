@@ -14,7 +14,7 @@ namespace vellumark {
 // language switch sets it.
 struct MainWindowTexts
 {
-    QString marker; // Label19
+    QString marker; // the language marker, as stored
     QString loadHint; // Label20 and Label21
     QString sizeHeadingA; // Label4
     QString sizeHeadingB; // Label5

@@ -1,58 +1,39 @@
-// Printing the covers and turning the DVD picture.
-#include "app/mainwindow.h"
+#include "app/printcommands.h"
 
-#include "app/coverslotpanel.h"
 #include "logic/numbertext.h"
-#include "logic/page/coverplan.h"
 #include "logic/page/leanplan.h"
 #include "logic/page/pdfexport.h"
-#include "logic/pictures/rotatepicture.h"
 #include "logic/programinfo.h"
 #include "logic/settings/printercorrectionstore.h"
+#include "logic/settings/windowstate.h"
 #include "logic/texts/calibrationtexts.h"
+#include "logic/texts/failuretexts.h"
 #include "logic/texts/messagetexts.h"
 #include "print/calibrationdialog.h"
 #include "print/printerpage.h"
 #include "print/printjob.h"
 #include "print/printpreview.h"
 #include "widgets/busycursor.h"
-#include "widgets/measurefield.h"
-#include "widgets/picturebox.h"
 
-#include <QCheckBox>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 
 namespace vellumark {
 
-namespace {
-
-SlotInput slotInput(const CoverSlotPanel &panel)
+PrintCommands::PrintCommands(ProgramSettings settings, const WindowState &state, PageSource page,
+                             QStatusBar *status, QWidget *window)
+    : QObject(window)
+    , m_settings(std::move(settings))
+    , m_state(state)
+    , m_page(std::move(page))
+    , m_status(status)
+    , m_window(window)
+    , m_printJob(new PrintJob(window))
 {
-    SlotInput slot;
-    slot.width = panel.field(Measure::Width)->text();
-    slot.height = panel.field(Measure::Height)->text();
-    slot.left = panel.field(Measure::Horizontal)->text();
-    slot.top = panel.field(Measure::Vertical)->text();
-    slot.border = panel.border()->isChecked();
-    slot.picture = panel.preview()->picture();
-    return slot;
-}
-
-} // namespace
-
-void MainWindow::connectPrinting()
-{
-    m_printJob = new PrintJob(this);
     m_printJob->setObjectName(QStringLiteral("PrintJob"));
     m_printJob->setCutOffQuestion([this](const QList<CutOff> &cuts, QWidget *parent) {
         return askToPrintCutOff(cuts, parent);
@@ -60,91 +41,78 @@ void MainWindow::connectPrinting()
     m_printJob->setCorrections([settings = m_settings](const QString &printer) {
         return PrinterCorrections(settings).of(printer);
     });
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::turnDvdPicture);
 }
 
-bool MainWindow::printerSetupFirst() const
+bool PrintCommands::printerSetupFirst() const
 {
-    return ReadNumber(m_settings.text(QStringLiteral("Stampante"))) == 1.0;
+    return ReadNumber(m_settings.text(SettingName::PrinterSetupFirst)) == 1.0;
 }
 
-CoverPlan MainWindow::currentPlan() const
+CoverPlan PrintCommands::currentPlan() const
 {
     // Everything is read now: nothing of an earlier page is kept.
-    CoverPlanInput input;
-    input.slotA = slotInput(*m_slotA);
-    input.slotB = slotInput(*m_slotB);
-    input.selection = Option3->isChecked() ? PrintSelection::SlotA
-        : Option4->isChecked()             ? PrintSelection::SlotB
-                                           : PrintSelection::BothSlots;
-    // isHidden, not isVisible: the panel counts as shown even while the
-    // window itself is not on screen.
-    input.dvdMode = !Frame1->isHidden();
-    input.dvdFullCase = Option6->isChecked();
-    input.dvdPicture = Image7->picture();
-    input.borderWidth = m_settings.text(QStringLiteral("Spessore"));
-    input.cutMarks = ReadNumber(m_settings.text(QStringLiteral("Tagli"))) == 1.0;
+    CoverPlanInput input = m_page();
+    input.borderWidth = m_settings.text(SettingName::BorderWidth);
+    input.cutMarks = ReadNumber(m_settings.text(SettingName::CutMarks)) == 1.0;
     // Resampled once per command: the page is then painted as often as
     // needed (preview, paper) from pictures no finer than paper shows.
     const BusyCursor busy;
     return WithPrintResolution(BuildCoverPlan(input));
 }
 
-void MainWindow::PrintCovers()
+void PrintCommands::print()
 {
     const bool askFirst = printerSetupFirst();
     const CoverPlan plan = currentPlan();
-    reportPrintOutcome(m_printJob->print(plan, askFirst, this), plan);
+    reportOutcome(m_printJob->print(plan, askFirst, m_window), plan);
 }
 
-void MainWindow::showPrintPreview()
+void PrintCommands::showPreview()
 {
     const CoverPlan plan = currentPlan();
     const std::optional<PrintOutcome> outcome
-        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), this);
+        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), m_window);
     if (outcome)
-        reportPrintOutcome(*outcome, plan);
+        reportOutcome(*outcome, plan);
 }
 
-void MainWindow::exportPdf()
+void PrintCommands::exportPdf()
 {
-    const Language language = LanguageOfMarker(languageMarker());
-    QFileDialog dialog(this);
+    const MessageTexts &texts = Messages(m_state.language);
+    QFileDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("PdfDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    const QString folder = Label2->text();
+    const QString &folder = m_state.pictureFolder;
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
     dialog.selectFile(QStringLiteral("cover.pdf"));
     const QString file
         = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     if (file.isEmpty()) {
-        say(Messages(language).exportCancelled);
+        say(texts.exportCancelled);
         return;
     }
     const CoverPlan plan = currentPlan();
     const BusyCursor busy;
     const bool written = ExportPdf(plan, m_printJob->exportPageLayout(), ProgramCaption(), file);
-    say((written ? Messages(language).pdfSaved : Messages(language).pdfNotSaved)
-            .arg(QDir::toNativeSeparators(file)));
+    say((written ? texts.pdfSaved : texts.pdfNotSaved).arg(QDir::toNativeSeparators(file)));
 }
 
-bool MainWindow::askToPrintCutOff(const QList<CutOff> &cuts, QWidget *parent)
+bool PrintCommands::askToPrintCutOff(const QList<CutOff> &cuts, QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Question, ProgramTitle(),
-                    CutOffQuestion(LanguageOfMarker(languageMarker()), cuts),
-                    QMessageBox::Yes | QMessageBox::No, parent ? parent : this);
+    QMessageBox box(QMessageBox::Question, ProgramTitle(), CutOffQuestion(m_state.language, cuts),
+                    QMessageBox::Yes | QMessageBox::No, parent ? parent : m_window);
     box.setObjectName(QStringLiteral("CutOffQuestion"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-void MainWindow::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
+void PrintCommands::reportOutcome(PrintOutcome outcome, const CoverPlan &plan)
 {
-    const Language language = LanguageOfMarker(languageMarker());
+    const Language language = m_state.language;
     const MessageTexts &texts = Messages(language);
     switch (outcome) {
     case PrintOutcome::Printed: {
@@ -156,8 +124,11 @@ void MainWindow::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
         return;
     }
     case PrintOutcome::NoPrinter:
-    case PrintOutcome::Failed:
         say(texts.noPrinter);
+        return;
+    case PrintOutcome::Failed:
+        say(FailuresIn(language).pageNotPrinted.arg(
+            m_printJob->destination(), PrintFaultReason(language, m_printJob->lastFault())));
         return;
     case PrintOutcome::Cancelled:
     case PrintOutcome::CutOffDeclined:
@@ -166,24 +137,18 @@ void MainWindow::reportPrintOutcome(PrintOutcome outcome, const CoverPlan &plan)
     say(texts.printCancelled);
 }
 
-void MainWindow::say(const QString &message)
+void PrintCommands::say(const QString &message)
 {
-    StatusBar1->showMessage(message);
+    m_status->showMessage(message);
 }
 
-void MainWindow::sayPictureFault(const QString &file)
+void PrintCommands::calibrate()
 {
-    say(PictureFaultMessage(LanguageOfMarker(languageMarker()), QFileInfo(file).fileName(),
-                            DiagnosePictureFile(file)));
-}
-
-void MainWindow::calibratePrinter()
-{
-    const Language language = LanguageOfMarker(languageMarker());
+    const Language language = m_state.language;
     const CalibrationTexts &texts = CalibrationTextsOf(language);
     // No: the measures of a page printed earlier.
     QMessageBox question(QMessageBox::Question, texts.title, texts.printFirstQuestion,
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_window);
     question.setObjectName(QStringLiteral("CalibrationQuestion"));
     const int answer = question.exec();
     if (answer == QMessageBox::Cancel)
@@ -193,26 +158,41 @@ void MainWindow::calibratePrinter()
         const auto lines = [language](const PrinterPage &page) {
             return CalibrationPageLines(language, page, QDate::currentDate());
         };
-        if (!m_printJob->printCalibrationPage(lines, askFirst, this))
+        const PrintOutcome outcome = m_printJob->printCalibrationPage(lines, askFirst, m_window);
+        if (outcome != PrintOutcome::Printed) {
+            sayCalibrationPageOutcome(outcome);
             return;
+        }
     }
     CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
-                             language, this);
+                             language, m_window);
     dialog.exec();
 }
 
-void MainWindow::showPrinterSetup()
+void PrintCommands::sayCalibrationPageOutcome(PrintOutcome outcome)
 {
-    m_printJob->setUp(this);
+    const Language language = m_state.language;
+    const FailureTexts &texts = FailuresIn(language);
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        return;
+    case PrintOutcome::NoPrinter:
+        say(Messages(language).noPrinter);
+        return;
+    case PrintOutcome::Failed:
+        say(texts.calibrationPageNotPrinted.arg(
+            m_printJob->destination(), PrintFaultReason(language, m_printJob->lastFault())));
+        return;
+    case PrintOutcome::Cancelled:
+    case PrintOutcome::CutOffDeclined:
+        break;
+    }
+    say(texts.calibrationPageCancelled);
 }
 
-void MainWindow::turnDvdPicture()
+void PrintCommands::setUpPrinter()
 {
-    if (!Image7->hasPicture())
-        return;
-    const QImage turned = QuarterTurnClockwise(Image7->picture());
-    if (!turned.isNull())
-        Image7->setPicture(turned);
+    m_printJob->setUp(m_window);
 }
 
 } // namespace vellumark
