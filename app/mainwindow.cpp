@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/coverfits.h"
 #include "app/coverslotpanel.h"
 #include "app/dvdpanel.h"
 #include "app/printcommands.h"
@@ -22,6 +23,7 @@
 #include "widgets/backgroundshape.h"
 #include "widgets/checkedbuttonfocus.h"
 #include "widgets/controlsarea.h"
+#include "widgets/elidingstatusbar.h"
 #include "widgets/measurefield.h"
 #include "widgets/picturebox.h"
 #include "widgets/typologylist.h"
@@ -69,7 +71,7 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     addToolBar(Qt::TopToolBarArea, m_tools->toolBar());
     connect(m_tools, &ToolSet::toolClicked, this, &MainWindow::dispatchTool);
 
-    StatusBar1 = new QStatusBar(this);
+    StatusBar1 = new ElidingStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
@@ -81,6 +83,7 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
     for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() })
         pictures->addOwner(panel->pictureBoxes());
     pictures->addOwner({ m_dvd->pictureBox() });
+    m_fits = new CoverFits(m_settings, m_state, *m_slotA, *m_slotB, m_dvd->pictureBox(), this);
     m_print = new PrintCommands(
         m_settings, m_state, [this] { return pageInput(); }, StatusBar1, this);
 
@@ -156,6 +159,8 @@ void MainWindow::buildControls()
     connect(m_dvd, &DvdPanel::formatChosen, this, [this](bool fullCase) {
         m_state.dvdFullCase = fullCase;
         m_dvd->showFormat(fullCase);
+        if (m_fits)
+            m_fits->showShapes();
     });
 }
 
@@ -176,8 +181,10 @@ void MainWindow::connectSlot(CoverSlotPanel *panel)
 void MainWindow::orderTabs()
 {
     // Tab follows the layout: slot A, slot B, then the print selection.
+    // A slot's preview comes first, where its menu opens from the keyboard.
     QList<QWidget *> order;
     for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
+        order.append(panel->preview());
         order.append(panel->list());
         for (MeasureField *field : panel->fields())
             order.append(field);
@@ -254,6 +261,7 @@ void MainWindow::showState()
         ->tool(m_state.openWithPreview ? QStringLiteral("ID_ApriPrew")
                                        : QStringLiteral("ID_ApriWin"))
         ->setChecked(true);
+    m_fits->showStored();
 }
 
 void MainWindow::saveSettings()
@@ -343,6 +351,7 @@ void MainWindow::showOptionsDialog()
     // Measures reset in the dialog reach the fields at once.
     applyTypology(*m_slotA);
     applyTypology(*m_slotB);
+    m_fits->showShapes(); // the bleed may have changed
 }
 
 // Pictures and the page --------------------------------------------------------
@@ -368,6 +377,7 @@ CoverPlanInput MainWindow::pageInput() const
     input.dvdMode = m_state.dvdShown;
     input.dvdFullCase = m_state.dvdFullCase;
     input.dvdPicture = m_dvd->pictureBox()->picture();
+    m_fits->addTo(input);
     return input;
 }
 

@@ -17,6 +17,7 @@ class QStatusBar;
 namespace vellumark {
 
 class ControlsArea;
+class CoverFits;
 class CoverSlotPanel;
 class DvdPanel;
 class PrintCommands;
@@ -115,6 +116,7 @@ private:
     DvdPanel *m_dvd = nullptr;
     WindowBackground *m_background = nullptr;
     PrintCommands *m_print = nullptr;
+    CoverFits *m_fits = nullptr;
 };
 
 } // namespace vellumark

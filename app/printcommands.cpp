@@ -1,5 +1,6 @@
 #include "app/printcommands.h"
 
+#include "dialogs/pdffiledialog.h"
 #include "logic/numbertext.h"
 #include "logic/page/leanplan.h"
 #include "logic/page/pdfexport.h"
@@ -10,14 +11,12 @@
 #include "logic/texts/failuretexts.h"
 #include "logic/texts/messagetexts.h"
 #include "print/calibrationdialog.h"
-#include "print/printerpage.h"
 #include "print/printjob.h"
 #include "print/printpreview.h"
 #include "widgets/busycursor.h"
 
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QStatusBar>
@@ -71,7 +70,7 @@ void PrintCommands::showPreview()
 {
     const CoverPlan plan = currentPlan();
     const std::optional<PrintOutcome> outcome
-        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), m_window);
+        = ShowPrintPreview(*m_printJob, plan, printerSetupFirst(), m_state.language, m_window);
     if (outcome)
         reportOutcome(*outcome, plan);
 }
@@ -79,18 +78,14 @@ void PrintCommands::showPreview()
 void PrintCommands::exportPdf()
 {
     const MessageTexts &texts = Messages(m_state.language);
-    QFileDialog dialog(m_window);
+    PdfFileDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("PdfDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString &folder = m_state.pictureFolder;
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
     dialog.selectFile(QStringLiteral("cover.pdf"));
-    const QString file
+    const QString chosen
         = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const QString file = chosen.isEmpty() ? chosen : WithPdfSuffix(chosen);
     if (file.isEmpty()) {
         say(texts.exportCancelled);
         return;
@@ -164,9 +159,7 @@ void PrintCommands::calibrate()
             return;
         }
     }
-    CalibrationDialog dialog(PrinterCorrections(m_settings), DescribePrinter(m_printJob->printer()),
-                             language, m_window);
-    dialog.exec();
+    CalibratePrinter(m_printJob->printer(), PrinterCorrections(m_settings), language, m_window);
 }
 
 void PrintCommands::sayCalibrationPageOutcome(PrintOutcome outcome)

@@ -22,55 +22,9 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-// A photograph-like picture: smooth shading with grain, so that JPEG has
-// real work to do.
-QImage photograph(int width, int height, quint32 seed)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = int(random.bounded(32u));
-            line[x] = qRgb((x * 255 / width + grain) & 0xff, (y * 255 / height + grain) & 0xff,
-                           ((x + y) / 40 + grain) & 0xff);
-        }
-    }
-    return picture;
-}
-
-struct Job
-{
-    double milliseconds = 1e300;
-    qint64 bytes = 0;
-};
-
-// The best of a few runs of a command that writes a file.
-Job best(int runs, const std::function<bool(const QString &)> &command, QTemporaryDir &dir)
-{
-    Job fastest;
-    for (int run = 0; run < runs; ++run) {
-        const QString pdf = dir.filePath(QStringLiteral("job%1.pdf").arg(run));
-        QElapsedTimer timer;
-        timer.start();
-        if (!command(pdf))
-            return Job { -1, 0 };
-        fastest.milliseconds = std::min(fastest.milliseconds, timer.nsecsElapsed() / 1e6);
-        fastest.bytes = QFileInfo(pdf).size();
-        QFile::remove(pdf);
-    }
-    return fastest;
-}
-
-QString describe(const Job &job)
-{
-    return QString::number(job.milliseconds, 'f', 0) + QStringLiteral(" ms, ")
-        + QString::number(job.bytes / 1e6, 'f', 2) + QStringLiteral(" MB");
-}
-
-} // namespace
+using vellumark::bench::best;
+using vellumark::bench::describe;
+using vellumark::bench::Job;
 
 int main(int argc, char **argv)
 {
@@ -78,8 +32,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString coverA = dir.filePath(QStringLiteral("a.jpg"));
     const QString coverB = dir.filePath(QStringLiteral("b.jpg"));
-    photograph(6000, 4000, 1).save(coverA, "JPEG", 90);
-    photograph(6000, 4000, 2).save(coverB, "JPEG", 90);
+    vellumark::bench::Photograph(6000, 4000, 1).save(coverA, "JPEG", 90);
+    vellumark::bench::Photograph(6000, 4000, 2).save(coverB, "JPEG", 90);
     const QImage pictureA(coverA);
     const QImage pictureB(coverB);
 
@@ -139,7 +93,8 @@ int main(int argc, char **argv)
             }
         });
         vellumark::ShowPrintPreview(
-            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false, nullptr);
+            job, vellumark::WithPrintResolution(vellumark::BuildCoverPlan(input)), false,
+            vellumark::Language::English, nullptr);
     });
 
     using vellumark::bench::reportRow;

@@ -3,11 +3,13 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -69,6 +71,52 @@ inline bool WriteLargeJpeg(const QString &path, QSize size)
     QImageWriter writer(path, "jpeg");
     writer.setQuality(90);
     return writer.write(picture);
+}
+
+// A photograph-like picture: smooth shading with grain, so that JPEG has
+// real work to do.
+inline QImage Photograph(int width, int height, quint32 seed)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int grain = int(random.bounded(32u));
+            line[x] = qRgb((x * 255 / width + grain) & 0xff, (y * 255 / height + grain) & 0xff,
+                           ((x + y) / 40 + grain) & 0xff);
+        }
+    }
+    return picture;
+}
+
+struct Job
+{
+    double milliseconds = 1e300;
+    qint64 bytes = 0;
+};
+
+// The best of a few runs of a command that writes a file.
+inline Job best(int runs, const std::function<bool(const QString &)> &command, QTemporaryDir &dir)
+{
+    Job fastest;
+    for (int run = 0; run < runs; ++run) {
+        const QString pdf = dir.filePath(QStringLiteral("job%1.pdf").arg(run));
+        QElapsedTimer timer;
+        timer.start();
+        if (!command(pdf))
+            return Job { -1, 0 };
+        fastest.milliseconds = std::min(fastest.milliseconds, timer.nsecsElapsed() / 1e6);
+        fastest.bytes = QFileInfo(pdf).size();
+        QFile::remove(pdf);
+    }
+    return fastest;
+}
+
+inline QString describe(const Job &job)
+{
+    return QString::number(job.milliseconds, 'f', 0) + QStringLiteral(" ms, ")
+        + QString::number(job.bytes / 1e6, 'f', 2) + QStringLiteral(" MB");
 }
 
 // Median wall time of a few runs, in milliseconds.

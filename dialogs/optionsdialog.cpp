@@ -3,6 +3,7 @@
 #include "dialogs/settingsfailurebox.h"
 #include "logic/numbertext.h"
 #include "logic/programinfo.h"
+#include "logic/settings/bleedwidth.h"
 #include "logic/settings/borderwidth.h"
 #include "logic/texts/dialogtexts.h"
 #include "logic/twips.h"
@@ -37,7 +38,7 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     , m_languageMarker(std::move(languageMarker))
 {
     setObjectName(QStringLiteral("Form3"));
-    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3255));
+    setFixedSize(TwipsToPixels(4695), TwipsToPixels(3615));
     // The main window's small type, so the texts fit the controls' twips.
     QFont small = font();
     small.setPixelSize(11);
@@ -85,8 +86,14 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     // Cut marks, in the free corner below the defaults button.
     Check4 = checkBox(QStringLiteral("Check4"), QRect(480, 2700, 210, 255));
     Label5 = label(QStringLiteral("Label5"), QRect(840, 2700, 2175, 255));
+    // The bleed, in a row of its own below.
+    Text2 = new QLineEdit(FallbackBleed(), this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(TwipsRect(360, 3120, 375, 315));
+    Label6 = label(QStringLiteral("Label6"), QRect(840, 3180, 2175, 255));
 
     connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::borderWidthChanged);
+    connect(Text2, &QLineEdit::textChanged, this, &OptionsDialog::bleedChanged);
     connect(Command1, &QPushButton::clicked, this, &OptionsDialog::acceptValues);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Command3, &QPushButton::clicked, this, &OptionsDialog::resetMeasures);
@@ -102,6 +109,7 @@ void OptionsDialog::loadValues()
     Check3->setChecked(isTicked(m_settings.text(SettingName::ShowAbout)));
     Check4->setChecked(isTicked(m_settings.text(SettingName::CutMarks)));
     Text1->setText(ShownBorderWidth(m_settings.text(SettingName::BorderWidth)));
+    Text2->setText(FormatNumber(ReadNumber(m_settings.text(SettingName::Bleed))));
 }
 
 void OptionsDialog::showTexts()
@@ -113,10 +121,11 @@ void OptionsDialog::showTexts()
     Label3->setText(texts.printerSetup);
     Label4->setText(texts.aboutAtStart);
     Label5->setText(texts.cutMarks);
+    Label6->setText(texts.bleed);
     Command2->setText(texts.cancel);
     Command3->setText(texts.measureDefaults);
     // A text that wraps takes the lines it needs, from the same top.
-    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5 })
+    for (QLabel *label : { Label1, Label2, Label3, Label4, Label5, Label6 })
         label->resize(label->width(), qMax(label->height(), label->heightForWidth(label->width())));
 }
 
@@ -141,6 +150,13 @@ void OptionsDialog::borderWidthChanged()
         Text1->setText(checked);
 }
 
+void OptionsDialog::bleedChanged()
+{
+    const QString checked = CheckedBleed(Text2->text());
+    if (checked != Text2->text())
+        Text2->setText(checked);
+}
+
 void OptionsDialog::acceptValues()
 {
     const QList<SettingsWrite> writes = {
@@ -149,6 +165,7 @@ void OptionsDialog::acceptValues()
         m_settings.setText(SettingName::BorderWidth, Text1->text()),
         m_settings.setText(SettingName::ShowAbout, flagOf(Check3)),
         m_settings.setText(SettingName::CutMarks, flagOf(Check4)),
+        m_settings.setText(SettingName::Bleed, Text2->text()),
     };
     // Not saved: the dialog stays open with the choices, and says why.
     if (!sayIfNotSaved(writes))

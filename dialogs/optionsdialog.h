@@ -30,6 +30,7 @@ private:
     void loadValues();
     void showTexts();
     void borderWidthChanged();
+    void bleedChanged();
     void acceptValues();
     void resetMeasures();
     // False, after telling the user, when one of the writes failed.
@@ -47,7 +48,9 @@ private:
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
     QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;

@@ -3,11 +3,14 @@
 #include "dialogs/settingsfailurebox.h"
 #include "logic/numbertext.h"
 #include "logic/texts/calibrationtexts.h"
+#include "print/printerpage.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 
 #include <cmath>
@@ -131,6 +134,28 @@ void CalibrationDialog::showCurrentCorrection()
     m_current->setText(
         texts.currentCorrection.arg(rounded(current->scaleX, 4), rounded(current->scaleY, 4),
                                     rounded(current->offsetX, 2), rounded(current->offsetY, 2)));
+}
+
+bool IsCalibratablePrinter(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()
+        && !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+}
+
+void CalibratePrinter(const QPrinter &printer, PrinterCorrections corrections, Language language,
+                      QWidget *parent)
+{
+    const CalibrationTexts &texts = CalibrationTextsOf(language);
+    if (!IsCalibratablePrinter(printer)) {
+        // A correction stored for a file would never be applied.
+        QMessageBox box(QMessageBox::Information, texts.title, texts.onlyForPrinters,
+                        QMessageBox::Ok, parent);
+        box.setObjectName(QStringLiteral("CalibrationNoPrinter"));
+        box.exec();
+        return;
+    }
+    CalibrationDialog dialog(std::move(corrections), DescribePrinter(printer), language, parent);
+    dialog.exec();
 }
 
 } // namespace vellumark

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 
 namespace vellumark {
@@ -37,5 +38,14 @@ private:
     std::array<QLineEdit *, kCalibrationMeasures> m_fields {};
     QLabel *m_current = nullptr;
 };
+
+// Whether pages go to a printer that can be calibrated: not to a PDF file,
+// and not nowhere (no printer installed).
+bool IsCalibratablePrinter(const QPrinter &printer);
+
+// The calibration dialog for the printer; for a PDF file or no printer at
+// all it says that calibration is for a printer instead, storing nothing.
+void CalibratePrinter(const QPrinter &printer, PrinterCorrections corrections, Language language,
+                      QWidget *parent);
 
 } // namespace vellumark

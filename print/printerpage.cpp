@@ -1,5 +1,7 @@
 #include "print/printerpage.h"
 
+#include "print/pageorigin.h"
+
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
@@ -9,7 +11,6 @@ namespace vellumark {
 PrinterPage DescribePrinter(const QPrinter &printer)
 {
     QPageLayout layout = printer.pageLayout();
-    // The minimum margins are what the printer itself cannot reach.
     layout.setUnits(QPageLayout::Millimeter);
     PrinterPage page;
     page.printerName = printer.printerName();
@@ -17,7 +18,7 @@ PrinterPage DescribePrinter(const QPrinter &printer)
         page.printerName = QFileInfo(printer.outputFileName()).fileName();
     page.paperName = layout.pageSize().name();
     page.paper = layout.fullRect(QPageLayout::Millimeter).size();
-    page.margins = layout.minimumMargins();
+    page.margins = PrintableMargins(printer);
     return page;
 }
 

@@ -11,17 +11,35 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace vellumark {
 
 bool ShowSystemPrintDialog(QPrinter &printer, QWidget *parent)
 {
+    // Qt's dialog puts the queue's default paper and orientation back on
+    // the printer each time it shows; the ones the user chose are kept
+    // unless they are chosen anew in the dialog's properties.
+    const QPageSize paper = printer.pageLayout().pageSize();
+    const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     // One page is printed: no ranges, but the choice of a PDF file stays.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
                       | QAbstractPrintDialog::PrintCollateCopies);
-    return dialog.exec() == QDialog::Accepted;
+    bool paperShown = false;
+    const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->objectName() == u"properties")
+            QObject::connect(button, &QPushButton::clicked, &dialog, [&] { paperShown = true; });
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!paperShown) {
+        printer.setPageSize(paper);
+        printer.setPageOrientation(orientation);
+    }
+    return true;
 }
 
 PrintJob::PrintJob(QObject *parent)
@@ -141,9 +159,8 @@ bool PrintJob::printerReachable()
 bool PrintJob::paintPage(const std::function<void(QPainter &)> &paint)
 {
     const BusyCursor busy;
-    PreparePageOrigin(printer());
     QPainter painter;
-    if (painter.begin(&printer())) {
+    if (BeginAtPageOrigin(painter, printer())) {
         paint(painter);
         if (painter.end() && printer().printerState() != QPrinter::Error
             && printer().printerState() != QPrinter::Aborted)

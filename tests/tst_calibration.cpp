@@ -7,6 +7,7 @@
 #include "print/printjob.h"
 #include "testsupport.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vellumark;
@@ -30,6 +32,8 @@ private slots:
     void correctionsAreKeptPerPrinter_data();
     void correctionsAreKeptPerPrinter();
     void firstStartWritesNoCalibration();
+    void calibrationIsForAPrinter_data();
+    void calibrationIsForAPrinter();
     void calibrationPageMeasures_data();
     void calibrationPageMeasures();
 };
@@ -117,6 +121,15 @@ void CalibrationTest::measuresAreJudged_data()
     QTest::newRow("borderless, printed right")
         << 0.0 << QStringList { "147", "202", "11.5", "9.2" } << 2
         << int(MeasureFault::CornerOffPaper) << QList<double>();
+    // Distances from the paper's edge and lengths are more than nothing.
+    QTest::newRow("crosshair at -5 and -3 mm")
+        << 0.0 << QStringList { "150", "200", "-5", "-3" } << 2 << int(MeasureFault::NotPositive)
+        << QList<double>();
+    QTest::newRow("crosshair on the top edge")
+        << 4.2 << QStringList { "150", "200", "14.2", "0" } << 3 << int(MeasureFault::NotPositive)
+        << QList<double>();
+    QTest::newRow("ruler of 0 mm") << 4.2 << QStringList { "0", "200", "14.2", "14.2" } << 0
+                                   << int(MeasureFault::NotPositive) << QList<double>();
 }
 
 void CalibrationTest::measuresAreJudged()
@@ -157,8 +170,8 @@ void CalibrationTest::measuresAreJudged()
     }
     QVERIFY(dialog.isVisible());
     const CalibrationTexts &texts = CalibrationTextsOf(Language::English);
-    const QString why[]
-        = { QString(), texts.notANumber, texts.lengthOff, texts.offsetOff, texts.cornerOffPaper };
+    const QString why[] = { QString(),       texts.notANumber,     texts.lengthOff,
+                            texts.offsetOff, texts.cornerOffPaper, texts.notPositive };
     QCOMPARE(shown, texts.measures.at(std::size_t(refused)) + QStringLiteral(": ") + why[fault]);
     QVERIFY(!corrections.of(kPrinter));
     click(&dialog, "CancelButton");
@@ -251,6 +264,67 @@ void CalibrationTest::firstStartWritesNoCalibration()
     QVERIFY(written.contains("Spessore"));
     QVERIFY(!written.contains("Calibrazione"));
     QVERIFY(!written.contains("Tagli"));
+}
+
+void CalibrationTest::calibrationIsForAPrinter_data()
+{
+    QTest::addColumn<bool>("pdfFile"); // false: no printer at all
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("PDF file, English")
+        << true << "Inglese"
+        << "Calibration is for a printer: choose a printer (not a PDF file) in the print dialog "
+           "and print the calibration page. No correction was stored.";
+    QTest::newRow("no printer, Italian")
+        << false << "Italiano"
+        << "La calibrazione è per una stampante: scegliete una stampante (non un file PDF) nella "
+           "finestra di stampa e stampate la pagina di calibrazione. Nessuna correzione è stata "
+           "salvata.";
+    QTest::newRow("PDF file, German")
+        << true << "Tedesco"
+        << "Die Kalibrierung gilt einem Drucker: Wählen Sie im Druckdialog einen Drucker (keine "
+           "PDF-Datei) und drucken Sie die Kalibrierseite. Es wurde keine Korrektur gespeichert.";
+}
+
+void CalibrationTest::calibrationIsForAPrinter()
+{
+    QFETCH(bool, pdfFile);
+    QFETCH(QString, marker);
+    QFETCH(QString, said);
+    TemporarySettings temp;
+    temp.seed(
+        { { QStringLiteral("About"), QStringLiteral("0") }, { QStringLiteral("Lingua"), marker } });
+    LoadedWindow loaded = loadWindow(temp.settings());
+    auto *job = loaded.window->findChild<PrintJob *>();
+    const QTemporaryDir dir;
+    if (pdfFile) {
+        job->setOutputFile(dir.filePath(QStringLiteral("page.pdf")));
+    } else { // as Qt leaves the printer when none is installed
+        job->printer().setOutputFileName(QString());
+        job->printer().setOutputFormat(QPrinter::PdfFormat);
+    }
+    // No: the measures of an earlier page; then whatever shows is answered.
+    answerNextMessageBox(QMessageBox::No);
+    QString shown;
+    QString shownName;
+    onNextModal([&](QWidget *modal) {
+        shownName = modal->objectName();
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            shown = box->text();
+        if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            for (int i = 0; i < 4 && shownName == u"CalibrationDialog"; ++i)
+                child<QLineEdit>(modal, QString::fromLatin1(kFields[i]))
+                    ->setText(QStringLiteral("-5"));
+            dialog->accept();
+        }
+        return true;
+    });
+    child<QAction>(loaded.window.get(), QStringLiteral("ID_Calibra"))->trigger();
+    QCOMPARE(shownName, QStringLiteral("CalibrationNoPrinter"));
+    QCOMPARE(shown, said);
+    QFile file(temp.settingsFile());
+    QVERIFY(!file.exists() || file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains("Calibrazione"));
 }
 
 void CalibrationTest::calibrationPageMeasures_data()

@@ -428,13 +428,15 @@ void CommandsTest::tabOrderFollowsLayout()
     m_window->activateWindow();
     control<QWidget>("List1")->setFocus();
     QStringList visited { QApplication::focusWidget()->objectName() };
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 15; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
+    // Each slot's preview first: its menu opens from the keyboard.
     QCOMPARE(visited,
-             (QStringList { "List1", "Text1", "Text2", "Text5", "Text6", "Check1", "List2", "Text3",
-                            "Text4", "Text7", "Text8", "Check2", "Option5", "List1" }));
+             (QStringList { "List1", "Text1", "Text2", "Text5", "Text6", "Check1", "Image2",
+                            "List2", "Text3", "Text4", "Text7", "Text8", "Check2", "Option5",
+                            "Image1", "List1" }));
 }
 
 void CommandsTest::menusOpenFromKeyboard_data()
@@ -543,8 +545,9 @@ void CommandsTest::tabEntersPrintSelectionAtCheckedButton()
     // The arrow to the left chooses A+B, which stands left of B.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QVERIFY(control<QAbstractButton>("Option5")->isChecked());
+    // Then round to slot A's preview, the first stop.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("List1"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Image1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option5"));
 }

@@ -1,4 +1,5 @@
 #include "logic/page/coverplan.h"
+#include "logic/page/leanplan.h"
 
 #include "testpictures.h"
 #include <QTest>
@@ -9,6 +10,7 @@ using namespace vellumark;
 using vellumark::test::solid;
 
 Q_DECLARE_METATYPE(vellumark::PrintSelection)
+Q_DECLARE_METATYPE(vellumark::PictureCrop)
 
 class CoverPlanTest : public QObject
 {
@@ -24,6 +26,10 @@ private slots:
     void dvdFormats_data();
     void dvdFormats();
     void absurdNumbersStayOnTheTable();
+    void cropStaysOnThePicture_data();
+    void cropStaysOnThePicture();
+    void printCarriesThePartAtMost300Ppi_data();
+    void printCarriesThePartAtMost300Ppi();
 };
 
 namespace {
@@ -186,6 +192,92 @@ void CoverPlanTest::absurdNumbersStayOnTheTable()
     const QRectF rect = BuildCoverPlan(input).pictures.at(0).rect;
     QCOMPARE(rect, QRectF(kPageReachCm, -kPageReachCm, kPageReachCm, -kPageReachCm));
     QVERIFY(std::isfinite(rect.right()) && std::isfinite(rect.bottom()));
+}
+
+void CoverPlanTest::cropStaysOnThePicture_data()
+{
+    // A 3000 x 2000 picture filling a 12 x 12 cm cover: at 100 % the
+    // whole height shows, a 2000 px square; at 400 % a 500 px one.
+    QTest::addColumn<PictureCrop>("crop");
+    QTest::addColumn<QRectF>("shown"); // the part of the picture, in its pixels
+    const QSizeF picture(3000, 2000), cover(12, 12);
+    const PictureCrop centred;
+    QTest::newRow("centred") << centred << QRectF(500, 0, 2000, 2000);
+    QTest::newRow("pulled far right")
+        << Dragged(picture, cover, centred, QPointF(100, 0)) << QRectF(0, 0, 2000, 2000);
+    QTest::newRow("pulled far left")
+        << Dragged(picture, cover, centred, QPointF(-100, 0)) << QRectF(1000, 0, 2000, 2000);
+    QTest::newRow("pulled down, nothing above")
+        << Dragged(picture, cover, centred, QPointF(0, 5)) << QRectF(500, 0, 2000, 2000);
+    // 6 cm is 1000 px at 100 %.
+    QTest::newRow("pulled 3 cm right")
+        << Dragged(picture, cover, centred, QPointF(3, 0)) << QRectF(0, 0, 2000, 2000);
+    QTest::newRow("pulled 1.5 cm right")
+        << Dragged(picture, cover, centred, QPointF(1.5, 0)) << QRectF(250, 0, 2000, 2000);
+    QTest::newRow("zoomed far in about the top left corner")
+        << Zoomed(picture, cover, centred, 100, QPointF(0, 0)) << QRectF(500, 0, 500, 500);
+    QTest::newRow("zoomed out below 100 %")
+        << Zoomed(picture, cover, centred, 0.01, QPointF(6, 6)) << QRectF(500, 0, 2000, 2000);
+    QTest::newRow("200 % about the middle")
+        << Zoomed(picture, cover, centred, 2, QPointF(6, 6)) << QRectF(1000, 500, 1000, 1000);
+    QTest::newRow("400 %, pulled to the bottom right corner") << Dragged(
+        picture, cover, Zoomed(picture, cover, centred, 4, QPointF(6, 6)), QPointF(-50, -50))
+                                                              << QRectF(2500, 1500, 500, 500);
+}
+
+void CoverPlanTest::cropStaysOnThePicture()
+{
+    QFETCH(PictureCrop, crop);
+    QFETCH(QRectF, shown);
+    const FittedPicture fitted
+        = FitPicture(QSizeF(3000, 2000), QRectF(2, 2, 12, 12), { FitMode::Fill, crop });
+    QCOMPARE(fitted.target, QRectF(2, 2, 12, 12));
+    const QRectF source = fitted.source;
+    QVERIFY2(qAbs(source.left() - shown.left()) < 1e-6 && qAbs(source.top() - shown.top()) < 1e-6
+                 && qAbs(source.width() - shown.width()) < 1e-6
+                 && qAbs(source.height() - shown.height()) < 1e-6,
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(source.left())
+                            .arg(source.top())
+                            .arg(source.width())
+                            .arg(source.height())));
+}
+
+void CoverPlanTest::printCarriesThePartAtMost300Ppi_data()
+{
+    // A 6000 x 4000 picture filling a square cover; the pixels sent.
+    QTest::addColumn<double>("coverCm");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("sent");
+    // 12.1 cm at 300 ppi: 1429.1 pixels, of a 4000 px part.
+    QTest::newRow("12.1 cm at 100 %") << 12.1 << 1.0 << 1430;
+    // At 400 % the part is 1000 px: fewer than 300 ppi wants, sent as it is.
+    QTest::newRow("12.1 cm at 400 %") << 12.1 << 4.0 << 1000;
+    // 3 cm at 300 ppi: 354.3 pixels of that 1000 px part.
+    QTest::newRow("3 cm at 400 %") << 3.0 << 4.0 << 355;
+}
+
+void CoverPlanTest::printCarriesThePartAtMost300Ppi()
+{
+    QFETCH(double, coverCm);
+    QFETCH(double, zoom);
+    QFETCH(int, sent);
+    QImage picture(6000, 4000, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    CoverPlanInput input;
+    input.selection = PrintSelection::SlotA;
+    input.slotA = { QString::number(coverCm),
+                    QString::number(coverCm),
+                    QStringLiteral("2"),
+                    QStringLiteral("2"),
+                    false,
+                    picture };
+    input.fitA = { FitMode::Fill, { zoom, QPointF(0.3, 0.6) } };
+    const CoverPlan plan = WithPrintResolution(BuildCoverPlan(input));
+    const QSize size = plan.pictures.at(0).picture.size();
+    // A pixel more where the part's edges fall between pixels.
+    QVERIFY2(qAbs(size.width() - sent) <= 1 && qAbs(size.height() - sent) <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
 }
 
 QTEST_APPLESS_MAIN(CoverPlanTest)

@@ -1,4 +1,7 @@
+#include "gridpicture.h"
 #include "logic/page/coverplan.h"
+#include "logic/page/fitcheck.h"
+#include "logic/page/leanplan.h"
 #include "logic/page/paintcoverplan.h"
 #include "logic/page/printercorrection.h"
 #include "pagescan.h"
@@ -18,6 +21,9 @@
 using namespace vellumark;
 using namespace vellumark::test;
 
+Q_DECLARE_METATYPE(vellumark::PictureFit)
+Q_DECLARE_METATYPE(vellumark::test::GridLanding)
+
 class CoverRenderTest : public QObject
 {
     Q_OBJECT
@@ -35,6 +41,10 @@ private slots:
     void cutMarks_data();
     void cutMarks();
     void correctedPageKeepsItsLines();
+    void gridLandsByTheFit_data();
+    void gridLandsByTheFit();
+    void bleed_data();
+    void bleed();
 
 private:
     // Prints the plan into a PDF of its own; the pixel map of its page at dpi.
@@ -241,9 +251,9 @@ void CoverRenderTest::absurdGeometryIsHarmless()
     // A plan made by hand may hold anything; such pictures are left out.
     CoverPlan wild;
     const double inf = std::numeric_limits<double>::infinity();
-    wild.pictures = { { QRectF(inf, 0, 5, 5), true, solid(Qt::red) },
-                      { QRectF(0, 0, std::nan(""), 5), true, solid(Qt::red) },
-                      { QRectF(1e308, 1e308, 1e308, 1e308), true, solid(Qt::red) } };
+    wild.pictures = { { QRectF(inf, 0, 5, 5), true, solid(Qt::red), {}, {}, {} },
+                      { QRectF(0, 0, std::nan(""), 5), true, solid(Qt::red), {}, {}, {} },
+                      { QRectF(1e308, 1e308, 1e308, 1e308), true, solid(Qt::red), {}, {}, {} } };
     PaintCoverPlan(painter, wild);
     painter.end();
     QVERIFY(BoundsOf(page, IsRed).isEmpty());
@@ -352,3 +362,110 @@ void CoverRenderTest::correctedPageKeepsItsLines()
 
 QTEST_MAIN(CoverRenderTest)
 #include "tst_coverrender.moc"
+
+void CoverRenderTest::gridLandsByTheFit_data()
+{
+    QTest::addColumn<PictureFit>("fit");
+    QTest::addColumn<QRectF>("cover");
+    QTest::addColumn<GridLanding>("landing");
+    const QRectF square(2, 2, 12, 12);
+    const QRectF wide(2, 2, 15, 5);
+    QTest::newRow("stretch") << PictureFit() << square << StretchedGrid(square);
+    QTest::newRow("fill") << PictureFit { FitMode::Fill, {} } << square << FilledGrid(square);
+    QTest::newRow("fill, wide cover")
+        << PictureFit { FitMode::Fill, {} } << wide << FilledGrid(wide);
+    QTest::newRow("fill, 200 % on the left half")
+        << PictureFit { FitMode::Fill, { 2.0, QPointF(0.25, 0.5) } } << square
+        << FilledGrid(square, 2.0, 0.25, 0.5);
+    QTest::newRow("fit") << PictureFit { FitMode::Fit, {} } << square << FittedGrid(square);
+    QTest::newRow("fit, wide cover") << PictureFit { FitMode::Fit, {} } << wide << FittedGrid(wide);
+}
+
+void CoverRenderTest::gridLandsByTheFit()
+{
+    QFETCH(PictureFit, fit);
+    QFETCH(QRectF, cover);
+    QFETCH(GridLanding, landing);
+    CoverPlanInput input;
+    input.selection = PrintSelection::SlotA;
+    input.slotA
+        = slot(cover.left(), cover.top(), cover.width(), cover.height(), false, GridPicture());
+    input.fitA = fit;
+    PagePixels pixels(kDpi);
+    // As the print command sends it: at most 300 pixels per inch.
+    const QString pdf = print(WithPrintResolution(BuildCoverPlan(input)), &pixels);
+    const QImage page = RasterisePdf(pdf, kDpi);
+    QVERIFY(!page.isNull());
+    const QString fault = GridFault(page, pixels, landing);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+void CoverRenderTest::bleed_data()
+{
+    QTest::addColumn<QString>("abbondanza");
+    QTest::addColumn<double>("bleedCm");
+    QTest::newRow("none") << "0" << 0.0;
+    QTest::newRow("3 mm") << "3" << 0.3;
+    QTest::newRow("5 mm") << "5" << 0.5;
+}
+
+void CoverRenderTest::bleed()
+{
+    // A with a thick border above B, edge to edge; cut marks on.
+    QFETCH(QString, abbondanza);
+    QFETCH(double, bleedCm);
+    const double b = bleedCm;
+    CoverPlanInput input;
+    input.slotA = slot(2, 2, 10, 10, true, solid(Qt::red));
+    input.slotB = slot(2, 12, 10, 5, false, solid(Qt::green));
+    input.fitA = { FitMode::Fill, {} };
+    input.borderWidth = QStringLiteral("40");
+    input.cutMarks = true;
+    input.bleed = abbondanza;
+    constexpr int dpi = 600;
+    PagePixels pixels(dpi);
+    const CoverPlan plan = BuildCoverPlan(input);
+    const QString pdf = print(plan, &pixels, dpi);
+    const QImage page = RasterisePdf(
+        pdf, dpi, QRectF(QPointF(0, 0), QPointF(pixels.x(14), pixels.y(19))).toRect());
+    QVERIFY(!page.isNull());
+
+    // Each picture runs past its cover by the bleed, beside the other cover
+    // too, but never into it; B, painted last, keeps the corners they share.
+    const QRectF red = pixels.rect(QRectF(QPointF(2 - b, 2 - b), QPointF(12 + b, 12)));
+    QVERIFY2(SameEdges(BoundsOf(page, IsRed), red),
+             qPrintable(Describe(BoundsOf(page, IsRed), red)));
+    const QRectF green = pixels.rect(QRectF(QPointF(2 - b, 12 - b), QPointF(12 + b, 17 + b)));
+    QVERIFY2(SameEdges(BoundsOf(page, IsGreen), green),
+             qPrintable(Describe(BoundsOf(page, IsGreen), green)));
+    QVERIFY(BoundsOf(page, IsGreen, pixels.rect(QRectF(2, 2, 10, 10), -8).toRect()).isEmpty());
+    QVERIFY(BoundsOf(page, IsRed, pixels.rect(QRectF(2, 12, 10, 5), -8).toRect()).isEmpty());
+
+    // The border's outer half at A's true left edge: 20 of 1200 dpi.
+    const double halfBorder = 20.0 * dpi / 1200;
+    const QRect strip
+        = QRectF(QPointF(pixels.x(1), pixels.y(6.9)), QPointF(pixels.x(3), pixels.y(7.1))).toRect();
+    const QRectF border(QPointF(pixels.x(2) - halfBorder, strip.top()),
+                        QPointF(pixels.x(2), strip.bottom() + 1));
+    QVERIFY2(SameEdges(BoundsOf(page, IsDark, strip), border),
+             qPrintable(Describe(BoundsOf(page, IsDark, strip), border)));
+
+    // The cut mark left of A's top edge starts 1 mm outside the bleed and
+    // is 4 mm long.
+    const QRect markArea = QRectF(QPointF(pixels.x(0.5), pixels.y(1.95)),
+                                  QPointF(pixels.x(2 - b) - halfBorder - 2, pixels.y(2.05)))
+                               .toRect();
+    const QRect mark = BoundsOf(
+        page, [](QRgb c) { return qGray(c) < 200; }, markArea);
+    const QRectF expected(QPointF(pixels.x(2 - b - 0.5), pixels.y(2) - 0.05 * dpi / 25.4),
+                          QPointF(pixels.x(2 - b - 0.1), pixels.y(2) + 0.05 * dpi / 25.4));
+    QVERIFY2(SameEdges(mark, expected, 1.5), qPrintable(Describe(mark, expected)));
+
+    // The fit check asks about the covers, not their bleed: a cover at the
+    // page's corner fits.
+    CoverPlanInput corner;
+    corner.selection = PrintSelection::SlotA;
+    corner.slotA = slot(0, 0, 10, 10, false, solid(Qt::red));
+    corner.bleed = abbondanza;
+    QVERIFY(CutOffs(BuildCoverPlan(corner), QSizeF(21, 29.7)).isEmpty());
+}

@@ -1,6 +1,7 @@
 // The print command through a real CUPS server and its PDF printer: the
 // page leaves the program as a real print job and comes back as a file.
 #include "cupspdfprinter.h"
+#include "gridpicture.h"
 #include "logic/settings/printercorrectionstore.h"
 #include "logic/texts/calibrationtexts.h"
 #include "pagescan.h"
@@ -11,12 +12,16 @@
 #include "testpictures.h"
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -25,11 +30,14 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 
 using namespace vellumark;
 using namespace vellumark::test;
+
+Q_DECLARE_METATYPE(vellumark::test::GridLanding)
 
 class CupsPrintTest : public QObject
 {
@@ -45,6 +53,11 @@ private slots:
     void samePageEverywhere();
     void calibrationMovesThePage_data();
     void calibrationMovesThePage();
+    void paperChosenOnceHolds();
+    void landscapeAreaEverywhere_data();
+    void landscapeAreaEverywhere();
+    void gridLandsByTheFit_data();
+    void gridLandsByTheFit();
 
 private:
     // The PDF that cups-pdf wrote for the job of that title, once the job
@@ -66,13 +79,12 @@ namespace {
 
 constexpr int kDpi = 300;
 
-// The printable area of the second queue on A4 (595 x 842 pt): 18 pt from
-// the left edge, 36 pt from the top, 24 pt from the bottom and 18 pt from
-// the right.
-constexpr int kMarginLeftPt = 18;
-constexpr int kMarginTopPt = 36;
+// The second queue's printable area on A4 (595 x 842 pt), as its PPD says
+// it in PostScript points from the sheet's lower left corner: 18 pt from
+// the left edge, 30 from the bottom, 24 from the right, 40 from the top.
+const QByteArray kMarginsArea = "*ImageableArea A4/A4: \"18 30 571 802\"";
 
-// A copy of the PDF queue's PPD whose A4 paper has the margins above.
+// A copy of the PDF queue's PPD whose A4 paper has the area above.
 bool writeMarginsPpd(const QString &from, const QString &to)
 {
     QFile source(from);
@@ -83,13 +95,7 @@ bool writeMarginsPpd(const QString &from, const QString &to)
     const QByteArray whole = "*ImageableArea A4/A4: \"0 0 595 842\"";
     if (!text.contains(whole))
         return false;
-    // PostScript counts from the lower left corner.
-    text.replace(whole,
-                 QStringLiteral("*ImageableArea A4/A4: \"%1 24 %2 %3\"")
-                     .arg(kMarginLeftPt)
-                     .arg(595 - kMarginLeftPt)
-                     .arg(842 - kMarginTopPt)
-                     .toLatin1());
+    text.replace(whole, kMarginsArea);
     return target.write(text) == text.size();
 }
 
@@ -98,6 +104,48 @@ void layOutBothSlots(MainWindow *window)
 {
     layOutTwoSlots(window);
     child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
+}
+
+// Slot A alone, red, at (2, 2) and of the given size in cm, unbordered.
+void layOutSlotA(MainWindow *window, const QString &width, const QString &height)
+{
+    const QList<std::pair<const char *, QString>> fields { { "Text1", width },
+                                                           { "Text2", height },
+                                                           { "Text5", QStringLiteral("2") },
+                                                           { "Text6", QStringLiteral("2") } };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(text);
+    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
+    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+}
+
+// The page as the print preview shows it ("preview") or as the PDF export
+// writes it into the folder under the name offered ("export"), at dpi.
+QImage previewedOrExported(MainWindow *window, PrintJob *job, const QString &way,
+                           const QString &folder, int dpi)
+{
+    QImage page;
+    if (way == u"preview") {
+        onNextModal([&](QWidget *modal) {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+            if (!preview)
+                return false;
+            page = PreviewedPage(preview, job->printer(), dpi);
+            preview->reject();
+            return true;
+        });
+        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+        return page;
+    }
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog)
+            static_cast<QDialog *>(dialog)->accept(); // the name offered
+        return dialog != nullptr;
+    });
+    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    return RasterisePdf(QDir(folder).filePath(QStringLiteral("cover.pdf")), dpi);
 }
 
 } // namespace
@@ -199,23 +247,44 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter_data()
     constexpr double cmPerPoint = 2.54 / 72;
     const std::optional<QPointF> wholePage
         = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
-    const QPointF margins(kMarginLeftPt * cmPerPoint, kMarginTopPt * cmPerPoint);
+    const QPointF corner = wholePage.value_or(QPointF(-1, -1));
     QTest::addColumn<QString>("queue");
-    QTest::addColumn<QPointF>("corner"); // of the printable area, in cm
+    QTest::addColumn<bool>("landscape");
     QTest::addColumn<double>("dialogMargins"); // mm left on the page by the dialog; 0: none
+    // Where cover A (5 x 4 cm at 2, 2 on the page) lands, in cm from the
+    // sheet's top left corner as the PDF of cups-pdf shows the sheet.
+    QTest::addColumn<QRectF>("onSheet");
+    const QRectF portrait(2, 2, 5, 4);
     QTest::newRow("whole page, margins left by the dialog")
-        << CupsPdfPrinter::queue() << wholePage.value_or(QPointF(-1, -1)) << 20.0;
-    QTest::newRow("18 pt left, 36 pt top") << m_marginsQueue << margins << 0.0;
-    QTest::newRow("18 pt left, 36 pt top, margins left by the dialog")
-        << m_marginsQueue << margins << 20.0;
+        << CupsPdfPrinter::queue() << false << 20.0 << portrait.translated(corner);
+    // "18 30 571 802": the printable area begins 18 pt from the left and
+    // 842 - 802 = 40 pt from the top of the upright sheet.
+    const QRectF unequal = portrait.translated(18 * cmPerPoint, 40 * cmPerPoint);
+    QTest::newRow("unequal margins") << m_marginsQueue << false << 0.0 << unequal;
+    QTest::newRow("unequal margins, margins left by the dialog")
+        << m_marginsQueue << false << 20.0 << unequal;
+    // Landscape: cups-pdf turns the page a quarter counter-clockwise onto
+    // the upright sheet, so the page's left edge lies along the sheet's
+    // bottom and its top along the sheet's left. The page's printable
+    // corner is 30 pt from the sheet's bottom and 18 pt from its left: the
+    // cover's left (2 cm) and right (7 cm) edges on the page lie 30 pt +
+    // 2 cm and 30 pt + 7 cm above the sheet's bottom (842 pt), its top
+    // (2 cm) and bottom (6 cm) 18 pt + 2 and 6 cm from the sheet's left.
+    const double sheetHeight = 842 * cmPerPoint;
+    const QRectF turned(QPointF(18 * cmPerPoint + 2, sheetHeight - 30 * cmPerPoint - 7),
+                        QPointF(18 * cmPerPoint + 6, sheetHeight - 30 * cmPerPoint - 2));
+    QTest::newRow("unequal margins, landscape") << m_marginsQueue << true << 0.0 << turned;
+    QTest::newRow("unequal margins, landscape, margins left by the dialog")
+        << m_marginsQueue << true << 20.0 << turned;
 }
 
 void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
 {
     QFETCH(QString, queue);
-    QFETCH(QPointF, corner);
+    QFETCH(bool, landscape);
     QFETCH(double, dialogMargins);
-    QVERIFY(corner.x() >= 0);
+    QFETCH(QRectF, onSheet);
+    QVERIFY(onSheet.left() >= 0);
     // The server may be another run's, which ends it with that run: make
     // sure one answers and sees the queue before the job starts.
     const QString failure = m_cups.setUp();
@@ -227,23 +296,18 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
     LoadedWindow loaded = loadWindow(settings.settings());
     MainWindow *window = loaded.window.get();
     auto *job = window->findChild<PrintJob *>();
-    // The user picks the printer in the print dialog, which may leave page
-    // margins of its own on the layout.
+    // The user picks the printer and the orientation in the print dialog,
+    // which may leave page margins of its own on the layout.
     job->setPrintDialog([&](QPrinter &printer, QWidget *) {
         printer.setPrinterName(queue);
+        printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         if (dialogMargins > 0)
             printer.setPageMargins(
                 QMarginsF(dialogMargins, dialogMargins, dialogMargins, dialogMargins),
                 QPageLayout::Millimeter);
         return true;
     });
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "5" }, { "Text2", "4" }, { "Text5", "2" }, { "Text6", "2" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    layOutSlotA(window, QStringLiteral("5"), QStringLiteral("4"));
 
     const QString title = QStringLiteral("vellumark-test-%1-%2")
                               .arg(QCoreApplication::applicationPid())
@@ -257,11 +321,15 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
     const QImage page = RasterisePdf(pdf, kDpi);
     QFile::remove(pdf);
     QVERIFY(!page.isNull());
-    // The sheet is A4: 21 x 29.7 cm.
-    QVERIFY2(std::abs(page.width() - 21 * kDpi / 2.54) <= 2,
-             qPrintable(QString::number(page.width())));
-    const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
+    // The sheet is A4 upright: 21 x 29.7 cm.
+    QVERIFY2(std::abs(page.width() - 21 * kDpi / 2.54) <= 2
+                 && std::abs(page.height() - 29.7 * kDpi / 2.54) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    const QRectF expected = PagePixels(kDpi).rect(onSheet);
     const QRect red = BoundsOf(page, IsRed);
+    qInfo("cover A from the sheet's edges: %.2f, %.2f cm to %.2f, %.2f cm",
+          red.left() * 2.54 / kDpi, red.top() * 2.54 / kDpi, (red.right() + 1) * 2.54 / kDpi,
+          (red.bottom() + 1) * 2.54 / kDpi);
     QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
 }
 
@@ -310,30 +378,9 @@ void CupsPrintTest::samePageEverywhere()
     layOutBothSlots(window);
     QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
 
-    QImage page;
-    if (way == u"preview") {
-        onNextModal([&](QWidget *modal) {
-            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
-            if (!preview)
-                return false;
-            page = PreviewedPage(preview, job->printer(), kDpi);
-            preview->reject();
-            return true;
-        });
-        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
-    } else if (way == u"export") {
-        const QString pdf = folder.filePath(QStringLiteral("cover.pdf"));
-        onNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (dialog)
-                static_cast<QDialog *>(dialog)->accept(); // the name offered
-            return dialog != nullptr;
-        });
-        child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
-        page = RasterisePdf(pdf, kDpi);
-    } else {
-        page = printedPageOf(job, window);
-    }
+    const QImage page = way == u"print"
+        ? printedPageOf(job, window)
+        : previewedOrExported(window, job, way, folder.path(), kDpi);
     QVERIFY(!page.isNull());
     page.save(QDir::temp().filePath(QStringLiteral("vellumark-same-%1.png").arg(way)));
 
@@ -427,14 +474,7 @@ void CupsPrintTest::calibrationMovesThePage()
             enterMeasures("ResetButton");
     }
 
-    const QList<std::pair<const char *, const char *>> fields {
-        { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" }
-    };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
-    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    layOutSlotA(window, QStringLiteral("12.1"), QStringLiteral("12.1"));
     const QString pdf = printAndFetch(window, job);
     QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no page in ") + m_outputFolder));
     const QImage page = RasterisePdf(pdf, kDpi);
@@ -471,6 +511,237 @@ void CupsPrintTest::calibrationMovesThePage()
         = CalibrationTextsOf(Language::English).correctedFor.arg(CupsPdfPrinter::queue());
     QVERIFY2(message.startsWith(QStringLiteral("Page sent to ")), qPrintable(message));
     QCOMPARE(message.endsWith(correctedFor), corrected);
+}
+
+void CupsPrintTest::paperChosenOnceHolds()
+{
+    const QString failure = m_cups.setUp();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
+                    10000));
+    TemporarySettings settings;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("1") },
+                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MainWindow *window = loaded.window.get();
+    auto *job = window->findChild<PrintJob *>();
+    layOutSlotA(window, QStringLiteral("5"), QStringLiteral("4"));
+
+    // A5 on the queue that is not the default one, chosen once: in the print
+    // dialog's properties, from the menu's Printer Setup.
+    bool chosen = false;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QPrintDialog *>(modal);
+        if (!dialog)
+            return false;
+        auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+        if (printers)
+            printers->setCurrentIndex(printers->findText(m_marginsQueue));
+        onNextModal([&](QWidget *properties) {
+            auto *sizes = properties->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
+            if (!sizes)
+                return false;
+            const int a5 = sizes->findText(QStringLiteral("A5"), Qt::MatchStartsWith);
+            chosen = a5 >= 0;
+            sizes->setCurrentIndex(a5);
+            static_cast<QDialog *>(properties)->accept();
+            return true;
+        });
+        QTest::mouseClick(child<QPushButton>(dialog, QStringLiteral("properties")), Qt::LeftButton);
+        dialog->accept();
+        return true;
+    });
+    child<QAction>(window, QStringLiteral("ID_Stampa"))->trigger();
+    QVERIFY(chosen);
+
+    // Each page through the print dialog, confirmed as it shows.
+    const auto confirmPrintDialog = [] {
+        onNextModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QPrintDialog *>(modal);
+            if (dialog)
+                dialog->accept();
+            return dialog != nullptr;
+        });
+    };
+    for (const char *way : { "print", "print again", "preview's button" }) {
+        const QString title = QStringLiteral("vellumark-paper-%1-%2")
+                                  .arg(QCoreApplication::applicationPid())
+                                  .arg(++m_printed);
+        job->printer().setDocName(title);
+        confirmPrintDialog();
+        if (QByteArray(way) == "preview's button") {
+            onNextModal([&](QWidget *modal) {
+                auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+                if (!preview)
+                    return false;
+                preview->findChild<QAction *>(QStringLiteral("PreviewPrint"))->trigger();
+                if (preview->isVisible())
+                    preview->reject();
+                return true;
+            });
+            child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+        } else {
+            child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
+        }
+        QCOMPARE(job->printer().printerName(), m_marginsQueue);
+        const QString pdf = printedPage(title);
+        QVERIFY2(!pdf.isEmpty(), way);
+        // A5 is 148 x 210 mm: 420 x 595 pt, a pixel each at 72 dpi (the
+        // PPD rounds it to "421 595").
+        const QImage page = RasterisePdf(pdf, 72);
+        QFile::remove(pdf);
+        qInfo("%s: %d x %d pt", way, page.width(), page.height());
+        QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1, way);
+    }
+    // And the exported PDF shows the same paper.
+    const QTemporaryDir folder;
+    const QString exported = folder.filePath(QStringLiteral("cover.pdf"));
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog) {
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(exported);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+        return dialog != nullptr;
+    });
+    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    const QImage page = RasterisePdf(exported, 72);
+    QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+}
+
+void CupsPrintTest::landscapeAreaEverywhere_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("print preview") << "preview";
+    QTest::newRow("PDF export") << "export";
+    QTest::newRow("fit check") << "fit check";
+}
+
+void CupsPrintTest::landscapeAreaEverywhere()
+{
+    QFETCH(QString, way);
+    const QString failure = m_cups.setUp();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
+                    10000));
+    TemporarySettings settings;
+    const QTemporaryDir folder;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("0") },
+                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
+                    { QStringLiteral("Percorso"), folder.path() } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MainWindow *window = loaded.window.get();
+    auto *job = window->findChild<PrintJob *>();
+    job->printer().setPrinterName(m_marginsQueue);
+    job->printer().setPageOrientation(QPageLayout::Landscape);
+    // The page is 842 x 595 pt; turned with the sheet ("18 30 571 802"),
+    // its printable area begins 30 pt from its left (the sheet's bottom)
+    // and 18 pt from its top (the sheet's left), and ends 40 pt from its
+    // right (the sheet's top): 842 - 30 - 40 = 772 pt wide.
+    constexpr double cmPerPoint = 2.54 / 72;
+    const QPointF corner(30 * cmPerPoint, 18 * cmPerPoint);
+    const double printableWidth = 772 * cmPerPoint;
+    // A 5 x 4 cm at (2, 2); for the fit check 0.45 cm wider than the area.
+    const QString width = way == u"fit check" ? QString::number(printableWidth - 2 + 0.45, 'f', 3)
+                                              : QStringLiteral("5");
+    layOutSlotA(window, width, QStringLiteral("4"));
+
+    if (way == u"fit check") {
+        QString asked;
+        answerNextMessageBox(QMessageBox::No, &asked);
+        child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
+        QCOMPARE(asked,
+                 QStringLiteral("Cover A goes 0.5 cm beyond the right of the printable area and "
+                                "will be cut off. Print anyway?"));
+        return;
+    }
+    const QImage page = previewedOrExported(window, job, way, folder.path(), kDpi);
+    QVERIFY(!page.isNull());
+    // A4 lying: 29.7 x 21 cm.
+    QVERIFY2(std::abs(page.width() - 29.7 * kDpi / 2.54) <= 2
+                 && std::abs(page.height() - 21 * kDpi / 2.54) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
+    const QRect red = BoundsOf(page, IsRed);
+    QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
+}
+
+void CupsPrintTest::gridLandsByTheFit_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("menuEntry");
+    QTest::addColumn<int>("wheelNotches");
+    QTest::addColumn<GridLanding>("landing");
+    const QRectF cover(2, 2, 12.1, 12.1);
+    for (const char *way : { "export", "print" }) {
+        const QString name = way == QByteArray("export") ? QStringLiteral("PDF export, ")
+                                                         : QStringLiteral("CUPS PDF printer, ");
+        QTest::newRow(qPrintable(name + QStringLiteral("stretch")))
+            << way << "FitStretch" << 0 << StretchedGrid(cover);
+        QTest::newRow(qPrintable(name + QStringLiteral("fill")))
+            << way << "FitFill" << 0 << FilledGrid(cover);
+        // Two notches about the middle: 125 % of 125 %.
+        QTest::newRow(qPrintable(name + QStringLiteral("fill, zoomed by the wheel")))
+            << way << "FitFill" << 2 << FilledGrid(cover, 1.5625);
+        QTest::newRow(qPrintable(name + QStringLiteral("fit")))
+            << way << "FitInside" << 0 << FittedGrid(cover);
+    }
+}
+
+void CupsPrintTest::gridLandsByTheFit()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, menuEntry);
+    QFETCH(int, wheelNotches);
+    QFETCH(GridLanding, landing);
+    TemporarySettings settings;
+    const QTemporaryDir folder;
+    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
+                    { QStringLiteral("Stampante"), QStringLiteral("0") },
+                    { QStringLiteral("Percorso"), folder.path() } });
+    LoadedWindow loaded = loadWindow(settings.settings());
+    MainWindow *window = loaded.window.get();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *job = window->findChild<PrintJob *>();
+    layOutTwoSlots(window);
+    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
+    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
+    auto *preview = child<PictureBox>(window, QStringLiteral("Image1"));
+    preview->setPicture(GridPicture());
+
+    // The mode from the preview's menu, by the menu key.
+    preview->setFocus();
+    QTest::keyClick(preview, Qt::Key_Menu);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+    QAction *entry = child<QAction>(menu, menuEntry);
+    QVERIFY(entry);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    if (wheelNotches != 0) {
+        const QPointF middle(preview->width() / 2.0, preview->height() / 2.0);
+        QWheelEvent wheel(middle, preview->mapToGlobal(middle), QPoint(),
+                          QPoint(0, 120 * wheelNotches), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(preview, &wheel);
+    }
+
+    QImage page;
+    if (way == u"export") {
+        page = previewedOrExported(window, job, way, folder.path(), kDpi);
+    } else {
+        page = printedPageOf(job, window);
+    }
+    QVERIFY(!page.isNull());
+    const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
+    QVERIFY2(corner, "the A4 paper of the cups-pdf PPD");
+    const QString fault = GridFault(page, PagePixels(kDpi, *corner), landing);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(CupsPrintTest)

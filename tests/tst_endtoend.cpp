@@ -41,6 +41,8 @@ const QString PictureDialogTitle = QStringLiteral("^Seleziona cover\\.\\.\\.$");
 const QString PictureName = QStringLiteral("picture.jpg");
 // Red above, blue below: a quarter turn clockwise puts red on the right.
 const QString DvdPictureName = QStringLiteral("dvd.jpg");
+// Four times as wide as high, red on the left half, blue on the right.
+const QString HalvesPictureName = QStringLiteral("halves.jpg");
 const QString ArtifactsName = QStringLiteral("e2e-artifacts");
 constexpr int Dpi = 300;
 
@@ -163,6 +165,7 @@ private slots:
     void exitCommandSavesTheSettings();
     void secondStartShowsTheLayoutAsLeft();
     void secondStartPrintsTheSameMeasures();
+    void filledCoverShowsWhereItIsDragged();
     void dvdPictureTurnsAtAClickOnNinety();
     void closeBoxEndsAndSaves();
 
@@ -183,7 +186,8 @@ private:
     void choosePicture(bool navigateToFolder);
     // Chooses the file in the picture dialog the click at the point opens.
     void chooseInPictureDialog(QPoint clickAt, const QString &file, bool navigateToFolder);
-    void printAndMeasure(const QString &label);
+    void printAndMeasure(const QString &label,
+                         const std::function<bool(QRgb)> &coverColour = IsRed);
 
     VirtualDisplay m_display;
     CupsPdfPrinter m_cups;
@@ -221,6 +225,12 @@ void EndToEndTest::initTestCase()
         for (int x = 0; x < dvd.width(); ++x)
             dvd.setPixel(x, y, qRgb(255, 0, 0));
     QVERIFY(dvd.save(QDir(m_artifacts).filePath(DvdPictureName), "JPG", 95));
+    QImage halves(400, 100, QImage::Format_RGB32);
+    halves.fill(Qt::blue);
+    for (int y = 0; y < halves.height(); ++y)
+        for (int x = 0; x < halves.width() / 2; ++x)
+            halves.setPixel(x, y, qRgb(255, 0, 0));
+    QVERIFY(halves.save(QDir(m_artifacts).filePath(HalvesPictureName), "JPG", 95));
 
     failure = m_cups.setUp();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -492,7 +502,8 @@ void EndToEndTest::pictureChosenInThePreviewDialog()
     }
 }
 
-void EndToEndTest::printAndMeasure(const QString &label)
+void EndToEndTest::printAndMeasure(const QString &label,
+                                   const std::function<bool(QRgb)> &coverColour)
 {
     const std::optional<QList<int>> before = CupsPdfPrinter::jobIds(false);
     QVERIFY2(before, "lpstat could not list the jobs");
@@ -546,7 +557,7 @@ void EndToEndTest::printAndMeasure(const QString &label)
     const PagePixels pixels(Dpi, *corner);
     // "Retro" with its standard height 11.8, the width typed, at (2, 2).
     const QRectF expected = pixels.rect(QRectF(2, 2, 13.5, 11.8));
-    const QRect found = BoundsOf(page, IsRed);
+    const QRect found = BoundsOf(page, coverColour);
     QVERIFY2(SameEdges(found, expected), qPrintable(Describe(found, expected)));
 }
 
@@ -596,6 +607,61 @@ void EndToEndTest::secondStartPrintsTheSameMeasures()
         return;
     shot(QStringLiteral("second-picture"), m_mainWindow);
     printAndMeasure(QStringLiteral("page-second-run"));
+}
+
+void EndToEndTest::filledCoverShowsWhereItIsDragged()
+{
+    // "Riempi la cover (ritaglia)" from the preview's menu: the second entry.
+    QVERIFY(m_display.focus(m_mainWindow));
+    QVERIFY(m_display.clickButton(m_mainWindow, m_area + PreviewPointA, 3));
+    QTest::qWait(300);
+    shot(QStringLiteral("fit-menu"), m_mainWindow);
+    QVERIFY(m_display.pressKeys(
+        QString(), { QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return") }));
+    QVERIFY2(WaitFor([this] { return setting(QStringLiteral("AdattaA")) == u"1"; }, 5000),
+             "the fill mode was not stored at once");
+
+    // A click without moving still opens the picture dialog (elsewhere than
+    // the right click: xdotool waits for the pointer to move).
+    chooseInPictureDialog(m_area + PreviewPointA + QPoint(10, 10), HalvesPictureName, false);
+    if (QTest::currentTestFailed())
+        return;
+    // A strip across the top of the preview, clear of the hint in its middle.
+    QRect preview;
+    auto redShare = [&](const QImage &window) {
+        const QRect slotA = QRect(TwipsRect(120, 120, 2880, 2520)).translated(m_area);
+        preview = BoundsOf(
+            window, [](QRgb c) { return IsRed(c) || IsBlue(c); }, slotA);
+        const QRect strip(preview.left(), preview.top() + 4, preview.width(), preview.height() / 8);
+        return preview.width() > 100 ? ShareMatching(window, strip, IsRed) : -1.0;
+    };
+    auto shows = [&](double from, double to) {
+        return waitForMainWindow(
+            [&](const QImage &window) {
+                const double share = redShare(window);
+                return share >= from && share <= to;
+            },
+            5000);
+    };
+    // Filled and centred: the middle of the picture, half red, half blue.
+    QVERIFY2(shows(0.45, 0.55), "the filled picture does not show its middle");
+    shot(QStringLiteral("fill-centred"), m_mainWindow);
+
+    // Two notches of the wheel three quarters across: 156 %, the point
+    // under the pointer kept, so red shrinks to 36 %.
+    const QPoint threeQuarters(preview.left() + preview.width() * 3 / 4, preview.center().y());
+    QVERIFY(m_display.clickButton(m_mainWindow, threeQuarters, 4, 2));
+    QVERIFY2(shows(0.31, 0.41), "the wheel did not zoom about the pointer");
+    shot(QStringLiteral("fill-zoomed"), m_mainWindow);
+
+    // Dragged left by half the box: only blue is left under the cover.
+    QVERIFY(m_display.drag(m_mainWindow, preview.center(),
+                           preview.center() - QPoint(preview.width() / 2, 0)));
+    QVERIFY2(shows(0, 0.01), "the drag did not move the picture");
+    QVERIFY2(!m_display.waitForWindow(PictureDialogTitle, 500).size(),
+             "the drag opened the picture dialog");
+    shot(QStringLiteral("fill-dragged"), m_mainWindow);
+    printAndMeasure(QStringLiteral("page-fill-dragged"), IsBlue);
 }
 
 void EndToEndTest::dvdPictureTurnsAtAClickOnNinety()

@@ -147,9 +147,10 @@ void KeyboardRunTest::printSelectionByKeysKeptAtSigterm()
                    { QStringLiteral("Uscita"), QStringLiteral("1") },
                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
                    { QStringLiteral("Stampa"), QStringLiteral("B") } });
-    // From slot A's list, Tab passes slot A's and slot B's six controls each
-    // and enters the print selection at "B"; the arrow to the left is "A+B".
-    QStringList tabs(12, QStringLiteral("Tab"));
+    // From slot A's preview, where the focus starts, Tab passes slot A's
+    // six controls, slot B's preview and six controls, and enters the print
+    // selection at "B"; the arrow to the left is "A+B".
+    QStringList tabs(14, QStringLiteral("Tab"));
     keys(tabs + QStringList { QStringLiteral("Left") });
     // The options dialog, opened after them, shows once those keys are
     // handled; the signal then comes while it is open.

@@ -38,6 +38,8 @@ private slots:
     void defaultsReachMainWindowFields();
     void textsFollowMarker_data();
     void textsFollowMarker();
+    void bleedIsChecked_data();
+    void bleedIsChecked();
 };
 
 namespace {
@@ -362,26 +364,31 @@ void OptionsDialogTest::textsFollowMarker_data()
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("aboutLabel");
     QTest::addColumn<QString>("cutMarksLabel");
+    QTest::addColumn<QString>("bleedLabel");
     QTest::newRow("Italiano") << "Italiano"
                               << "Opzioni..."
                               << "Annulla"
                               << "Visualizza finestra di About all'avvio..."
-                              << "Segni di taglio";
+                              << "Segni di taglio"
+                              << "Abbondanza (mm)";
     QTest::newRow("Inglese") << "Inglese"
                              << "Options..."
                              << "Cancel"
                              << "View About window at startup..."
-                             << "Cut marks";
+                             << "Cut marks"
+                             << "Bleed (mm)";
     QTest::newRow("Tedesco") << "Tedesco"
                              << "Möglichkeiten..."
                              << "Ausgang"
                              << "Veranschaulicht zum start fenster von About..."
-                             << "Schnittmarken";
+                             << "Schnittmarken"
+                             << "Beschnittzugabe (mm)";
     QTest::newRow("other") << "Francese"
                            << "Options..."
                            << "Cancel"
                            << "View About window at startup..."
-                           << "Cut marks";
+                           << "Cut marks"
+                           << "Bleed (mm)";
 }
 
 void OptionsDialogTest::textsFollowMarker()
@@ -391,6 +398,7 @@ void OptionsDialogTest::textsFollowMarker()
     QFETCH(QString, cancel);
     QFETCH(QString, aboutLabel);
     QFETCH(QString, cutMarksLabel);
+    QFETCH(QString, bleedLabel);
     TemporarySettings temp;
     temp.seed({});
     OptionsDialog dialog(temp.settings(), marker);
@@ -400,6 +408,53 @@ void OptionsDialogTest::textsFollowMarker()
     QCOMPARE(button(&dialog, "Command1")->text(), QStringLiteral("OK"));
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label4"))->text(), aboutLabel);
     QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label5"))->text(), cutMarksLabel);
+    QCOMPARE(child<QLabel>(&dialog, QStringLiteral("Label6"))->text(), bleedLabel);
+}
+
+void OptionsDialogTest::bleedIsChecked_data()
+{
+    // Put into the bleed field: what it then shows, and whether OK stores
+    // it; the store holds "2" before.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("-1") << "-1"
+                        << "0";
+    QTest::newRow("6") << "6"
+                       << "0";
+    QTest::newRow("abc") << "abc"
+                         << "0";
+    QTest::newRow("5.5") << "5.5"
+                         << "0";
+    QTest::newRow("0") << "0"
+                       << "0";
+    QTest::newRow("3") << "3"
+                       << "3";
+    QTest::newRow("5") << "5"
+                       << "5";
+    QTest::newRow("2.5") << "2.5"
+                         << "2.5";
+}
+
+void OptionsDialogTest::bleedIsChecked()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    TemporarySettings temp;
+    temp.seed({ { QStringLiteral("Abbondanza"), QStringLiteral("2") } });
+    OptionsDialog dialog(temp.settings(), QStringLiteral("Inglese"));
+    dialog.show();
+    auto *field = child<QLineEdit>(&dialog, QStringLiteral("Text2"));
+    QCOMPARE(field->text(), QStringLiteral("2"));
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete); // empty is no number: "0"
+    QCOMPARE(field->text(), QStringLiteral("0"));
+    // Pasted whole, as typing "-1" would pass through "-".
+    field->selectAll();
+    field->insert(typed);
+    QCOMPARE(field->text(), shown);
+    QTest::mouseClick(button(&dialog, "Command1"), Qt::LeftButton);
+    QCOMPARE(temp.settings().text(QStringLiteral("Abbondanza")), shown);
 }
 
 QTEST_MAIN(OptionsDialogTest)

@@ -15,14 +15,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -51,6 +54,7 @@ private slots:
     void badDrop();
     void thumbnailSelectsPrintOption_data();
     void thumbnailSelectsPrintOption();
+    void newOrTurnedPictureStartsCentred();
 };
 
 namespace {
@@ -654,6 +658,46 @@ void PicturesTest::thumbnailSelectsPrintOption()
     QCOMPARE(watcher.seen(), QStringList()); // it opens no dialog
     for (const QString &name : AllBoxes)
         QVERIFY(!box(window, name)->hasPicture());
+}
+
+void PicturesTest::newOrTurnedPictureStartsCentred()
+{
+    QTemporaryDir dir;
+    const QString first = writePicture(dir.filePath(QStringLiteral("first.jpg")), QSize(300, 100));
+    const QString second
+        = writePicture(dir.filePath(QStringLiteral("second.jpg")), QSize(200, 100));
+    Fixture fixture(dir.path());
+    MainWindow *window = fixture.window();
+    const PictureCrop centred;
+    for (const char *name : { "Image1", "Image7" }) {
+        // The slots first, then the DVD panel over them.
+        window->tools()->tool(QStringLiteral("ID_covers"))->trigger();
+        PictureBox *preview = box(window, QString::fromLatin1(name));
+        QTRY_VERIFY(preview->isVisible());
+        dragAndDrop(preview, { first });
+        QVERIFY(preview->hasPicture());
+        // Fill, from the menu key's menu; then three notches of the wheel
+        // near the top left corner.
+        preview->setFocus();
+        QTest::keyClick(preview, Qt::Key_Menu);
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+        QAction *fill = child<QAction>(menu, QStringLiteral("FitFill"));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(fill).center());
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        const QPointF corner(5, 5);
+        QWheelEvent wheel(corner, preview->mapToGlobal(corner), QPoint(), QPoint(0, 360),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(preview, &wheel);
+        QVERIFY(preview->fit().crop != centred);
+
+        if (QByteArray(name) == "Image1")
+            dragAndDrop(preview, { second });
+        else
+            child<QPushButton>(window, QStringLiteral("Command2"))->click(); // "90°"
+        QCOMPARE(preview->fit().mode, FitMode::Fill);
+        QVERIFY(preview->fit().crop == centred);
+    }
 }
 
 QTEST_MAIN(PicturesTest)

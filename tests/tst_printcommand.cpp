@@ -3,6 +3,7 @@
 #include "logic/texts/messagetexts.h"
 #include "pagescan.h"
 #include "print/printjob.h"
+#include "print/printpreview.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -26,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace vellumark;
 using namespace vellumark::test;
@@ -57,6 +61,8 @@ private slots:
     void statusBarSaysWhatPrintingDid();
     void previewPrintsThroughThePrintPath_data();
     void previewPrintsThroughThePrintPath();
+    void previewPrintButtonEitherWay_data();
+    void previewPrintButtonEitherWay();
     void previewMarksStayOnScreen();
     void exportWritesWholeFilesOnly_data();
     void exportWritesWholeFilesOnly();
@@ -96,18 +102,19 @@ void triggerPrint(MainWindow *window)
 }
 
 // Answers the next print dialog once it shows, choosing to print to the
-// printer's file when confirming; tells which printer it showed.
-void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr)
+// given PDF file when confirming; tells which printer it showed. The
+// machine's own printers play no part: Qt lists them first and picks the
+// default one, and its last entry, after them, is the PDF file.
+void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr,
+                           const QString &file = QString())
 {
-    onNextModal<QPrintDialog>([confirm, shownPrinter](QPrintDialog *dialog) {
+    onNextModal<QPrintDialog>([confirm, shownPrinter, file](QPrintDialog *dialog) {
         if (shownPrinter)
             *shownPrinter = dialog->printer();
-        // Qt's dialog offers the system's printer first when there is one.
-        for (auto *list : dialog->findChildren<QComboBox *>()) {
-            const int toFile = list->findText(QStringLiteral("Print to File (PDF)"));
-            if (toFile >= 0)
-                list->setCurrentIndex(toFile);
-        }
+        if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
+            printers->setCurrentIndex(printers->count() - 1);
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
+            name->setText(file);
         if (confirm)
             dialog->accept();
         else
@@ -354,9 +361,12 @@ void PrintCommandTest::confirmingThePrintDialogPrints()
     auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("1") } });
     w->job->setPrintDialog(ShowSystemPrintDialog);
     layOutTwoSlots(w->window);
-    answerNextPrintDialog(true);
+    const QString pdf = w->job->printer().outputFileName();
+    answerNextPrintDialog(true, nullptr, pdf);
     triggerPrint(w->window);
-    const QImage page = RasterisePdf(w->job->printer().outputFileName(), 50);
+    QCOMPARE(w->job->printer().outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(w->job->printer().outputFileName(), pdf);
+    const QImage page = RasterisePdf(pdf, 50);
     QVERIFY(!page.isNull());
     QVERIFY(!BoundsOf(page, IsRed).isEmpty());
 }
@@ -645,23 +655,82 @@ void PrintCommandTest::previewPrintsThroughThePrintPath()
     QVERIFY(!QApplication::overrideCursor());
 }
 
+void PrintCommandTest::previewPrintButtonEitherWay_data()
+{
+    QTest::addColumn<bool>("qtSlotThere"); // false: Qt prints some other way
+    QTest::newRow("Qt's button taken over") << true;
+    QTest::newRow("Qt's slot gone: a button of ours") << false;
+}
+
+void PrintCommandTest::previewPrintButtonEitherWay()
+{
+    QFETCH(bool, qtSlotThere);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(nextPdf());
+    QPrintPreviewDialog dialog(&printer);
+    auto *toolbar = dialog.findChild<QToolBar *>();
+    QVERIFY(toolbar);
+    // Qt's print button, as the user sees it in the toolbar.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    QAction *qtPrint = nullptr;
+    for (QAction *action : toolbar->actions())
+        qtPrint = action->text() == printText ? action : qtPrint;
+    QVERIFY(qtPrint);
+    // A Qt without the private slot: its button does not print through it.
+    if (!qtSlotThere)
+        QVERIFY(QObject::disconnect(qtPrint, SIGNAL(triggered(bool)), &dialog, SLOT(_q_print())));
+
+    int printed = 0;
+    QAction *button = RoutePrintButton(dialog, [&] { ++printed; });
+    QVERIFY(button);
+    QCOMPARE(button->objectName(), QStringLiteral("PreviewPrint"));
+    QCOMPARE(button == qtPrint, qtSlotThere);
+    dialog.resize(1000, 700); // the whole toolbar in sight
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    // One print button in sight, and a click on it prints our way only.
+    int printButtons = 0;
+    for (QAction *action : toolbar->actions()) {
+        QWidget *shown = toolbar->widgetForAction(action);
+        if (action->text() == printText && shown && shown->isVisible())
+            ++printButtons;
+    }
+    QCOMPARE(printButtons, 1);
+    QWidget *shown = toolbar->widgetForAction(button);
+    QVERIFY(shown && shown->isVisible());
+    const ModalDialogCloser closer; // Qt's own print dialog, should it show
+    const QPoint where = shown->mapTo(&dialog, shown->rect().center());
+    QWidget *hit = dialog.childAt(where);
+    QVERIFY(hit);
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&dialog, where));
+    QCOMPARE(printed, 1);
+    QCOMPARE(closer.closed(), QStringList());
+    QVERIFY(!QFile::exists(printer.outputFileName()));
+}
+
 void PrintCommandTest::previewMarksStayOnScreen()
 {
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
+                      { QStringLiteral("Tagli"), QStringLiteral("1") } });
     layOutTwoSlots(w->window);
     // A printer that cannot reach the outer centimetre of the sheet; B runs
-    // 2.3 cm past the printable area's bottom, 1 cm of it still on paper.
+    // 3.3 cm past the printable area's bottom, 1 cm of it still on paper.
     const QMarginsF unprintable(10, 10, 10, 10);
     w->job->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                 unprintable, QPageLayout::Millimeter, unprintable));
     setField(w->window, "Text8", QStringLiteral("26"));
     constexpr int dpi = 100;
     QImage screen;
+    QString said;
     onNextModal([&](QWidget *modal) {
         auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
         if (!preview)
             return false;
         screen = PreviewedPage(preview, w->job->printer(), dpi);
+        if (auto *words = preview->findChild<QLabel *>(QStringLiteral("PreviewCutOff")))
+            said = words->isVisible() ? words->text() : QString();
         // A picture of the preview for the documentation, when asked for.
         const QString shot = qEnvironmentVariable("PREVIEW_SCREENSHOT");
         if (!shot.isEmpty()) {
@@ -674,6 +743,10 @@ void PrintCommandTest::previewMarksStayOnScreen()
     });
     child<QAction>(w->window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
     QVERIFY(!screen.isNull());
+    // What the hatching shows only 1 cm of, in words (the window is Italian).
+    QCOMPARE(said,
+             QStringLiteral("La cover B supera di 3,3 cm il bordo inferiore dell'area stampabile "
+                            "e verrà tagliata."));
     answerNextMessageBox(QMessageBox::Yes);
     triggerPrint(w->window);
     const QImage paper = RasterisePdf(w->job->printer().outputFileName(), dpi);
@@ -696,12 +769,35 @@ void PrintCommandTest::previewMarksStayOnScreen()
     QVERIFY(!BoundsOf(screen, isEdge).isEmpty());
     QVERIFY(BoundsOf(paper, isHatch).isEmpty());
     QVERIFY(BoundsOf(paper, isEdge).isEmpty());
+
+    // The cut mark left of A's top left corner, 0.1 mm wide on paper, is a
+    // screen pixel wide on screen: the ink across it, down one column.
+    const auto inkAcross = [&](const QImage &page) {
+        const int x = int(pixels.x(1.7));
+        double ink = 0;
+        for (int y = int(pixels.y(1.8)); y <= int(pixels.y(2.2)); ++y)
+            ink += (255 - qGray(page.pixel(x, y))) / 255.0;
+        return ink;
+    };
+    QVERIFY2(inkAcross(screen) >= 0.9, qPrintable(QString::number(inkAcross(screen))));
+    // On paper it stays 0.1 mm: 2.4 pixels at 600 dpi.
+    const PagePixels fine(600, QPointF(1, 1));
+    const QImage column = RasterisePdf(
+        w->job->printer().outputFileName(), 600,
+        QRect(int(fine.x(1.7)), int(fine.y(1.8)), 1, int(fine.y(2.2) - fine.y(1.8))));
+    double ink = 0;
+    for (int y = 0; y < column.height(); ++y)
+        ink += (255 - qGray(column.pixel(0, y))) / 255.0;
+    QVERIFY2(std::abs(ink - 0.01 / 2.54 * 600) < 0.6, qPrintable(QString::number(ink)));
 }
 
 void PrintCommandTest::exportWritesWholeFilesOnly_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("written, .pdf added") << "written";
+    QTest::newRow("a dot in the name, .pdf added") << "cover_v1.2";
+    QTest::newRow("upper-case .PDF kept") << "MINE.PDF";
+    QTest::newRow("a dot in the name, its .pdf there: asked first") << "replace? cover_v1.2";
     QTest::newRow("cancelled") << "cancelled";
     QTest::newRow("old file cannot be replaced") << "cannot replace";
     QTest::newRow("folder takes no files") << "no files there";
@@ -716,9 +812,10 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     auto w = window({ { QStringLiteral("Percorso"), folder.path() } });
     layOutTwoSlots(w->window);
     // A name as long as the folder allows: no temporary file fits beside it.
-    const QString old
-        = folder.filePath(kind == u"cannot replace" ? QString(251, u'n') + QStringLiteral(".pdf")
-                                                    : QStringLiteral("cover.pdf"));
+    const QString old = folder.filePath(
+        kind == u"cannot replace" ? QString(251, u'n') + QStringLiteral(".pdf")
+            : kind.startsWith(QStringLiteral("replace? ")) ? QStringLiteral("cover_v1.2.pdf")
+                                                           : QStringLiteral("cover.pdf"));
     QFile oldFile(old);
     QVERIFY(oldFile.open(QIODevice::WriteOnly));
     oldFile.write("old");
@@ -747,6 +844,7 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     }
     QString startFolder;
     QString startName;
+    QString replaceAsked;
     QString target = folder.filePath(QStringLiteral("mine.pdf"));
     onNextFileDialog([&](QFileDialog *dialog) {
         startFolder = dialog->directory().absolutePath();
@@ -756,6 +854,16 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
         } else if (kind == u"no files there") {
             target = QStringLiteral("/proc/cover.pdf");
             typeAndSave(dialog, target);
+        } else if (kind.startsWith(QStringLiteral("replace? "))) {
+            // Qt asks about the file that would be replaced: No, then Cancel.
+            answerNextMessageBox(QMessageBox::No, &replaceAsked);
+            typeAndSave(dialog, kind.section(u' ', 1));
+            if (dialog->isVisible())
+                dialog->reject();
+        } else if (kind.contains(u'.')) {
+            typeAndSave(dialog, kind);
+            target = folder.filePath(
+                kind.endsWith(QStringLiteral(".PDF")) ? kind : kind + QStringLiteral(".pdf"));
         } else {
             typeAndSave(dialog, QStringLiteral("mine"));
         }
@@ -768,6 +876,11 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     QCOMPARE(oldFile.readAll(), QByteArray("old"));
     oldFile.close();
     const QStringList left = QDir(folder.path()).entryList(QDir::Files);
+    if (kind.startsWith(QStringLiteral("replace? "))) {
+        QVERIFY2(replaceAsked.contains(QStringLiteral("cover_v1.2.pdf")), qPrintable(replaceAsked));
+        QCOMPARE(left, QStringList { QFileInfo(old).fileName() });
+        return;
+    }
     if (kind == u"cancelled" || kind == u"cannot replace" || kind == u"no files there") {
         QCOMPARE(left, QStringList { QFileInfo(old).fileName() });
         QVERIFY(!QFile::exists(target));

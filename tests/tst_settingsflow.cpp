@@ -7,6 +7,7 @@
 #include "widgets/picturebox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +43,8 @@ private slots:
     void missingBackgroundIsKeptAndWrittenBack();
     void handWrittenFileSurvivesStartAndExit_data();
     void handWrittenFileSurvivesStartAndExit();
+    void fitModesStoredPerCover_data();
+    void fitModesStoredPerCover();
 };
 
 namespace {
@@ -404,3 +408,86 @@ void SettingsFlowTest::handWrittenFileSurvivesStartAndExit()
 
 QTEST_MAIN(SettingsFlowTest)
 #include "tst_settingsflow.moc"
+
+void SettingsFlowTest::fitModesStoredPerCover_data()
+{
+    // What "AdattaA", "AdattaB" and "AdattaDVD" hold (none: missing), and
+    // the menu entry that shows checked.
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("missing") << QString() << "FitStretch";
+    QTest::newRow("0") << "0"
+                       << "FitStretch";
+    QTest::newRow("1") << "1"
+                       << "FitFill";
+    QTest::newRow("2") << "2"
+                       << "FitInside";
+    QTest::newRow("3") << "3"
+                       << "FitStretch";
+    QTest::newRow("letters") << "abc"
+                             << "FitStretch";
+    QTest::newRow("blank before") << " 1"
+                                  << "FitStretch";
+    QTest::newRow("1.0") << "1.0"
+                         << "FitStretch";
+}
+
+void SettingsFlowTest::fitModesStoredPerCover()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, checked);
+    TemporarySettings temp;
+    QList<std::pair<QString, QString>> values { { QStringLiteral("About"), QStringLiteral("0") },
+                                                { QStringLiteral("Uscita"), QStringLiteral("0") } };
+    if (!stored.isNull()) {
+        for (const char *name : { "AdattaA", "AdattaB", "AdattaDVD" })
+            values.append({ QString::fromLatin1(name), stored });
+    }
+    temp.seed(values);
+    LoadedWindow loaded = loadWindow(temp.settings());
+    MainWindow *window = loaded.window.get();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    // Slot A by a right click, slot B by Shift+F10 with the focus on it.
+    auto *image1 = child<PictureBox>(window, QStringLiteral("Image1"));
+    auto *image2 = child<PictureBox>(window, QStringLiteral("Image2"));
+    auto openMenu = [&](PictureBox *box, bool byKey, Qt::Key key = Qt::Key_F10) -> QMenu * {
+        if (byKey) {
+            box->setFocus();
+            QTest::keyClick(box, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
+        } else {
+            // A point of the window: the platform's right click, which Qt
+            // turns into the context menu event.
+            const QPoint at = box->mapTo(window, QPoint(10, 10));
+            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, at);
+        }
+        QMenu *menu = nullptr;
+        const bool shown = QTest::qWaitFor(
+            [&] { return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())); },
+            5000);
+        return shown ? menu : nullptr;
+    };
+    for (const auto &[box, byKey] : { std::pair { image1, false }, std::pair { image2, true } }) {
+        QMenu *menu = openMenu(box, byKey);
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), QStringLiteral("FitMenu"));
+        auto *action = child<QAction>(menu, checked);
+        QVERIFY(action && action->isChecked());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+    // Loading reads; it writes nothing.
+    QCOMPARE(temp.settings().contains(QStringLiteral("AdattaA")), !stored.isNull());
+
+    // A choice is written at once, for its own cover only.
+    QMenu *menu = openMenu(image1, true, Qt::Key_Menu);
+    QVERIFY(menu);
+    QAction *fit = child<QAction>(menu, QStringLiteral("FitInside"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(fit).center());
+    QTRY_COMPARE(temp.settings().text(QStringLiteral("AdattaA")), QStringLiteral("2"));
+    QCOMPARE(temp.settings().contains(QStringLiteral("AdattaB")), !stored.isNull());
+    if (!stored.isNull())
+        QCOMPARE(temp.settings().text(QStringLiteral("AdattaB")), stored);
+    window->close();
+}

@@ -8,8 +8,11 @@
 #include "dialogs/optionsdialog.h"
 #include "dialogs/passwordprompt.h"
 #include "dialogs/picturedialog.h"
+#include "logic/texts/calibrationtexts.h"
+#include "logic/texts/messagetexts.h"
 #include "testsupport.h"
 #include "widgets/clickablelabel.h"
+#include "widgets/elidingstatusbar.h"
 #include "widgets/lineitem.h"
 #include "widgets/picturebox.h"
 
@@ -208,6 +211,8 @@ class WindowLayoutTest : public QObject
 private slots:
     void eachScreen_data();
     void eachScreen();
+    void statusMessagesFitOrAreElided_data();
+    void statusMessagesFitOrAreElided();
 };
 
 void WindowLayoutTest::eachScreen_data()
@@ -300,6 +305,65 @@ void WindowLayoutTest::eachScreen()
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n   "))));
+}
+
+void WindowLayoutTest::statusMessagesFitOrAreElided_data()
+{
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("message");
+    // The longest of each kind: long names of printers, folders and files.
+    const QString printer = QStringLiteral("Office_Laser_2");
+    const QString pdf = QStringLiteral(
+        "/home/someone/Documents/Covers/Summer concert 2026/cover_v1.2 (final, for print).pdf");
+    const QString picture = QStringLiteral("Summer concert 2026 - front cover (final).jpg");
+    for (const QString &marker : Markers) {
+        const Language language = LanguageOfMarker(marker);
+        const MessageTexts &texts = Messages(language);
+        const QList<std::pair<const char *, QString>> kinds {
+            { "page sent, corrected",
+              PageSentMessage(language, printer, { QStringLiteral("A"), QStringLiteral("B") })
+                  + u' ' + CalibrationTextsOf(language).correctedFor.arg(printer) },
+            { "PDF saved", texts.pdfSaved.arg(pdf) },
+            { "PDF not saved", texts.pdfNotSaved.arg(pdf) },
+            { "export cancelled", texts.exportCancelled },
+            { "printing cancelled", texts.printCancelled },
+            { "no printer", texts.noPrinter },
+            { "picture unreadable", texts.unreadable.arg(picture) },
+            { "not a picture", texts.notAPicture.arg(picture) },
+            { "damaged picture", texts.damaged.arg(picture) },
+        };
+        for (const auto &[kind, message] : kinds)
+            QTest::addRow("%s, %s", kind, qPrintable(marker)) << marker << message;
+    }
+}
+
+void WindowLayoutTest::statusMessagesFitOrAreElided()
+{
+    QFETCH(QString, marker);
+    QFETCH(QString, message);
+    OpenScreen opened = open(Screen::CdPanel, marker, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(opened.window));
+    auto *bar = opened.window->findChild<ElidingStatusBar *>(QStringLiteral("StatusBar1"));
+    QVERIFY(bar);
+    bar->showMessage(message);
+    QCOMPARE(bar->currentMessage(), message);
+    const QFontMetrics metrics(bar->font());
+    const int room = bar->messageRoom().width();
+    QVERIFY(room > 0 && bar->messageRoom().right() <= bar->rect().right());
+    const QString shown = bar->shownText();
+    qInfo("%d of %d pixels: %s", metrics.horizontalAdvance(message), room, qPrintable(shown));
+    if (metrics.horizontalAdvance(message) <= room) {
+        QCOMPARE(shown, message);
+        QCOMPARE(bar->toolTip(), QString());
+        return;
+    }
+    // Too long: its start and its end with "…" between them fill the bar,
+    // the tooltip holds it whole.
+    const qsizetype gap = shown.indexOf(QChar(0x2026));
+    QVERIFY2(gap > 0 && message.startsWith(shown.left(gap)) && message.endsWith(shown.mid(gap + 1)),
+             qPrintable(shown));
+    QVERIFY(metrics.horizontalAdvance(shown) <= room);
+    QCOMPARE(bar->toolTip(), message);
 }
 
 QTEST_MAIN(WindowLayoutTest)

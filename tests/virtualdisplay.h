@@ -249,6 +249,42 @@ public:
         return ok;
     }
 
+    // A click of any button (1 left, 3 right, 4 and 5 the wheel's notches
+    // up and down) at a point of the window.
+    bool clickButton(const QString &window, QPoint point, int button, int times = 1) const
+    {
+        bool ok = false;
+        xdotool({ QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
+                  window, QString::number(point.x()), QString::number(point.y()),
+                  QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
+                  QStringLiteral("--delay"), QStringLiteral("100"), QString::number(button) },
+                &ok);
+        return ok;
+    }
+
+    // The left button pressed at one point of the window, moved in steps
+    // to another and released there.
+    bool drag(const QString &window, QPoint from, QPoint to, int steps = 8) const
+    {
+        auto at = [&](QPoint point) {
+            return QStringList { QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                                 QStringLiteral("--window"),  window,
+                                 QString::number(point.x()),  QString::number(point.y()) };
+        };
+        bool ok = false;
+        xdotool(at(from) + QStringList { QStringLiteral("mousedown"), QStringLiteral("1") }, &ok);
+        for (int i = 1; ok && i <= steps; ++i) {
+            xdotool(at(from + (to - from) * i / steps)
+                        + QStringList { QStringLiteral("sleep"), QStringLiteral("0.05") },
+                    &ok);
+        }
+        // The last step ended at the point: moving there again would wait
+        // for a move that never comes.
+        if (ok)
+            xdotool({ QStringLiteral("mouseup"), QStringLiteral("1") }, &ok);
+        return ok;
+    }
+
     bool focus(const QString &window) const
     {
         bool ok = false;

@@ -1,14 +1,23 @@
 #include "widgets/picturebox.h"
 
 #include "logic/pictures/pictureloader.h"
+#include "logic/texts/fittexts.h"
+#include "widgets/fitmenu.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace vellumark {
 
@@ -26,6 +35,15 @@ QString firstLocalFile(const QMimeData *data)
     return urls.first().toLocalFile();
 }
 
+bool isUsable(const QSizeF &size)
+{
+    return size.width() > 0 && size.height() > 0 && std::isfinite(size.width())
+        && std::isfinite(size.height());
+}
+
+// One notch of the wheel zooms by a quarter.
+constexpr double kZoomPerNotch = 1.25;
+
 } // namespace
 
 PictureBox::PictureBox(const QString &name, QWidget *parent)
@@ -37,7 +55,69 @@ PictureBox::PictureBox(const QString &name, QWidget *parent)
 void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_screenCopy = QImage();
+    // A new or turned picture starts whole and centred.
+    m_fit.crop = PictureCrop();
     update();
+}
+
+void PictureBox::setFittable(bool fittable)
+{
+    m_fittable = fittable;
+    if (fittable)
+        setFocusPolicy(Qt::StrongFocus); // its menu opens from the keyboard
+    update();
+}
+
+void PictureBox::setFitMode(FitMode mode)
+{
+    m_fit.mode = mode;
+    update();
+}
+
+void PictureBox::setCoverShape(const CoverShape &shape)
+{
+    m_cover = shape;
+    update();
+}
+
+QSizeF PictureBox::coverSize() const
+{
+    return isUsable(m_cover.sizeCm) ? m_cover.sizeCm : QSizeF(size());
+}
+
+QRectF PictureBox::paintedRect() const
+{
+    const double bleed = isUsable(m_cover.sizeCm) ? m_cover.bleedCm : 0.0;
+    return QRectF(QPointF(0, 0), coverSize()).adjusted(-bleed, -bleed, bleed, bleed);
+}
+
+void PictureBox::paintFitted(QPainter &painter)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_screenCopy.isNull()) {
+        const double scale = std::min(1.0,
+                                      kMostZoom * ratio
+                                          * std::max(double(width()) / m_picture.width(),
+                                                     double(height()) / m_picture.height()));
+        m_screenCopy = scale < 1.0
+            ? m_picture.scaled((QSizeF(m_picture.size()) * scale).toSize().expandedTo(QSize(1, 1)),
+                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            : m_picture;
+    }
+    // The same rule as the page, on the full picture's measures; the copy
+    // then stands in for it.
+    const FittedPicture fitted = FitPicture(m_picture.size(), paintedRect(), m_fit);
+    const double sx = double(m_screenCopy.width()) / m_picture.width();
+    const double sy = double(m_screenCopy.height()) / m_picture.height();
+    const QRectF source(fitted.source.x() * sx, fitted.source.y() * sy, fitted.source.width() * sx,
+                        fitted.source.height() * sy);
+    const QSizeF cover = coverSize();
+    if (m_fit.mode == FitMode::Fit)
+        painter.fillRect(rect(), Qt::white); // the paper round the picture
+    painter.setClipRect(rect());
+    painter.scale(width() / cover.width(), height() / cover.height());
+    painter.drawImage(fitted.target, m_screenCopy, source);
 }
 
 void PictureBox::setAcceptsPictureFiles(bool accepts)
@@ -54,8 +134,13 @@ void PictureBox::paintEvent(QPaintEvent *)
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
     } else {
+        painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+        if (m_fittable)
+            paintFitted(painter);
+        else
+            painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+        painter.restore();
     }
     if (hasFocus()) {
         // Where the keys go, over any picture.
@@ -64,21 +149,10 @@ void PictureBox::paintEvent(QPaintEvent *)
     }
 }
 
-void PictureBox::keyPressEvent(QKeyEvent *event)
+void PictureBox::resizeEvent(QResizeEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            emit clicked();
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
+    m_screenCopy = QImage();
+    QWidget::resizeEvent(event);
 }
 
 void PictureBox::focusInEvent(QFocusEvent *event)
@@ -96,12 +170,109 @@ void PictureBox::focusOutEvent(QFocusEvent *event)
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
     m_click.press(event);
+    m_pressPos = event->position();
+    m_pressCrop = m_fit.crop;
+    m_pulling = false;
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_fittable || m_fit.mode != FitMode::Fill || m_picture.isNull()
+        || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPointF moved = event->position() - m_pressPos;
+    // Less than the platform's drag distance is still a click.
+    if (!m_pulling && moved.manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_pulling = true;
+    const QSizeF cover = coverSize();
+    const QPointF delta(moved.x() * cover.width() / width(), moved.y() * cover.height() / height());
+    m_fit.crop = Dragged(m_picture.size(), paintedRect().size(), m_pressCrop, delta);
+    update();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_click.release(event, this))
+    const bool pulled = m_pulling;
+    m_pulling = false;
+    if (m_click.release(event, this) && !pulled)
         emit clicked();
+}
+
+void PictureBox::wheelEvent(QWheelEvent *event)
+{
+    if (!m_fittable || m_fit.mode != FitMode::Fill || m_picture.isNull()
+        || event->angleDelta().y() == 0) {
+        event->ignore();
+        return;
+    }
+    const QSizeF cover = coverSize();
+    const QRectF painted = paintedRect();
+    const QPointF about(event->position().x() * cover.width() / width() - painted.left(),
+                        event->position().y() * cover.height() / height() - painted.top());
+    const double factor = std::pow(kZoomPerNotch, event->angleDelta().y() / 120.0);
+    m_fit.crop = Zoomed(m_picture.size(), painted.size(), m_fit.crop, factor, about);
+    event->accept();
+    update();
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!m_fittable) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    showFitMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                            : mapToGlobal(rect().center()));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier));
+    if (m_fittable && menuKey) {
+        event->accept();
+        showFitMenu(mapToGlobal(rect().center()));
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::showFitMenu(const QPoint &globalPos)
+{
+    if (m_menu && m_menu->isVisible())
+        return; // the key and the event Qt makes of it
+    const FitMenuTexts &texts = FitTexts(m_language ? m_language() : Language::English);
+    QMenu *menu = MakeFitMenu(
+        this, texts, m_fit.mode, m_fit.mode == FitMode::Fill && !m_picture.isNull(),
+        [this](FitMode mode) { chooseFitMode(mode); },
+        [this] {
+            m_fit.crop.centre = PictureCrop().centre;
+            update();
+        });
+    m_menu = menu;
+    menu->popup(globalPos);
+}
+
+void PictureBox::chooseFitMode(FitMode mode)
+{
+    if (mode == m_fit.mode)
+        return;
+    setFitMode(mode);
+    emit fitModeChosen(mode);
 }
 
 void PictureBox::dragEnterEvent(QDragEnterEvent *event)

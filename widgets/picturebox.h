@@ -1,14 +1,29 @@
 #pragma once
 
+#include "logic/page/picturefit.h"
+#include "logic/texts/language.h"
 #include "widgets/leftclick.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
+
+#include <functional>
+
+class QMenu;
 
 namespace vellumark {
 
-// A box that shows a picture stretched to its own size, as the cover
-// previews, the thumbnails and the DVD preview do. The picture is held at
+// The cover a fitting box shows: its size in cm and how far its picture
+// bleeds past it.
+struct CoverShape
+{
+    QSizeF sizeCm;
+    double bleedCm = 0;
+};
+
+// A box that shows a picture stretched to its own size, as the thumbnails
+// do, or fitted to its cover, as the cover previews do. The picture is held at
 // its full size: printing and turning read it from here.
 class PictureBox : public QWidget
 {
@@ -30,6 +45,16 @@ public:
         update();
     }
 
+    // A cover's preview: it shows the part of the picture that prints, as
+    // the fit says, and offers the fit modes in its context menu; in Fill
+    // mode a drag moves the picture under the cover and the wheel zooms.
+    void setFittable(bool fittable);
+    PictureFit fit() const { return m_fit; }
+    void setFitMode(FitMode mode);
+    void setCoverShape(const CoverShape &shape);
+    // The language of the menu, asked each time it opens.
+    void setLanguageSource(std::function<Language()> language) { m_language = std::move(language); }
+
     // Whether picture files dragged from a file manager may be dropped here.
     // Only the first file of a drag counts; the drop is offered as a copy
     // when its header is that of a picture the program reads.
@@ -39,22 +64,47 @@ signals:
     void clicked();
     // A picture file was dropped; loading it is the receiver's business.
     void pictureFileDropped(const QString &path);
+    // The user chose a fit mode from the menu.
+    void fitModeChosen(FitMode mode);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // A box that takes focus is clicked with Space or Return too.
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    // A box that takes focus is clicked with Space or Return too; a cover's
+    // preview opens its menu with the menu key or Shift+F10.
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The cover in its own units and the rectangle its picture fills.
+    QSizeF coverSize() const;
+    QRectF paintedRect() const;
+    void paintFitted(QPainter &painter);
+    void showFitMenu(const QPoint &globalPos);
+    void chooseFitMode(FitMode mode);
+
     QImage m_picture;
+    // The picture no larger than the box shows it at the deepest zoom:
+    // drags and zooms redraw from it.
+    QImage m_screenCopy;
+    bool m_fittable = false;
+    PictureFit m_fit;
+    CoverShape m_cover;
+    std::function<Language()> m_language;
+    QPointer<QMenu> m_menu;
+    QPointF m_pressPos;
+    PictureCrop m_pressCrop;
+    bool m_pulling = false;
     LeftClick m_click;
     bool m_outlined = false;
     // The first file of the drag over the box, when it can be dropped;

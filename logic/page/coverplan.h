@@ -1,10 +1,12 @@
 #pragma once
 
+#include "logic/page/picturefit.h"
 #include "logic/settings/borderwidth.h"
 
 #include <QImage>
 #include <QLineF>
 #include <QList>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -35,18 +37,29 @@ struct CoverPlanInput
     bool dvdMode = false; // the DVD panel is shown
     bool dvdFullCase = true; // "18,3 x 27,2"; otherwise "13,1 x 18,3"
     QImage dvdPicture;
+    // How each cover's picture meets it.
+    PictureFit fitA;
+    PictureFit fitB;
+    PictureFit dvdFit;
     QString borderWidth = FallbackBorderWidth(); // the "Spessore" setting
     bool cutMarks = false; // the "Tagli" setting
+    QString bleed; // the "Abbondanza" setting, in mm
 };
 
-// One picture on the page. The rectangle is in centimetres from the top
-// left corner of the printable area; the picture is stretched to fill it
-// and a null picture leaves it empty.
+// One picture on the page. The rectangle is the cover, in centimetres from
+// the top left corner of the printable area; a null picture leaves it
+// empty. The picture's part source (in its pixels) is painted into target
+// (in cm), within paintArea when that is not empty: the cover with its
+// bleed, less the other covers. Without a source the picture is
+// stretched to the cover.
 struct PlacedPicture
 {
     QRectF rect;
     bool border = false;
     QImage picture;
+    QRectF source;
+    QRectF target;
+    QPainterPath paintArea;
 };
 
 // One page: what goes where, in painting order (later pictures lie on top).
@@ -59,11 +72,17 @@ struct CoverPlan
     QStringList covers;
     // Lines in centimetres, as thick as kCutMarkWidthCm, painted last.
     QList<QLineF> cutMarks;
+    double bleedCm = 0; // how far pictures run past their covers' edges
 };
 
 inline constexpr double kCutMarkWidthCm = 0.01;
 
 CoverPlan BuildCoverPlan(const CoverPlanInput &input);
+
+// Where a slot's cover goes, in cm, as the page places it.
+QRectF SlotRect(const SlotInput &slot);
+// The DVD cover of the one format or the other.
+QRectF DvdRect(bool fullCase);
 
 // The border width in device pixels for a "Spessore" text: the number
 // rounded halves to even, but never thinner than one pixel (a zero-width

@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -35,17 +36,49 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setPen(QPen(Qt::black, plan.borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
+    const QTransform cmToDevice = QTransform::fromScale(perCmX, perCmY) * toDevice;
     for (const PlacedPicture &placed : plan.pictures) {
-        const QRectF rect = QRectF(placed.rect.x() * perCmX, placed.rect.y() * perCmY,
-                                   placed.rect.width() * perCmX, placed.rect.height() * perCmY)
-                                .normalized();
-        const QRectF deviceRect = toDevice.mapRect(rect);
+        const QRectF deviceRect = cmToDevice.mapRect(placed.rect.normalized());
         if (!isFinite(deviceRect))
             continue; // no geometry a painter could take
-        if (placed.border)
-            painter.drawRect(deviceRect);
-        if (!placed.picture.isNull() && !deviceRect.isEmpty())
+        const bool painted = !placed.picture.isNull() && !deviceRect.isEmpty();
+        if (painted && placed.source.isEmpty()) {
             painter.drawImage(deviceRect, placed.picture);
+        } else if (painted) {
+            const QRectF target = cmToDevice.mapRect(placed.target);
+            QPainterPath area;
+            area.addRect(target);
+            if (!placed.paintArea.isEmpty())
+                area = area.intersected(cmToDevice.map(placed.paintArea));
+            // Whole pixels of the picture, the target grown to match and
+            // clipped back: a PDF takes no part of a pixel, and would
+            // otherwise paint the part short of its target.
+            const QRect whole = placed.source.toAlignedRect().intersected(placed.picture.rect());
+            const double perPixelX = target.width() / placed.source.width();
+            const double perPixelY = target.height() / placed.source.height();
+            const QRectF grown(target.x() - (placed.source.x() - whole.x()) * perPixelX,
+                               target.y() - (placed.source.y() - whole.y()) * perPixelY,
+                               whole.width() * perPixelX, whole.height() * perPixelY);
+            if (isFinite(grown) && !whole.isEmpty()) {
+                painter.setClipPath(area);
+                painter.drawImage(grown, placed.picture, QRectF(whole));
+                painter.setClipping(false);
+            }
+        }
+        if (!placed.border)
+            continue;
+        // Only the border's outer half shows round a picture, whatever part
+        // of the cover the picture fills and however far it bleeds.
+        if (painted) {
+            QPainterPath outside;
+            outside.addRect(deviceRect.adjusted(-plan.borderWidth, -plan.borderWidth,
+                                                plan.borderWidth, plan.borderWidth));
+            QPainterPath inside;
+            inside.addRect(deviceRect);
+            painter.setClipPath(outside.subtracted(inside));
+        }
+        painter.drawRect(deviceRect);
+        painter.setClipping(false);
     }
     painter.setPen(QPen(Qt::black, kCutMarkWidthCm * perCmX, Qt::SolidLine, Qt::FlatCap));
     for (const QLineF &mark : plan.cutMarks) {

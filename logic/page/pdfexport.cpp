@@ -38,6 +38,12 @@ bool ExportPdf(const CoverPlan &plan, const QPageLayout &layout, const QString &
     return file.commit();
 }
 
+QString WithPdfSuffix(const QString &name)
+{
+    const QString suffix = QStringLiteral(".pdf");
+    return name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix;
+}
+
 QPageLayout PaperCornerA4()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),

@@ -14,6 +14,10 @@ namespace vellumark {
 bool ExportPdf(const CoverPlan &plan, const QPageLayout &layout, const QString &title,
                const QString &path);
 
+// The name with ".pdf" added, unless it ends in ".pdf" already in any case:
+// a dot elsewhere ("cover_v1.2") is part of the name, not its type.
+QString WithPdfSuffix(const QString &name);
+
 // The page of a PDF written without any printer: A4 portrait, the origin
 // at the paper's corner.
 QPageLayout PaperCornerA4();

@@ -14,6 +14,7 @@ constexpr double kCentimetresPerInch = 2.54;
 constexpr double kHatchSpacingCm = 0.25;
 const QColor kEdgeColour(0, 90, 200);
 const QColor kHatchColour(180, 0, 90);
+const QColor kCutLineColour(0, 160, 0);
 
 } // namespace
 
@@ -54,11 +55,39 @@ void PaintPreviewMarks(QPainter &painter, const CoverPlan &plan, const QSizeF &p
             painter.drawLine(QPointF(x, area.bottom()), QPointF(x + area.height(), area.top()));
         painter.setClipping(false);
     }
+    // Borders and cut marks thinner than a screen pixel would vanish at
+    // the zoom that shows the whole page: drawn once more a pixel wide.
+    QPen linePen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap);
+    linePen.setCosmetic(true);
+    painter.setPen(linePen);
+    painter.setBrush(Qt::NoBrush);
+    for (const PlacedPicture &placed : plan.pictures) {
+        const QRectF rect = toDevice(placed.rect);
+        if (placed.border && std::isfinite(rect.width()) && std::isfinite(rect.height()))
+            painter.drawRect(rect);
+    }
+    for (const QLineF &mark : plan.cutMarks) {
+        const QLineF line(mark.x1() * perCmX, mark.y1() * perCmY, mark.x2() * perCmX,
+                          mark.y2() * perCmY);
+        if (std::isfinite(line.length()))
+            painter.drawLine(line);
+    }
     QPen edgePen(kEdgeColour, 1.0, Qt::DashLine);
     edgePen.setCosmetic(true);
     painter.setPen(edgePen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(printable);
+    // With a bleed the pictures run past the covers: where to cut shows.
+    if (plan.bleedCm > 0) {
+        QPen cutPen(kCutLineColour, 1.0, Qt::DashLine);
+        cutPen.setCosmetic(true);
+        painter.setPen(cutPen);
+        for (const PlacedPicture &placed : plan.pictures) {
+            const QRectF rect = toDevice(placed.rect);
+            if (std::isfinite(rect.width()) && std::isfinite(rect.height()))
+                painter.drawRect(rect);
+        }
+    }
     painter.restore();
 }
 

@@ -68,6 +68,15 @@ CalibrationOutcome ComputeCorrection(const PrinterPage &page,
             return outcome;
         }
     }
+    // Lengths and distances from the paper's edge: a sign is a typing slip,
+    // which would turn into a shift the other way.
+    for (int i = 0; i < kCalibrationMeasures; ++i) {
+        if (value[i] <= 0.0) {
+            outcome.fault = MeasureFault::NotPositive;
+            outcome.measure = CalibrationMeasure(i);
+            return outcome;
+        }
+    }
     for (int i : { 0, 1 }) {
         if (std::abs(value[i] / expected[i] - 1.0) > kLengthTolerance) {
             outcome.fault = MeasureFault::LengthOff;

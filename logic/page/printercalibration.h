@@ -53,6 +53,7 @@ enum class MeasureFault {
     LengthOff, // a ruler more than 5 % off
     OffsetOff, // a shift of more than 20 mm
     CornerOffPaper, // the printable area's corner would leave the sheet
+    NotPositive, // a length or a distance from the paper's edge of 0 or less
 };
 
 struct CalibrationOutcome

@@ -36,6 +36,11 @@ const QList<SettingDefinition> &SettingDefinitions()
         // Added with the cut marks: a first start leaves it out, as it
         // always has.
         { Name::CutMarks, QStringLiteral("0"), std::nullopt, false },
+        // Added with the fit modes and the bleed, written when changed.
+        { Name::FitA, QStringLiteral("0"), std::nullopt, false },
+        { Name::FitB, QStringLiteral("0"), std::nullopt, false },
+        { Name::FitDvd, QStringLiteral("0"), std::nullopt, false },
+        { Name::Bleed, QStringLiteral("0"), std::nullopt, false },
     };
     return table;
 }

@@ -30,6 +30,12 @@ inline const QString ConfirmExit = QStringLiteral("Uscita");
 inline const QString PrinterSetupFirst = QStringLiteral("Stampante");
 inline const QString BorderWidth = QStringLiteral("Spessore");
 inline const QString CutMarks = QStringLiteral("Tagli");
+inline const QString Bleed = QStringLiteral("Abbondanza");
+
+// How each cover's picture meets it, written when the user picks it.
+inline const QString FitA = QStringLiteral("AdattaA");
+inline const QString FitB = QStringLiteral("AdattaB");
+inline const QString FitDvd = QStringLiteral("AdattaDVD");
 
 // Written at the first start, read by nothing.
 inline const QString UnreadRemove = QStringLiteral("Elimina");

@@ -36,7 +36,11 @@ const CalibrationTexts italian = {
     u"differisce più del 5 % dal valore atteso."_s,
     u"sposterebbe la pagina di più di 20 mm."_s,
     u"porterebbe l'angolo dell'area stampabile fuori dal foglio."_s,
-    u"corretta per %1"_s,
+    u"Corretta per %1."_s,
+    u"deve essere maggiore di 0."_s,
+    u"La calibrazione è per una stampante: scegliete una stampante (non un file PDF) nella "
+    u"finestra di stampa e stampate la pagina di calibrazione. Nessuna correzione è stata "
+    u"salvata."_s,
 };
 
 const CalibrationTexts english = {
@@ -63,7 +67,10 @@ const CalibrationTexts english = {
     u"is more than 5 % off the expected value."_s,
     u"would shift the page by more than 20 mm."_s,
     u"would put the printable area's corner outside the paper."_s,
-    u"corrected for %1"_s,
+    u"Corrected for %1."_s,
+    u"must be more than 0."_s,
+    u"Calibration is for a printer: choose a printer (not a PDF file) in the print dialog and "
+    u"print the calibration page. No correction was stored."_s,
 };
 
 const CalibrationTexts german = {
@@ -92,7 +99,10 @@ const CalibrationTexts german = {
     u"weicht mehr als 5 % vom erwarteten Wert ab."_s,
     u"würde die Seite um mehr als 20 mm verschieben."_s,
     u"würde die Ecke des Druckbereichs außerhalb des Blatts legen."_s,
-    u"korrigiert für %1"_s,
+    u"Korrigiert für %1."_s,
+    u"muss größer als 0 sein."_s,
+    u"Die Kalibrierung gilt einem Drucker: Wählen Sie im Druckdialog einen Drucker (keine "
+    u"PDF-Datei) und drucken Sie die Kalibrierseite. Es wurde keine Korrektur gespeichert."_s,
 };
 
 } // namespace
@@ -133,6 +143,9 @@ QString RefusalMessage(Language language, const CalibrationOutcome &outcome)
         break;
     case MeasureFault::CornerOffPaper:
         why = texts.cornerOffPaper;
+        break;
+    case MeasureFault::NotPositive:
+        why = texts.notPositive;
         break;
     }
     return texts.measures.at(std::size_t(outcome.measure)) + u": "_s + why;

@@ -35,7 +35,10 @@ struct CalibrationTexts
     QString lengthOff;
     QString offsetOff;
     QString cornerOffPaper;
-    QString correctedFor; // %1 printer
+    QString correctedFor; // %1 printer; a sentence after the page-sent one
+    QString notPositive;
+    // Said instead of the dialog when the page goes to a file, or nowhere.
+    QString onlyForPrinters;
 };
 
 const CalibrationTexts &CalibrationTextsOf(Language language);

@@ -16,6 +16,7 @@ const OptionsDialogTexts italianOptions = {
     u"Valori di default..."_s,
     u"Attenzione! I valori messi manualmente verranno eliminati. Sicuro di voler continuare?"_s,
     u"Segni di taglio"_s,
+    u"Abbondanza (mm)"_s,
 };
 
 const OptionsDialogTexts englishOptions = {
@@ -28,6 +29,7 @@ const OptionsDialogTexts englishOptions = {
     u"Default value..."_s,
     u"Attention! The values manually written will be eliminated. Sure to continue?"_s,
     u"Cut marks"_s,
+    u"Bleed (mm)"_s,
 };
 
 const OptionsDialogTexts germanOptions = {
@@ -41,6 +43,7 @@ const OptionsDialogTexts germanOptions = {
     u" Aufmerksamkeit! Die Werte, die von Hand geschrieben werden, werden ausgeschlossen werden. "
     u"Sicher fortzusetzen?"_s,
     u"Schnittmarken"_s,
+    u"Beschnittzugabe (mm)"_s,
 };
 
 const PictureDialogTexts italianPicture = {

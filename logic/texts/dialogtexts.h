@@ -18,6 +18,7 @@ struct OptionsDialogTexts
     QString measureDefaults; // Command3
     QString measureDefaultsQuestion;
     QString cutMarks; // Label5
+    QString bleed; // Label6
 };
 const OptionsDialogTexts &OptionsTexts(Language language);
 

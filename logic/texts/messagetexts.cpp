@@ -93,6 +93,11 @@ const MessageTexts &Messages(Language language)
 
 QString CutOffQuestion(Language language, const QList<CutOff> &cuts)
 {
+    return CutOffWarning(language, cuts) + u' ' + Messages(language).printAnyway;
+}
+
+QString CutOffWarning(Language language, const QList<CutOff> &cuts)
+{
     const MessageTexts &texts = Messages(language);
     QStringList sentences;
     for (const CutOff &cut : cuts) {
@@ -101,7 +106,7 @@ QString CutOffQuestion(Language language, const QList<CutOff> &cuts)
         sentences.append(texts.cutOff.arg(coverSubject(texts, cut.cover), amount,
                                           texts.sides.value(int(cut.side))));
     }
-    return sentences.join(u'\n') + u' ' + texts.printAnyway;
+    return sentences.join(u'\n');
 }
 
 QString PageSentMessage(Language language, const QString &printer, const QStringList &covers)

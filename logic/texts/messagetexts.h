@@ -42,6 +42,10 @@ const MessageTexts &Messages(Language language);
 // cut off. Print anyway?", one sentence per cut.
 QString CutOffQuestion(Language language, const QList<CutOff> &cuts);
 
+// The same sentences without the question, as the print preview says them;
+// empty when nothing is cut.
+QString CutOffWarning(Language language, const QList<CutOff> &cuts);
+
 // Which covers went to which printer; covers are named "A", "B", "DVD".
 QString PageSentMessage(Language language, const QString &printer, const QStringList &covers);
 

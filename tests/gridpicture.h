@@ -1,0 +1,162 @@
+#pragma once
+
+// A picture of known lines, and where they must land on paper when it is
+// printed stretched, filled or fitted to a cover: worked out here from the
+// picture's own measures and the cover's, never asked of the program.
+
+#include "pagescan.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vellumark::test {
+
+// 3000 x 2000 on a pale yellow ground: a blue line down at every 100 px
+// across (x from 100k to 100k + 20), a red line across at every 100 px
+// down (y from 100k + 50 to 100k + 70).
+inline constexpr int kGridWidth = 3000;
+inline constexpr int kGridHeight = 2000;
+
+inline QImage GridPicture()
+{
+    QImage picture(kGridWidth, kGridHeight, QImage::Format_RGB32);
+    picture.fill(qRgb(255, 255, 160));
+    QPainter painter(&picture);
+    for (int y = 50; y < kGridHeight; y += 100)
+        painter.fillRect(0, y, kGridWidth, 20, QColor(255, 0, 0));
+    for (int x = 0; x < kGridWidth; x += 100)
+        painter.fillRect(x, 0, 20, kGridHeight, QColor(0, 0, 255));
+    return picture;
+}
+
+// How the grid lies on paper: the centimetres one of its pixels spans
+// and where its corner falls; it shows only inside the cover.
+struct GridLanding
+{
+    QRectF cover;
+    double cmPerPixel = 0; // across
+    double cmPerPixelDown = 0;
+    QPointF corner;
+
+    double x(double pixel) const { return corner.x() + pixel * cmPerPixel; }
+    double y(double pixel) const { return corner.y() + pixel * cmPerPixelDown; }
+    QRectF picture() const { return QRectF(corner, QPointF(x(kGridWidth), y(kGridHeight))); }
+};
+
+inline GridLanding StretchedGrid(const QRectF &cover)
+{
+    return { cover, cover.width() / kGridWidth, cover.height() / kGridHeight, cover.topLeft() };
+}
+
+// Filled at a zoom, the part shown centred on (cx, cy) of the picture
+// (fractions of its width and height).
+inline GridLanding FilledGrid(const QRectF &cover, double zoom = 1, double cx = 0.5,
+                              double cy = 0.5)
+{
+    const double scale = zoom * std::max(cover.width() / kGridWidth, cover.height() / kGridHeight);
+    const double shownWide = cover.width() / scale;
+    const double shownHigh = cover.height() / scale;
+    const QPointF corner(cover.left() - (cx * kGridWidth - shownWide / 2) * scale,
+                         cover.top() - (cy * kGridHeight - shownHigh / 2) * scale);
+    return { cover, scale, scale, corner };
+}
+
+inline GridLanding FittedGrid(const QRectF &cover)
+{
+    const double scale = std::min(cover.width() / kGridWidth, cover.height() / kGridHeight);
+    const QPointF corner(cover.left() + (cover.width() - kGridWidth * scale) / 2,
+                         cover.top() + (cover.height() - kGridHeight * scale) / 2);
+    return { cover, scale, scale, corner };
+}
+
+// The centres of the runs of matching pixels along a row (or down a
+// column) that lie whole between two places, in pixels.
+inline QList<double> RunCentres(const QImage &page, int fixed, int from, int to, bool alongRow,
+                                const std::function<bool(QRgb)> &matches)
+{
+    QList<double> centres;
+    int start = -1;
+    for (int i = from; i <= to + 1; ++i) {
+        const bool inside
+            = i <= to && matches(alongRow ? page.pixel(i, fixed) : page.pixel(fixed, i));
+        if (inside && start < 0)
+            start = i;
+        if (!inside && start >= 0) {
+            if (start > from && i <= to)
+                centres.append((start + i) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+// What is wrong with the printed grid, or nothing: every line whole inside
+// the cover where the landing puts it, to a pixel; nothing else inside the
+// cover; blank where the picture does not reach.
+inline QString GridFault(const QImage &page, const PagePixels &pixels, const GridLanding &grid)
+{
+    const QRectF shown = grid.cover.intersected(grid.picture());
+    // One pixel in from the cover's edges, where lines may be cut.
+    const int left = int(std::ceil(pixels.x(shown.left()))) + 1;
+    const int right = int(std::floor(pixels.x(shown.right()))) - 2;
+    const int top = int(std::ceil(pixels.y(shown.top()))) + 1;
+    const int bottom = int(std::floor(pixels.y(shown.bottom()))) - 2;
+
+    auto compare = [&](const QList<double> &found, const QList<double> &expected,
+                       const QString &what) -> QString {
+        QStringList f, e;
+        for (double v : found)
+            f.append(QString::number(v, 'f', 1));
+        for (double v : expected)
+            e.append(QString::number(v, 'f', 1));
+        const QString both
+            = QStringLiteral("%1: found %2; expected %3").arg(what, f.join(u' '), e.join(u' '));
+        if (found.size() != expected.size())
+            return both;
+        for (qsizetype i = 0; i < found.size(); ++i)
+            if (std::abs(found[i] - expected[i]) > 1.0)
+                return both;
+        return {};
+    };
+
+    // Blue lines across a row between red ones (picture row 1020).
+    const int row = int(std::lround(pixels.y(grid.y(1020))));
+    QList<double> expectedX;
+    for (int k = 0; k < kGridWidth / 100; ++k) {
+        const double from = pixels.x(grid.x(100 * k)), to = pixels.x(grid.x(100 * k + 20));
+        if (from > left && to < right)
+            expectedX.append((from + to) / 2);
+    }
+    const QList<double> foundX = RunCentres(page, row, left, right, true, IsBlue);
+    if (const QString fault = compare(foundX, expectedX, QStringLiteral("across"));
+        !fault.isEmpty())
+        return fault;
+
+    // Red lines down a column between blue ones (picture column 1060).
+    const int column = int(std::lround(pixels.x(grid.x(1060))));
+    QList<double> expectedY;
+    for (int k = 0; k < kGridHeight / 100; ++k) {
+        const double from = pixels.y(grid.y(100 * k + 50)), to = pixels.y(grid.y(100 * k + 70));
+        if (from > top && to < bottom)
+            expectedY.append((from + to) / 2);
+    }
+    const QList<double> foundY = RunCentres(page, column, top, bottom, false, IsRed);
+    if (const QString fault = compare(foundY, expectedY, QStringLiteral("down")); !fault.isEmpty())
+        return fault;
+
+    // Ink exactly where the picture shows inside the cover.
+    const QRectF inked = pixels.rect(shown);
+    const QRect found = BoundsOf(
+        page, [](QRgb c) { return !IsWhite(c); },
+        pixels.rect(grid.cover).adjusted(-4, -4, 4, 4).toRect());
+    if (!SameEdges(found, inked))
+        return QStringLiteral("picture: ") + Describe(found, inked);
+    return {};
+}
+
+} // namespace vellumark::test
