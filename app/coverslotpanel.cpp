@@ -222,10 +222,10 @@ QList<PictureBox *> CoverSlotPanel::pictureBoxes() const
     return { m_preview, m_thumbnails[0], m_thumbnails[1] };
 }
 
-void CoverSlotPanel::setPicture(const QImage &picture)
+void CoverSlotPanel::setPicture(const QImage &picture, const QString &fileName)
 {
     for (PictureBox *box : pictureBoxes())
-        box->setPicture(picture);
+        box->setPicture(picture, fileName);
 }
 
 void CoverSlotPanel::showTexts(const MainWindowTexts &texts)

@@ -92,7 +92,7 @@ public:
     // slot's picture.
     QList<PictureBox *> pictureBoxes() const;
     // Shows a picture in every box of the slot.
-    void setPicture(const QImage &picture);
+    void setPicture(const QImage &picture, const QString &fileName);
 
     // The captions, the hint and the typology list's entries in a language;
     // the list is left without a selection.

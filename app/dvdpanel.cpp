@@ -118,7 +118,7 @@ void DvdPanel::turnPicture()
         return;
     const QImage turned = QuarterTurnClockwise(Image7->picture());
     if (!turned.isNull())
-        Image7->setPicture(turned);
+        Image7->setPicture(turned, Image7->pictureFileName());
 }
 
 } // namespace vellumark

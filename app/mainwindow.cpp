@@ -9,6 +9,7 @@
 #include "app/slotpictures.h"
 #include "app/toolcommands.h"
 #include "app/toolset.h"
+#include "app/windowaccessibility.h"
 #include "app/windowbackground.h"
 #include "dialogs/aboutwindow.h"
 #include "dialogs/optionsdialog.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(ProgramSettings settings, QWidget *parent)
 
     buildControls();
     orderTabs();
+    m_accessibility = new WindowAccessibility(this, m_tools);
     m_tools->addMenuKeys();
     auto *pictures = new SlotPictures(m_state, Label2, StatusBar1, this);
     for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() })
@@ -348,6 +350,7 @@ void MainWindow::applyLanguage(Language language)
     m_slotB->showTexts(texts);
     selectTypology(*m_slotA, m_state.typologyA);
     selectTypology(*m_slotB, m_state.typologyB);
+    m_accessibility->apply(language);
 }
 
 // Dialogs ---------------------------------------------------------------------

@@ -24,6 +24,7 @@ class PrintCommands;
 class PrintSelectionPanel;
 class SettingsWriteReporter;
 class ToolSet;
+class WindowAccessibility;
 class WindowBackground;
 
 // The main window: two cover slots side by side, the DVD panel, the toolbar
@@ -109,6 +110,7 @@ private:
     bool m_endingOnSignal = false;
 
     ToolSet *m_tools = nullptr;
+    WindowAccessibility *m_accessibility = nullptr;
     ControlsArea *m_area = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QLabel *Label2 = nullptr; // shows the last picture folder

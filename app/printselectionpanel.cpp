@@ -46,10 +46,7 @@ PrintSelectionPanel::PrintSelectionPanel(QWidget *area, const ControlMakers &mak
     };
     Option3 = makeOption(QStringLiteral("Option3"), 510, PrintSelection::SlotA);
     Option5 = makeOption(QStringLiteral("Option5"), 2785, PrintSelection::BothSlots);
-    Option5->setAccessibleName(QStringLiteral("A+B"));
     Option4 = makeOption(QStringLiteral("Option4"), 5070, PrintSelection::SlotB);
-    Option3->setAccessibleName(QStringLiteral("A"));
-    Option4->setAccessibleName(QStringLiteral("B"));
     Option5->setChecked(true);
 }
 

@@ -54,7 +54,7 @@ void SlotPictures::load(const QString &file, const QList<PictureBox *> &boxes)
         return;
     }
     for (PictureBox *box : boxes)
-        box->setPicture(picture);
+        box->setPicture(picture, QFileInfo(file).fileName());
 }
 
 } // namespace vellumark

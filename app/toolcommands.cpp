@@ -39,11 +39,13 @@ ToolCommands::Command ToolCommands::commandOf(const QString &id)
           [](MainWindow &w, QAction *tool) { w.showDvdPanel(tool->isChecked()); } },
         { QStringLiteral("left_to_right"),
           [](MainWindow &w, QAction *) {
-              w.m_slotB->setPicture(w.m_slotA->preview()->picture());
+              w.m_slotB->setPicture(w.m_slotA->preview()->picture(),
+                                    w.m_slotA->preview()->pictureFileName());
           } },
         { QStringLiteral("right_to_left"),
           [](MainWindow &w, QAction *) {
-              w.m_slotA->setPicture(w.m_slotB->preview()->picture());
+              w.m_slotA->setPicture(w.m_slotB->preview()->picture(),
+                                    w.m_slotB->preview()->pictureFileName());
           } },
         { QStringLiteral("ID_Print"), [](MainWindow &w, QAction *) { w.m_print->print(); } },
         { QStringLiteral("ID_Opzioni"), [](MainWindow &w, QAction *) { w.showOptionsDialog(); } },

@@ -82,12 +82,14 @@ AboutWindow::AboutWindow(const QIcon &windowIcon, QWidget *parent)
     Picture5 = new ClickableLabel(QStringLiteral("Picture5"), this);
     Picture5->setPixmap(WebSitePicture(devicePixelRatioF()));
     Picture5->setToolTip(MakerWebSite());
+    Picture5->setAccessibleName(MakerWebSite());
 
     const QStringList pages = MakerSocialPages();
     auto socialPicture = [this, &pages](const QString &name, int index) {
         auto *picture = new ClickableLabel(name, this);
         picture->setPixmap(SocialNetworkPicture(index, devicePixelRatioF()));
         picture->setToolTip(pages.at(index));
+        picture->setAccessibleName(pages.at(index)); // a picture link says where it goes
         connect(picture, &ClickableLabel::clicked, this,
                 [this, address = pages.at(index)] { openLink(address); });
         return picture;

@@ -61,6 +61,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = m_browser->documentTitle();
         setWindowTitle(title.isEmpty() ? ProgramTitle() : title);
+        m_browser->setAccessibleName(windowTitle()); // the help's title, in its language
     });
 }
 

@@ -98,6 +98,14 @@ OptionsDialog::OptionsDialog(ProgramSettings settings, QString languageMarker, Q
     Text3->setGeometry(TwipsRect(360, 3540, 375, 315));
     Label7 = label(QStringLiteral("Label7"), QRect(840, 3600, 3735, 255));
 
+    // Each caption names its control, for Alt keys and screen readers alike.
+    const std::pair<QLabel *, QWidget *> captions[] = {
+        { Label1, Text1 },  { Label2, Check1 }, { Label3, Check2 }, { Label4, Check3 },
+        { Label5, Check4 }, { Label6, Text2 },  { Label7, Text3 },
+    };
+    for (const auto &[caption, control] : captions)
+        caption->setBuddy(control);
+
     connect(Text1, &QLineEdit::textChanged, this, &OptionsDialog::borderWidthChanged);
     connect(Text2, &QLineEdit::textChanged, this, &OptionsDialog::bleedChanged);
     // Checked once typed, not at each key: the hole's range starts above 1,

@@ -55,6 +55,9 @@ PasswordPrompt::PasswordPrompt(ProgramSettings settings, QWidget *parent)
     // A star for each character typed, not the style's dot.
     Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     Text1->setMinimumWidth(160);
+    // The header names the field; its echo mode tells it is a password.
+    SSPanel2->setBuddy(Text1);
+
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include "logic/drives.h"
 #include "logic/numbertext.h"
 #include "logic/pictures/picturefiles.h"
+#include "logic/texts/accessibletexts.h"
 #include "logic/texts/dialogtexts.h"
 #include "logic/twips.h"
 #include "widgets/filelist.h"
@@ -110,6 +111,15 @@ void PictureDialog::buildControls()
     grid->addLayout(buttons, 3, 2, 2, 1);
     grid->addWidget(Label5, 5, 0, 1, 3);
     grid->setRowStretch(3, 1);
+
+    // The captions name their lists; the controls without one are named
+    // for screen readers in the dialog's language.
+    Label3->setBuddy(Drive1);
+    Label2->setBuddy(Combo1);
+    const AccessibleTexts &names = AccessibleTextsOf(LanguageOfMarker(m_languageMarker));
+    Dir1->setAccessibleName(names.folders);
+    File1->setAccessibleName(names.files);
+    Text1->setAccessibleName(names.fileName);
 
     connect(Drive1, &QComboBox::currentTextChanged, this, &PictureDialog::driveChanged);
     connect(Dir1, &FolderList::pathChanged, this, &PictureDialog::folderChanged);

@@ -3,17 +3,22 @@
 #include "logic/page/fitcheck.h"
 #include "logic/page/paintcoverplan.h"
 #include "logic/page/previewmarks.h"
+#include "logic/texts/accessibletexts.h"
 #include "logic/texts/messagetexts.h"
 #include "print/pageorigin.h"
 #include "widgets/busycursor.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace vellumark {
 
@@ -39,6 +44,23 @@ QAction *qtPrintAction(QPrintPreviewDialog &dialog)
             return action;
     }
     return nullptr;
+}
+
+// Qt names the preview's tools, not its page field, its page view nor the
+// button that shows the tools a narrow window has no room for.
+void nameUnnamedControls(QWidget *dialog, Language language)
+{
+    const AccessibleTexts &texts = AccessibleTextsOf(language);
+    for (QLineEdit *field : dialog->findChildren<QLineEdit *>()) {
+        if (!qobject_cast<QComboBox *>(field->parentWidget()))
+            field->setAccessibleName(texts.pageNumber);
+    }
+    for (QGraphicsView *view : dialog->findChildren<QGraphicsView *>())
+        view->setAccessibleName(texts.previewedPage);
+    for (QToolButton *button : dialog->findChildren<QToolButton *>()) {
+        if (button->objectName() == u"qt_toolbar_ext_button")
+            button->setAccessibleName(texts.moreTools);
+    }
 }
 
 } // namespace
@@ -108,6 +130,7 @@ std::optional<PrintOutcome> ShowPrintPreview(PrintJob &job, const CoverPlan &pla
         if (outcome == PrintOutcome::Printed)
             dialog.accept();
     });
+    nameUnnamedControls(&dialog, language);
     dialog.exec();
     return outcome;
 }

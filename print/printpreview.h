@@ -20,7 +20,8 @@ namespace vellumark {
 // the printer's. Its print button prints the plan through job.print, with
 // the same rules as the print command; a printed page closes the preview.
 // Returns how that printing ended, or nothing when the preview was closed
-// without it.
+// without it. The controls Qt leaves unnamed are named for screen readers
+// in the language.
 std::optional<PrintOutcome> ShowPrintPreview(PrintJob &job, const CoverPlan &plan, bool askFirst,
                                              Language language, QWidget *parent);
 

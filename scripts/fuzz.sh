@@ -13,8 +13,8 @@ shift $(( $# > 0 ? 1 : 0 ))
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=(numbertext pictures settingsfile)
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVELLUMARK_FUZZ=ON >/dev/null
-cmake --build build-fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT

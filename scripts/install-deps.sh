@@ -6,6 +6,8 @@
 set -euo pipefail
 
 # libqt6svg6: the program's drawings are SVG files, read through its plugins.
+# at-spi2-core, dbus-daemon (tests): the screen readers' bus, read by the
+# accessibility test.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
           qt6-image-formats-plugins qt6-translations-l10n libqt6svg6 qt6-wayland)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
@@ -14,7 +16,7 @@ fi
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(lintian weston clang-format poppler-utils cups printer-driver-cups-pdf
                xvfb xauth xdotool imagemagick appstream desktop-file-utils libxcb1-dev
-               clang libclang-rt-14-dev locales)
+               clang libclang-rt-14-dev locales at-spi2-core dbus-daemon)
 fi
 
 missing=()

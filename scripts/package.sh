@@ -9,10 +9,11 @@ output=$(realpath "${1:-.}")
 scripts/install-deps.sh --package
 # Debian's hardening flags, as a package built by Debian's own tools gets them.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+# Without -Werror: a newer compiler's new warning must not stop a release.
+cmake --preset release -DVELLUMARK_WERROR=OFF \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build build-release
+cmake --build --preset release
 rm -f build-release/vellumark_*.deb
 (cd build-release && cpack -G DEB >/dev/null)
 package=$(ls build-release/vellumark_*.deb)

@@ -4,6 +4,16 @@
 #   install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
+
+# A missing tool skips the test (77, see tests/CMakeLists.txt), or fails it
+# where every tool must be there (tests/requiredtools.h).
+for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "needs a missing tool: $tool (scripts/install-deps.sh --test)" >&2
+        [[ "${VELLUMARK_REQUIRE_TOOLS:-}" == 1 ]] && exit 1
+        exit 77
+    fi
+done
 work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 prefix="$work/prefix"

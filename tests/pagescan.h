@@ -262,4 +262,28 @@ inline QStringList DiscFaults(const QImage &page, const PagePixels &pixels, cons
     return faults;
 }
 
+// The page of the two-slot layout (TwoSlotsLayout in testsupport.h):
+// A red at (2, 2) 12.1 x 12.1 cm, its border showing 20 printer pixels
+// outside A's edge (the outer half of a 40 pixel line), and B green at
+// (2, 16) 10 x 5 cm. Empty when all lie at true size, else what is off.
+// The border is looked for within searchCm only.
+inline QString TwoSlotsPageFault(const QImage &page, const PagePixels &pixels,
+                                 int printerDpi = 1200,
+                                 const QRectF &searchCm = QRectF(0, 0, 20, 15))
+{
+    const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
+    const QRect red = BoundsOf(page, IsRed);
+    if (!SameEdges(red, a))
+        return QStringLiteral("A: ") + Describe(red, a);
+    const QRectF border = pixels.rect(QRectF(2, 2, 12.1, 12.1), 20, printerDpi);
+    const QRect dark = BoundsOf(page, IsDark, pixels.rect(searchCm).toRect());
+    if (!SameEdges(dark, border))
+        return QStringLiteral("A's border: ") + Describe(dark, border);
+    const QRectF b = pixels.rect(QRectF(2, 16, 10, 5));
+    const QRect green = BoundsOf(page, IsGreen);
+    if (!SameEdges(green, b))
+        return QStringLiteral("B: ") + Describe(green, b);
+    return QString();
+}
+
 } // namespace vellumark::test

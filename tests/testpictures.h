@@ -21,6 +21,14 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// A picture of one colour.
+inline QImage solid(Qt::GlobalColor colour, QSize size = QSize(16, 16))
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
 // Left half one colour, right half another, so that a turn shows.
 inline QImage twoColourPicture(QSize size, QColor left = Qt::red, QColor right = Qt::blue)
 {

@@ -1,40 +1,19 @@
 #include "testsupport.h"
 
+#include "testpictures.h"
+#include "widgets/picturebox.h"
+
 #include <QApplication>
+#include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 namespace vellumark::test {
-
-TemporarySettings::TemporarySettings()
-    : m_previous(qgetenv("XDG_CONFIG_HOME"))
-    , m_hadPrevious(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
-{
-    qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
-}
-
-TemporarySettings::~TemporarySettings()
-{
-    if (m_hadPrevious)
-        qputenv("XDG_CONFIG_HOME", m_previous);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
-}
-
-QString TemporarySettings::settingsFile() const
-{
-    return store().filePath(SettingsKeyPath());
-}
-
-void TemporarySettings::seed(const QList<std::pair<QString, QString>> &values) const
-{
-    const ProgramSettings programSettings = settings();
-    programSettings.createKey();
-    for (const auto &[name, value] : values)
-        programSettings.setText(name, value);
-}
 
 LoadedWindow loadWindow(const ProgramSettings &settings)
 {
@@ -46,22 +25,50 @@ LoadedWindow loadWindow(const ProgramSettings &settings)
     return loaded;
 }
 
-void onNextModal(const std::function<bool(QWidget *)> &action)
+void layOutTwoSlots(MainWindow *window)
+{
+    const QList<std::pair<const char *, const char *>> fields {
+        { "Text1", "12.1" }, { "Text2", "12.1" }, { "Text5", "2" }, { "Text6", "2" },
+        { "Text3", "10" },   { "Text4", "5" },    { "Text7", "2" }, { "Text8", "16" }
+    };
+    for (const auto &[name, text] : fields)
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
+    child<QCheckBox>(window, QStringLiteral("Check2"))->setChecked(false);
+    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
+    child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
+}
+
+void onNextModal(const std::function<bool(QWidget *)> &matches,
+                 const std::function<bool(QWidget *)> &action, int msecs)
 {
     auto *timer = new QTimer(qApp);
     timer->setInterval(20);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, ticks] {
-        // Give up after ten seconds, so a forgotten answer cannot reach a
-        // later test's dialog.
-        if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-            return;
-        }
+    auto deadline = std::make_shared<QDeadlineTimer>(msecs);
+    auto answered = std::make_shared<bool>(false);
+    auto answeredWindow = std::make_shared<QPointer<QWidget>>();
+    auto seen = std::make_shared<QPointer<QWidget>>();
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !action(modal))
+        const bool shown = modal && modal->isVisible() && matches(modal);
+        if (shown)
+            *seen = modal;
+        if (deadline->hasExpired()) {
+            if (auto *dialog = qobject_cast<QDialog *>(seen->data());
+                dialog && dialog->isVisible()) {
+                qWarning("No answer for the dialog %s in time: rejected",
+                         qPrintable(dialog->objectName()));
+                dialog->reject();
+            }
+        } else if (!*answered) {
+            if (shown && action(modal)) {
+                *answered = true;
+                *answeredWindow = modal;
+            }
             return;
+        } else if (*answeredWindow && (*answeredWindow)->isVisible()) {
+            return; // an answer given; wait for the window to go
+        }
         timer->stop();
         timer->deleteLater();
     });
@@ -98,14 +105,6 @@ void answerNextMessageBox(int button, QString *shown)
         box->done(button);
         return true;
     });
-}
-
-bool waitForQueuedEvents()
-{
-    auto delivered = std::make_shared<bool>(false);
-    QMetaObject::invokeMethod(
-        qApp, [delivered] { *delivered = true; }, Qt::QueuedConnection);
-    return QTest::qWaitFor([delivered] { return *delivered; }, 5000);
 }
 
 } // namespace vellumark::test

@@ -2,6 +2,8 @@
 
 #include "app/mainwindow.h"
 #include "logic/settings/programsettings.h"
+#include "requiredtools.h"
+#include "temporarysettings.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,28 +15,6 @@
 
 namespace vellumark::test {
 
-// A settings folder of the test's own: XDG_CONFIG_HOME points at a fresh
-// temporary folder while the object lives, so nothing reaches the user's.
-class TemporarySettings
-{
-public:
-    TemporarySettings();
-    ~TemporarySettings();
-
-    QString root() const { return m_dir.path(); }
-    SettingsStore store() const { return SettingsStore(m_dir.path()); }
-    ProgramSettings settings() const { return ProgramSettings(store()); }
-    QString settingsFile() const;
-
-    // Creates the program's key with the given values.
-    void seed(const QList<std::pair<QString, QString>> &values) const;
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_previous;
-    bool m_hadPrevious;
-};
-
 // A loaded main window over the given settings, whose program end is
 // recorded instead of ending the test.
 struct LoadedWindow
@@ -44,8 +24,40 @@ struct LoadedWindow
 };
 LoadedWindow loadWindow(const ProgramSettings &settings);
 
-// Runs the action on the next modal widget of the given type once it is shown.
-void onNextModal(const std::function<bool(QWidget *)> &action);
+// The two-slot layout, typed into the window: slot A at (2, 2) 12.1 x 12.1
+// cm, red, bordered; slot B at (2, 16) 10 x 5 cm, green, without border.
+// TwoSlotsPageFault (pagescan.h) checks its page.
+void layOutTwoSlots(MainWindow *window);
+
+// How long a test waits for a modal window it expects.
+constexpr int ModalWaitMsecs = 10000;
+
+// Offers the modal window on top to the action every few milliseconds, once
+// it is shown and matches, until the action returns true (it has answered
+// it). Bounded: when the time is up, a matching dialog still open is
+// rejected with a warning, so that a test whose answer went wrong fails
+// instead of hanging, and a forgotten answer cannot reach a later test.
+void onNextModal(const std::function<bool(QWidget *)> &matches,
+                 const std::function<bool(QWidget *)> &action, int msecs = ModalWaitMsecs);
+
+// The same for any modal window.
+inline void onNextModal(const std::function<bool(QWidget *)> &action)
+{
+    onNextModal([](QWidget *) { return true; }, action);
+}
+
+// The same for the next modal window of type T, and of the given
+// objectName when one is given.
+template<typename T>
+void onNextModal(const std::function<bool(T *)> &action, const QString &name = QString(),
+                 int msecs = ModalWaitMsecs)
+{
+    onNextModal(
+        [name](QWidget *modal) {
+            return qobject_cast<T *>(modal) && (name.isEmpty() || modal->objectName() == name);
+        },
+        [action](QWidget *modal) { return action(qobject_cast<T *>(modal)); }, msecs);
+}
 
 // While it lives, rejects every modal dialog that is shown and remembers the
 // dialogs' names.
@@ -64,10 +76,6 @@ private:
 // Answers the next modal message box (or dialog) with the given button, once
 // it appears; returns the text it showed through *shown.
 void answerNextMessageBox(int button, QString *shown = nullptr);
-
-// Waits until every event queued so far has been delivered, so that what an
-// action set off has happened. False if that takes more than five seconds.
-bool waitForQueuedEvents();
 
 template<typename T>
 T *child(QObject *parent, const QString &name)

@@ -1,11 +1,13 @@
 #include "logic/page/coverplan.h"
 #include "logic/page/leanplan.h"
 
+#include "testpictures.h"
 #include <QTest>
 
 #include <cmath>
 
 using namespace vellumark;
+using vellumark::test::solid;
 
 Q_DECLARE_METATYPE(vellumark::PrintSelection)
 Q_DECLARE_METATYPE(vellumark::DvdFormat)
@@ -32,13 +34,6 @@ private slots:
 };
 
 namespace {
-
-QImage solid(Qt::GlobalColor colour)
-{
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(colour);
-    return picture;
-}
 
 // Slot A at (2, 2) 12.1 x 12.1 with a red picture and a border; slot B
 // below it, green, without one.

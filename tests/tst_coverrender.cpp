@@ -6,7 +6,9 @@
 #include "logic/page/printercorrection.h"
 #include "pagescan.h"
 #include "print/printjob.h"
+#include "requiredtools.h"
 
+#include "testpictures.h"
 #include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
@@ -58,13 +60,6 @@ namespace {
 
 constexpr int kDpi = 300;
 
-QImage solid(Qt::GlobalColor colour)
-{
-    QImage picture(30, 20, QImage::Format_RGB32);
-    picture.fill(colour);
-    return picture;
-}
-
 SlotInput slot(double left, double top, double width, double height, bool border,
                const QImage &picture)
 {
@@ -81,8 +76,8 @@ SlotInput slot(double left, double top, double width, double height, bool border
 void CoverRenderTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftocairo")).isEmpty(),
-             "pdftocairo (poppler-utils) is needed");
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftocairo")).isEmpty())
+        VELLUMARK_REQUIRE_TOOLS({ QStringLiteral("pdftocairo") });
 }
 
 QString CoverRenderTest::print(const CoverPlan &plan, PagePixels *pixels, int dpi)
@@ -111,20 +106,14 @@ void CoverRenderTest::slotsLandAtTrueSize()
     const QImage page = RasterisePdf(pdf, kDpi);
     QVERIFY(!page.isNull());
 
-    const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
-    const QRect red = BoundsOf(page, IsRed);
-    QVERIFY2(SameEdges(red, a), qPrintable(Describe(red, a)));
     // The border is centred on the edge: its outer half shows, 20 of the
     // printer's 1200 dpi pixels.
-    const QRectF border = pixels.rect(QRectF(2, 2, 12.1, 12.1), 20);
-    const QRect dark = BoundsOf(page, IsDark, pixels.rect(QRectF(0, 0, 20, 15)).toRect());
-    QVERIFY2(SameEdges(dark, border), qPrintable(Describe(dark, border)));
+    const QString fault = TwoSlotsPageFault(page, pixels);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     // Its inner half lies under the picture.
+    const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
     QVERIFY(IsRed(page.pixel(int(a.left()) + 2, int(a.center().y()))));
-
     const QRectF b = pixels.rect(QRectF(2, 16, 10, 5));
-    const QRect green = BoundsOf(page, IsGreen);
-    QVERIFY2(SameEdges(green, b), qPrintable(Describe(green, b)));
     QVERIFY(BoundsOf(page, IsDark, b.adjusted(-10, -10, 10, 10).toRect()).isEmpty());
 }
 

@@ -8,6 +8,8 @@
 #include "logic/settings/settingsfileformat.h"
 #include "logic/twips.h"
 #include "pagescan.h"
+#include "programondisplay.h"
+#include "requiredtools.h"
 #include "virtualdisplay.h"
 
 #include <QDateTime>
@@ -189,12 +191,9 @@ private:
 
     VirtualDisplay m_display;
     CupsPdfPrinter m_cups;
-    QString m_program;
+    ProgramOnDisplay m_run;
     QString m_artifacts;
     QString m_pdfFolder;
-    std::unique_ptr<QTemporaryDir> m_config;
-    std::unique_ptr<QTemporaryDir> m_runtime;
-    std::unique_ptr<QProcess> m_process;
     QString m_mainWindow;
     QPoint m_area; // the controls' area's top-left corner in the main window
     int m_shots = 0;
@@ -207,13 +206,10 @@ void EndToEndTest::initTestCase()
     const QStringList missing
         = VirtualDisplay::missingTools({ QStringLiteral("import"), QStringLiteral("pdftocairo") })
         + CupsPdfPrinter::missingTools();
-    QVERIFY2(missing.isEmpty(),
-             qPrintable(missing.join(QStringLiteral(", "))
-                        + QStringLiteral(" needed (scripts/install-deps.sh --test)")));
+    VELLUMARK_REQUIRE_TOOLS(missing);
+    QString failure;
+    QVERIFY2(m_run.findProgram(&failure), qPrintable(failure));
     const QString binaryDir = qEnvironmentVariable("VELLUMARK_BINARY_DIR");
-    QVERIFY2(!binaryDir.isEmpty(), "VELLUMARK_BINARY_DIR is not set");
-    m_program = QDir(binaryDir).filePath(QStringLiteral("vellumark"));
-    QVERIFY2(QFileInfo(m_program).isExecutable(), qPrintable(m_program));
 
     // A fresh folder of artefacts, which also holds the picture to load.
     m_artifacts = QDir(binaryDir).filePath(ArtifactsName);
@@ -236,7 +232,7 @@ void EndToEndTest::initTestCase()
             halves.setPixel(x, y, qRgb(255, 0, 0));
     QVERIFY(halves.save(QDir(m_artifacts).filePath(HalvesPictureName), "JPG", 95));
 
-    const QString failure = m_cups.setUp();
+    failure = m_cups.setUp();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY2(QPrinterInfo::availablePrinterNames().contains(CupsPdfPrinter::queue()),
              "Qt does not see the CUPS printers (printsupport/libcupsprintersupport.so)");
@@ -245,19 +241,12 @@ void EndToEndTest::initTestCase()
 
     QVERIFY2(m_display.start(), "Xvfb did not report its display");
     // An empty settings folder: the program starts as for the first time.
-    m_config = std::make_unique<QTemporaryDir>();
-    m_runtime = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid() && m_runtime->isValid());
-    QFile::setPermissions(m_runtime->path(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(m_run.makeFolders());
 }
 
 void EndToEndTest::cleanupTestCase()
 {
-    if (m_process && m_process->state() != QProcess::NotRunning) {
-        m_process->kill();
-        m_process->waitForFinished(5000);
-    }
+    m_run.kill();
     m_display.stop();
     m_cups.stop();
 }
@@ -288,7 +277,7 @@ void EndToEndTest::cleanup()
 
 QString EndToEndTest::settingsFile() const
 {
-    return m_config->path() + QStringLiteral("/Orvandi/Vellumark/Settings.ini");
+    return m_run.settingsFile();
 }
 
 QString EndToEndTest::setting(const QString &name) const
@@ -301,13 +290,7 @@ QString EndToEndTest::setting(const QString &name) const
 
 void EndToEndTest::startProgram()
 {
-    m_process = std::make_unique<QProcess>();
-    m_process->setProcessEnvironment(
-        m_display.programEnvironment(m_config->path(), m_runtime->path()));
-    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
-    EndWithThisProcess(*m_process);
-    m_process->start(m_program, {});
-    QVERIFY(m_process->waitForStarted(5000));
+    QVERIFY(m_run.start(m_display, QProcess::ForwardedChannels));
 }
 
 bool EndToEndTest::waitForEnd(int milliseconds)
@@ -315,14 +298,14 @@ bool EndToEndTest::waitForEnd(int milliseconds)
     // No question on the way: "Uscita" is "0".
     QElapsedTimer clock;
     clock.start();
-    while (m_process->state() != QProcess::NotRunning && clock.elapsed() < milliseconds) {
+    while (m_run.process()->state() != QProcess::NotRunning && clock.elapsed() < milliseconds) {
         if (m_display.windowShown(ProgramTitle)) {
             qWarning("a message box showed on the way out");
             return false;
         }
-        m_process->waitForFinished(50);
+        m_run.process()->waitForFinished(50);
     }
-    return m_process->state() == QProcess::NotRunning;
+    return m_run.process()->state() == QProcess::NotRunning;
 }
 
 QImage EndToEndTest::shot(const QString &label, const QString &window)
@@ -485,9 +468,13 @@ void EndToEndTest::chooseInPictureDialog(QPoint clickAt, const QString &file, bo
         QStringList keys { QStringLiteral("Home") };
         for (qsizetype row = 0; row < chain + index; ++row)
             keys.append(QStringLiteral("Down"));
-        keys.append(QStringLiteral("Return"));
         QVERIFY(m_display.pressKeys(dialog, keys));
-        QTest::qWait(300);
+        const QImage onTheFolder = m_display.settledGrab(dialog, 5000);
+        QVERIFY(!onTheFolder.isNull());
+        QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("Return") }));
+        // The folder opens: its path and its files show.
+        QVERIFY2(m_display.waitForChange(dialog, onTheFolder, 5000),
+                 "Enter did not open the artefacts' folder");
     }
     // Folders, picture type, files, then the name field.
     QVERIFY(m_display.pressKeys(
@@ -583,8 +570,8 @@ void EndToEndTest::exitCommandSavesTheSettings()
 {
     QVERIFY(m_display.pressKeys(m_mainWindow, { QStringLiteral("ctrl+q") }));
     QVERIFY2(waitForEnd(10000), "Ctrl+Q did not end the program");
-    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(m_process->exitCode(), 0);
+    QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_run.process()->exitCode(), 0);
     QVERIFY(!m_display.windowShown(MainTitle));
     QCOMPARE(setting(QStringLiteral("TipoCoverA")), QStringLiteral("1"));
     QCOMPARE(setting(QStringLiteral("11A")), QStringLiteral("13.5"));
@@ -733,8 +720,8 @@ void EndToEndTest::closeBoxEndsAndSaves()
 {
     QVERIFY(m_display.requestClose(m_mainWindow));
     QVERIFY2(waitForEnd(10000), "the close box did not end the program");
-    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(m_process->exitCode(), 0);
+    QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_run.process()->exitCode(), 0);
     QCOMPARE(setting(QStringLiteral("TipoCoverA")), QStringLiteral("1"));
     QCOMPARE(setting(QStringLiteral("11A")), QStringLiteral("13.5"));
     QCOMPARE(setting(QStringLiteral("Lingua")), QStringLiteral("Italiano"));

@@ -6,6 +6,8 @@
 #include "logic/settings/programsettings.h"
 #include "logic/settings/settingsfileformat.h"
 #include "pagescan.h"
+#include "programondisplay.h"
+#include "requiredtools.h"
 #include "virtualdisplay.h"
 
 #include <QDir>
@@ -49,21 +51,16 @@ private:
     void keys(const QStringList &keys);
 
     VirtualDisplay m_display;
-    QString m_program;
+    ProgramOnDisplay m_run;
     QTemporaryDir m_files;
-    std::unique_ptr<QTemporaryDir> m_config;
-    std::unique_ptr<QTemporaryDir> m_runtime;
-    std::unique_ptr<QProcess> m_process;
     QString m_window;
 };
 
 void KeyboardRunTest::initTestCase()
 {
-    const QStringList missing = VirtualDisplay::missingTools({ QStringLiteral("pdftocairo") });
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("not installed: ") + missing.join(u", ")));
-    m_program = qEnvironmentVariable("VELLUMARK_BINARY_DIR") + QStringLiteral("/vellumark");
-    QVERIFY2(QFileInfo(m_program).isExecutable(), qPrintable(m_program));
+    VELLUMARK_REQUIRE_TOOLS(VirtualDisplay::missingTools({ QStringLiteral("pdftocairo") }));
+    QString failure;
+    QVERIFY2(m_run.findProgram(&failure), qPrintable(failure));
     QVERIFY2(m_display.start(), "Xvfb did not report its display");
     // Red above, blue below: a quarter turn clockwise puts red on the right.
     QImage dvd(64, 48, QImage::Format_RGB32);
@@ -76,22 +73,13 @@ void KeyboardRunTest::initTestCase()
 
 void KeyboardRunTest::startProgram(const QList<std::pair<QString, QString>> &settings)
 {
-    m_config = std::make_unique<QTemporaryDir>();
-    m_runtime = std::make_unique<QTemporaryDir>();
-    QFile::setPermissions(m_runtime->path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const ProgramSettings store { SettingsStore(m_config->path()) };
+    QVERIFY(m_run.makeFolders());
+    const ProgramSettings store { SettingsStore(m_run.configFolder()) };
     QVERIFY(store.createKey().ok());
     for (const auto &[name, value] : settings)
         QVERIFY(store.setText(name, value).ok());
 
-    m_process = std::make_unique<QProcess>();
-    m_process->setProcessEnvironment(
-        m_display.programEnvironment(m_config->path(), m_runtime->path()));
-    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
-    EndWithThisProcess(*m_process);
-    m_process->start(m_program, {});
-    QVERIFY(m_process->waitForStarted(5000));
+    QVERIFY(m_run.start(m_display, QProcess::ForwardedChannels));
     m_window = m_display.waitForWindow(MainTitle, 15000);
     QVERIFY2(!m_window.isEmpty(), "the main window did not show");
 }
@@ -103,10 +91,7 @@ void KeyboardRunTest::keys(const QStringList &keys)
 
 void KeyboardRunTest::cleanup()
 {
-    if (m_process && m_process->state() != QProcess::NotRunning) {
-        m_process->kill();
-        m_process->waitForFinished(5000);
-    }
+    m_run.kill();
 }
 
 void KeyboardRunTest::dvdPanelTurnedAndPrintedByKeys()
@@ -153,7 +138,7 @@ void KeyboardRunTest::dvdPanelTurnedAndPrintedByKeys()
                             .arg(blue.center().x())
                             .arg(blue.center().y())));
     keys({ QStringLiteral("ctrl+q") });
-    QVERIFY(m_process->waitForFinished(10000));
+    QVERIFY(m_run.process()->waitForFinished(10000));
 }
 
 void KeyboardRunTest::printSelectionByKeysKeptAtSigterm()
@@ -162,8 +147,8 @@ void KeyboardRunTest::printSelectionByKeysKeptAtSigterm()
                    { QStringLiteral("Uscita"), QStringLiteral("1") },
                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
                    { QStringLiteral("Stampa"), QStringLiteral("B") } });
-    // From slot A's preview, where the focus starts, Tab passes slot A's
-    // six controls, slot B's preview and six controls, and enters the print
+    // From slot A's list, Tab passes slot A's and slot B's seven controls
+    // each (list, picture, four fields, border) and enters the print
     // selection at "B"; the arrow to the left is "A+B".
     QStringList tabs(14, QStringLiteral("Tab"));
     keys(tabs + QStringList { QStringLiteral("Left") });
@@ -172,11 +157,11 @@ void KeyboardRunTest::printSelectionByKeysKeptAtSigterm()
     const QStringList before = m_display.allVisibleWindows();
     keys({ QStringLiteral("ctrl+comma") });
     QVERIFY2(!m_display.waitForNewWindow(before, 10000).isEmpty(), "no options dialog");
-    QCOMPARE(settingsValue(m_config->path(), QStringLiteral("Stampa")), QStringLiteral("B"));
-    ::kill(pid_t(m_process->processId()), SIGTERM);
-    QVERIFY(m_process->waitForFinished(10000));
-    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(settingsValue(m_config->path(), QStringLiteral("Stampa")), QStringLiteral("C"));
+    QCOMPARE(settingsValue(m_run.configFolder(), QStringLiteral("Stampa")), QStringLiteral("B"));
+    ::kill(pid_t(m_run.process()->processId()), SIGTERM);
+    QVERIFY(m_run.process()->waitForFinished(10000));
+    QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(settingsValue(m_run.configFolder(), QStringLiteral("Stampa")), QStringLiteral("C"));
 }
 
 QTEST_GUILESS_MAIN(KeyboardRunTest)

@@ -1,4 +1,5 @@
 #include "logic/numbertext.h"
+#include "requiredtools.h"
 
 #include <QTest>
 
@@ -70,7 +71,7 @@ void NumberTextTest::readsTheSameInAnyLocale()
     const char *previous = std::setlocale(LC_NUMERIC, nullptr);
     const QByteArray saved = previous ? QByteArray(previous) : QByteArray("C");
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-        QSKIP("the German locale de_DE.UTF-8 is not installed");
+        VELLUMARK_REQUIRE_TOOLS({ QStringLiteral("the German locale de_DE.UTF-8") });
     const double point = ReadNumber(u"12.75");
     const double comma = ReadNumber(u"12,75");
     const std::optional<double> whole = ReadWholeNumber(u"12.75");

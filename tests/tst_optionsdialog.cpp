@@ -70,17 +70,12 @@ QPushButton *button(QWidget *dialog, const char *name)
 // Runs the action once a modal dialog with the given name is on top.
 void whenModal(const QString &name, std::function<void(QWidget *)> action)
 {
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, name, action] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
+    onNextModal<QWidget>(
+        [action](QWidget *modal) {
+            action(modal);
+            return true;
+        },
+        name);
 }
 
 // A click where the user sees the control: the window decides who gets it.

@@ -1,6 +1,8 @@
 // The start-up password prompt in the real program, on a virtual X display:
 // the cases where the program must end cannot be watched from inside it.
 #include "logic/settings/programsettings.h"
+#include "programondisplay.h"
+#include "requiredtools.h"
 #include "virtualdisplay.h"
 
 #include <QDir>
@@ -59,23 +61,15 @@ private:
     bool requestClose(const QString &window);
     bool waitForEnd(int milliseconds);
 
-    QString m_program;
     VirtualDisplay m_display;
-    std::unique_ptr<QTemporaryDir> m_config;
-    std::unique_ptr<QTemporaryDir> m_runtime;
-    std::unique_ptr<QProcess> m_process;
+    ProgramOnDisplay m_run;
 };
 
 void PasswordProcessTest::initTestCase()
 {
-    const QStringList missing = VirtualDisplay::missingTools();
-    QVERIFY2(missing.isEmpty(),
-             qPrintable(missing.join(QStringLiteral(", "))
-                        + QStringLiteral(" needed (scripts/install-deps.sh --test)")));
-    const QString binaryDir = qEnvironmentVariable("VELLUMARK_BINARY_DIR");
-    QVERIFY2(!binaryDir.isEmpty(), "VELLUMARK_BINARY_DIR is not set");
-    m_program = QDir(binaryDir).filePath(QStringLiteral("vellumark"));
-    QVERIFY2(QFileInfo(m_program).isExecutable(), qPrintable(m_program));
+    VELLUMARK_REQUIRE_TOOLS(VirtualDisplay::missingTools());
+    QString failure;
+    QVERIFY2(m_run.findProgram(&failure), qPrintable(failure));
     QVERIFY2(m_display.start(), "Xvfb did not report its display");
 }
 
@@ -86,40 +80,28 @@ void PasswordProcessTest::cleanupTestCase()
 
 void PasswordProcessTest::init()
 {
-    m_config = std::make_unique<QTemporaryDir>();
-    m_runtime = std::make_unique<QTemporaryDir>();
-    QFile::setPermissions(m_runtime->path(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(m_run.makeFolders());
 }
 
 void PasswordProcessTest::cleanup()
 {
-    if (m_process && m_process->state() != QProcess::NotRunning) {
-        m_process->kill();
-        m_process->waitForFinished(5000);
-    }
-    m_process.reset();
+    m_run.kill();
 }
 
 QString PasswordProcessTest::settingsFile() const
 {
-    return m_config->path() + QStringLiteral("/Orvandi/Vellumark/Settings.ini");
+    return m_run.settingsFile();
 }
 
 void PasswordProcessTest::startProgram(const QList<std::pair<QString, QString>> &settings)
 {
-    const ProgramSettings store { SettingsStore(m_config->path()) };
+    const ProgramSettings store { SettingsStore(m_run.configFolder()) };
     store.createKey();
     for (const auto &[name, value] : settings)
         store.setText(name, value);
     QVERIFY(QFile::exists(settingsFile()));
 
-    m_process = std::make_unique<QProcess>();
-    m_process->setProcessEnvironment(
-        m_display.programEnvironment(m_config->path(), m_runtime->path()));
-    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process->start(m_program, {});
-    QVERIFY(m_process->waitForStarted(5000));
+    QVERIFY(m_run.start(m_display, QProcess::ForwardedErrorChannel));
 }
 
 QString PasswordProcessTest::waitForWindow(const QString &name, int milliseconds)
@@ -150,7 +132,8 @@ bool PasswordProcessTest::requestClose(const QString &window)
 
 bool PasswordProcessTest::waitForEnd(int milliseconds)
 {
-    return m_process->state() == QProcess::NotRunning || m_process->waitForFinished(milliseconds);
+    return m_run.process()->state() == QProcess::NotRunning
+        || m_run.process()->waitForFinished(milliseconds);
 }
 
 void PasswordProcessTest::wrongThenRightOpensWindow()
@@ -179,11 +162,11 @@ void PasswordProcessTest::wrongThenRightOpensWindow()
     QVERIFY2(!window.isEmpty(), "the main window did not open");
     QVERIFY(!windowShown(PromptTitle));
     QVERIFY(!windowShown(WarningTitle));
-    QVERIFY(m_process->state() == QProcess::Running);
+    QVERIFY(m_run.process()->state() == QProcess::Running);
 
     QVERIFY(requestClose(window));
     QVERIFY(waitForEnd(10000));
-    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
 }
 
 void PasswordProcessTest::wrongTwiceEndsWithoutMessage()
@@ -207,13 +190,13 @@ void PasswordProcessTest::wrongTwiceEndsWithoutMessage()
     QElapsedTimer clock;
     clock.start();
     bool secondMessage = false;
-    while (m_process->state() != QProcess::NotRunning && clock.elapsed() < 10000) {
+    while (m_run.process()->state() != QProcess::NotRunning && clock.elapsed() < 10000) {
         secondMessage = secondMessage || windowShown(WarningTitle);
-        m_process->waitForFinished(50);
+        m_run.process()->waitForFinished(50);
     }
-    QCOMPARE(m_process->state(), QProcess::NotRunning);
+    QCOMPARE(m_run.process()->state(), QProcess::NotRunning);
     QVERIFY(!secondMessage);
-    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
     QCOMPARE(fileBytes(settingsFile()), before);
 }
 
@@ -249,7 +232,7 @@ void PasswordProcessTest::closedWithNothingTypedEnds()
     QVERIFY2(!prompt.isEmpty(), "no password prompt");
     QVERIFY(requestClose(prompt));
     QVERIFY(waitForEnd(5000));
-    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
     QVERIFY(!windowShown(MainTitle));
     QCOMPARE(fileBytes(settingsFile()), before);
 }
@@ -279,7 +262,7 @@ void PasswordProcessTest::handWrittenPasswordIsAccepted()
 {
     QFETCH(QString, password);
     // The program's file, with the password written into it by hand.
-    const ProgramSettings store { SettingsStore(m_config->path()) };
+    const ProgramSettings store { SettingsStore(m_run.configFolder()) };
     store.createKey();
     store.setText(QStringLiteral("About"), QStringLiteral("0"));
     store.setText(QStringLiteral("Uscita"), QStringLiteral("0"));
@@ -300,7 +283,7 @@ void PasswordProcessTest::handWrittenPasswordIsAccepted()
     QVERIFY(!windowShown(WarningTitle));
     QVERIFY(requestClose(window));
     QVERIFY(waitForEnd(10000));
-    QCOMPARE(m_process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
     // The exit kept the lines as they were written.
     QVERIFY(fileBytes(settingsFile()).startsWith(written));
 }

@@ -116,17 +116,10 @@ private:
 // window, as a user would act on it.
 void onNextFileDialog(std::function<void(QFileDialog *)> action)
 {
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
+    onNextModal<QFileDialog>([action](QFileDialog *dialog) {
         action(dialog);
+        return true;
     });
-    timer->start();
 }
 
 // Types the file's path into the dialog's file name field and confirms, as

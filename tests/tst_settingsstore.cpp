@@ -420,9 +420,6 @@ void SettingsStoreTest::valueWrittenIsReadBackAtOnce()
 void SettingsStoreTest::programSettingsDefaults()
 {
     QCOMPARE(SettingsKeyPath(), Key);
-    QCOMPARE(MainSettingDefinitions().size(), 20);
-    QCOMPARE(MainSettingDefinitions().first().name, QStringLiteral("Stampa"));
-    QCOMPARE(MainSettingDefinitions().last().name, QStringLiteral("Spessore"));
     QCOMPARE(DefaultSettingValue(QStringLiteral("Colore")), QStringLiteral("255"));
     QVERIFY(!DefaultSettingValue(QStringLiteral("Percorso")).isEmpty());
 }

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -52,32 +51,11 @@ QString buildFolder()
 }
 
 // Runs `step` on the file dialog once it is the active modal window, every
-// few milliseconds until it returns true, then waits for the dialog to go.
-// After five seconds whatever modal window is left is closed, so a failing
-// test cannot hang.
+// few milliseconds until it returns true; after five seconds a dialog left
+// open is rejected, so a failing test cannot hang.
 void driveNextFileDialog(std::function<bool(QFileDialog *)> step)
 {
-    auto *timer = new QTimer(qApp);
-    auto clock = std::make_shared<QElapsedTimer>();
-    auto done = std::make_shared<bool>(false);
-    clock->start();
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, done, step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (clock->elapsed() > 5000) {
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                dialog->reject();
-        } else if (!*done) {
-            if (auto *dialog = qobject_cast<QFileDialog *>(modal))
-                *done = step(dialog);
-            return;
-        } else if (modal) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-    });
-    timer->start();
+    onNextModal<QFileDialog>(step, QString(), 5000);
 }
 
 // The names of the files (not folders) the dialog's file list shows.

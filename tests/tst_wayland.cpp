@@ -43,7 +43,7 @@ private:
 void WaylandTest::initTestCase()
 {
     if (m_compositorFailure == u"weston is not installed")
-        QSKIP("weston is not installed (Debian package weston)");
+        VELLUMARK_REQUIRE_TOOLS({ QStringLiteral("weston") });
     QVERIFY2(m_compositorFailure.isEmpty(), qPrintable(m_compositorFailure));
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
 }

@@ -303,6 +303,38 @@ public:
         return ok ? QImage(path).convertToFormat(QImage::Format_RGB32) : QImage();
     }
 
+    // The window once it has drawn what it was last sent: two grabs in a
+    // row alike, within the time given; a null picture otherwise.
+    QImage settledGrab(const QString &window, int milliseconds) const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QImage last = grab(window);
+        while (clock.elapsed() < milliseconds) {
+            QTest::qWait(100);
+            const QImage now = grab(window);
+            if (!now.isNull() && now == last)
+                return now;
+            last = now;
+        }
+        return QImage();
+    }
+
+    // Waits until the window looks other than it did; false when it still
+    // looks the same after the time given.
+    bool waitForChange(const QString &window, const QImage &before, int milliseconds) const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            const QImage now = grab(window);
+            if (!now.isNull() && now != before)
+                return true;
+            QTest::qWait(100);
+        } while (clock.elapsed() < milliseconds);
+        return false;
+    }
+
     // The close box: what a window manager sends, WM_DELETE_WINDOW.
     bool requestClose(const QString &window) const
     {

@@ -53,13 +53,15 @@ PictureBox::PictureBox(const QString &name, QWidget *parent)
     setObjectName(name);
 }
 
-void PictureBox::setPicture(const QImage &picture)
+void PictureBox::setPicture(const QImage &picture, const QString &fileName)
 {
     m_picture = picture;
     m_screenCopy = QImage();
     // A new or turned picture starts whole and centred.
     m_fit.crop = PictureCrop();
+    m_fileName = picture.isNull() ? QString() : fileName;
     update();
+    emit pictureChanged();
 }
 
 void PictureBox::setFittable(bool fittable)

@@ -38,8 +38,11 @@ public:
     QImage picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
     // Pictures are shared, not copied: one decoded picture serves every box.
-    void setPicture(const QImage &picture);
+    // The file's name goes with the picture, for what the box tells a
+    // screen reader.
+    void setPicture(const QImage &picture, const QString &fileName = QString());
     void clearPicture() { setPicture(QImage()); }
+    QString pictureFileName() const { return m_fileName; }
 
     // An empty box shows a thin outline, so that the user sees where it is.
     void setOutlinedWhenEmpty(bool outlined)
@@ -72,6 +75,7 @@ public:
 
 signals:
     void clicked();
+    void pictureChanged();
     // A picture file was dropped; loading it is the receiver's business.
     void pictureFileDropped(const QString &path);
     // The user chose a fit mode from the menu.
@@ -118,6 +122,7 @@ private:
     QPointF m_pressPos;
     PictureCrop m_pressCrop;
     bool m_pulling = false;
+    QString m_fileName;
     LeftClick m_click;
     bool m_outlined = false;
     std::optional<QSizeF> m_discHole;
