@@ -179,6 +179,9 @@ CoverSlotPanel::CoverSlotPanel(const CoverSlotLayout &layout, QWidget *area,
     m_preview->setGeometry(placeOf(layout.preview));
     m_preview->setToolTip(QString::fromLatin1(layout.previewTip));
     m_preview->setCursor(PictureCursor());
+    // Space opens a picture and the menu key its fit modes: the preview
+    // takes the focus, after the slot's list.
+    m_preview->setFocusPolicy(Qt::StrongFocus);
     m_hint = make.label(nameOf(layout.hint), layout.hint.twips, Qt::AlignCenter, area);
     m_hint->setWordWrap(true);
 
@@ -215,6 +218,15 @@ CoverSlotPanel::CoverSlotPanel(const CoverSlotLayout &layout, QWidget *area,
         m_thumbnails[i] = new PictureBox(nameOf(layout.thumbnails[i]), area);
         m_thumbnails[i]->setGeometry(placeOf(layout.thumbnails[i]));
     }
+}
+
+QList<QWidget *> CoverSlotPanel::tabOrder() const
+{
+    QList<QWidget *> order { m_list, m_preview };
+    for (MeasureField *field : m_fields)
+        order.append(field);
+    order.append(m_border);
+    return order;
 }
 
 QList<PictureBox *> CoverSlotPanel::pictureBoxes() const

@@ -91,6 +91,9 @@ public:
     // The preview first, then the thumbnails: the boxes that show the
     // slot's picture.
     QList<PictureBox *> pictureBoxes() const;
+    // The slot's controls as Tab visits them: the list, the preview (whose
+    // menu opens from the keyboard), the fields, the border box.
+    QList<QWidget *> tabOrder() const;
     // Shows a picture in every box of the slot.
     void setPicture(const QImage &picture, const QString &fileName);
 

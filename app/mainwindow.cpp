@@ -7,6 +7,7 @@
 #include "app/printselectionpanel.h"
 #include "app/settingswritereporter.h"
 #include "app/slotpictures.h"
+#include "app/slottypologies.h"
 #include "app/toolcommands.h"
 #include "app/toolset.h"
 #include "app/windowaccessibility.h"
@@ -127,6 +128,7 @@ void MainWindow::buildControls()
 
     m_slotA = std::make_unique<CoverSlotPanel>(SlotALayout(), m_area, make);
     m_slotB = std::make_unique<CoverSlotPanel>(SlotBLayout(), m_area, make);
+    m_typologies = std::make_unique<SlotTypologies>(m_settings, m_state, *m_slotA, *m_slotB);
     connectSlot(m_slotA.get());
     connectSlot(m_slotB.get());
 
@@ -170,10 +172,10 @@ void MainWindow::buildControls()
 void MainWindow::connectSlot(CoverSlotPanel *panel)
 {
     connect(panel->list(), &TypologyList::selected, this,
-            [this, panel](int index) { selectTypology(*panel, index); });
+            [this, panel](int index) { m_typologies->select(*panel, index); });
     for (Measure measure : Measures) {
         connect(panel->field(measure), &MeasureField::edited, this,
-                [this, panel, measure] { storeMeasure(*panel, measure); });
+                [this, panel, measure] { m_typologies->storeMeasure(*panel, measure); });
     }
     connect(panel->border(), &QCheckBox::toggled, this,
             [this, panel](bool on) { m_state.border(panel->slot()) = on; });
@@ -184,15 +186,7 @@ void MainWindow::connectSlot(CoverSlotPanel *panel)
 void MainWindow::orderTabs()
 {
     // Tab follows the layout: slot A, slot B, then the print selection.
-    // A slot's preview comes first, where its menu opens from the keyboard.
-    QList<QWidget *> order;
-    for (const CoverSlotPanel *panel : { m_slotA.get(), m_slotB.get() }) {
-        order.append(panel->preview());
-        order.append(panel->list());
-        for (MeasureField *field : panel->fields())
-            order.append(field);
-        order.append(panel->border());
-    }
+    QList<QWidget *> order = m_slotA->tabOrder() + m_slotB->tabOrder();
     order += m_printSelection->options();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
@@ -256,8 +250,8 @@ void MainWindow::showState()
     m_slotB->border()->setChecked(m_state.borderB);
     m_slotA->showTexts(MainTexts(m_state.language));
     m_slotB->showTexts(MainTexts(m_state.language));
-    selectTypology(*m_slotA, m_state.typologyA);
-    selectTypology(*m_slotB, m_state.typologyB);
+    m_typologies->select(*m_slotA, m_state.typologyA);
+    m_typologies->select(*m_slotB, m_state.typologyB);
     m_background->showState();
     m_tools->tool(QStringLiteral("ID_Skin") + QString::number(m_state.fillStyle))->setChecked(true);
     m_tools
@@ -281,59 +275,6 @@ void MainWindow::saveSettings()
         m_endProgram();
 }
 
-// Typologies and measures ---------------------------------------------------
-
-void MainWindow::selectTypology(CoverSlotPanel &panel, int index)
-{
-    m_state.typology(panel.slot()) = index;
-    {
-        const QSignalBlocker quiet(panel.list());
-        panel.list()->setCurrentIndex(index);
-    }
-    applyTypology(panel);
-}
-
-void MainWindow::applyTypology(CoverSlotPanel &panel)
-{
-    const int index = m_state.typology(panel.slot());
-    if (IsTypologyIndex(index)) {
-        for (Measure measure : Measures) {
-            // Slot B's vertical position follows slot A's cover, below.
-            if (panel.slot() == CoverSlot::B && measure == Measure::Vertical)
-                continue;
-            panel.field(measure)->setText(
-                m_settings.text(MeasureValueName(index, measure, panel.slot()),
-                                StandardMeasure(index, measure, panel.slot())));
-        }
-        m_slotB->field(Measure::Vertical)
-            ->setText(DerivedVerticalB(m_slotA->field(Measure::Vertical)->text(),
-                                       m_slotA->field(Measure::Height)->text()));
-        panel.shapePreview(index);
-        shapeSlotPictures(panel);
-    }
-    panel.alignHint();
-}
-
-void MainWindow::shapeSlotPictures(CoverSlotPanel &panel)
-{
-    std::optional<double> hole;
-    if (IsDiscLabel(m_state.typology(panel.slot())))
-        hole = LabelHoleCm(m_settings.text(SettingName::LabelHole));
-    panel.shapePictures(hole);
-}
-
-void MainWindow::storeMeasure(CoverSlotPanel &panel, Measure measure)
-{
-    const int index = m_state.typology(panel.slot());
-    if (!IsTypologyIndex(index))
-        return;
-    m_settings.setText(MeasureValueName(index, measure, panel.slot()),
-                       panel.field(measure)->text());
-    // A label's hole keeps its size in centimetres as the label's changes.
-    if (measure == Measure::Width || measure == Measure::Height)
-        shapeSlotPictures(panel);
-}
-
 // Languages -------------------------------------------------------------------
 
 void MainWindow::applyLanguage(Language language)
@@ -348,8 +289,8 @@ void MainWindow::applyLanguage(Language language)
     // selection again; no selection stays no selection.
     m_slotA->showTexts(texts);
     m_slotB->showTexts(texts);
-    selectTypology(*m_slotA, m_state.typologyA);
-    selectTypology(*m_slotB, m_state.typologyB);
+    m_typologies->select(*m_slotA, m_state.typologyA);
+    m_typologies->select(*m_slotB, m_state.typologyB);
     m_accessibility->apply(language);
 }
 
@@ -366,8 +307,8 @@ void MainWindow::showOptionsDialog()
     OptionsDialog options(m_settings, languageMarker(), this);
     options.exec();
     // Measures reset in the dialog reach the fields at once.
-    applyTypology(*m_slotA);
-    applyTypology(*m_slotB);
+    m_typologies->apply(*m_slotA);
+    m_typologies->apply(*m_slotB);
     m_fits->showShapes(); // the bleed may have changed
 }
 

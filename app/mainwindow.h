@@ -23,6 +23,7 @@ class DvdPanel;
 class PrintCommands;
 class PrintSelectionPanel;
 class SettingsWriteReporter;
+class SlotTypologies;
 class ToolSet;
 class WindowAccessibility;
 class WindowBackground;
@@ -83,13 +84,6 @@ private:
     // Writes the window's state and ends the program.
     void saveSettings();
 
-    // Typology selection of a slot, and the measures it keeps.
-    void selectTypology(CoverSlotPanel &panel, int index);
-    void applyTypology(CoverSlotPanel &panel);
-    void storeMeasure(CoverSlotPanel &panel, Measure measure);
-    // Shows the slot's pictures round when its typology is the disc label.
-    void shapeSlotPictures(CoverSlotPanel &panel);
-
     // Dialogs shown by the window.
     void showAboutWindow();
     void showOptionsDialog();
@@ -116,6 +110,7 @@ private:
     QLabel *Label2 = nullptr; // shows the last picture folder
     std::unique_ptr<CoverSlotPanel> m_slotA;
     std::unique_ptr<CoverSlotPanel> m_slotB;
+    std::unique_ptr<SlotTypologies> m_typologies;
     PrintSelectionPanel *m_printSelection = nullptr;
     DvdPanel *m_dvd = nullptr;
     WindowBackground *m_background = nullptr;

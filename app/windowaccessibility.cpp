@@ -19,24 +19,20 @@ namespace vellumark {
 
 namespace {
 
-// The boxes that load a picture, each with the hint over it and the
-// control it follows in the Tab order (none: first of its panel).
+// The boxes that load a picture, each with the hint over it.
 struct PictureSlot
 {
     const char *box;
     const char *hint;
-    const char *after;
     std::optional<CoverSlot> slot; // none: the DVD panel's
 };
 
 QList<PictureSlot> pictureSlots()
 {
     return {
-        { SlotALayout().preview.name, SlotALayout().hint.name, SlotALayout().list.name,
-          CoverSlot::A },
-        { SlotBLayout().preview.name, SlotBLayout().hint.name, SlotBLayout().list.name,
-          CoverSlot::B },
-        { "Image7", "Label25", nullptr, std::nullopt },
+        { SlotALayout().preview.name, SlotALayout().hint.name, CoverSlot::A },
+        { SlotBLayout().preview.name, SlotBLayout().hint.name, CoverSlot::B },
+        { "Image7", "Label25", std::nullopt },
     };
 }
 
@@ -79,8 +75,6 @@ WindowAccessibility::WindowAccessibility(QWidget *window, ToolSet *tools)
             continue;
         tie(picture.hint, picture.box);
         box->setFocusPolicy(Qt::StrongFocus);
-        if (QWidget *before = picture.after ? control(picture.after) : nullptr)
-            QWidget::setTabOrder(before, box);
         connect(box, &PictureBox::pictureChanged, this, [this, box] { namePicture(box); });
     }
 
