@@ -234,7 +234,7 @@ QList<PictureBox *> CoverSlotPanel::pictureBoxes() const
     return { m_preview, m_thumbnails[0], m_thumbnails[1] };
 }
 
-void CoverSlotPanel::setPicture(const QImage &picture, const QString &fileName)
+void CoverSlotPanel::setPicture(const LoadedPicture &picture, const QString &fileName)
 {
     for (PictureBox *box : pictureBoxes())
         box->setPicture(picture, fileName);

@@ -16,6 +16,7 @@ class QWidget;
 
 namespace vellumark {
 
+class LoadedPicture;
 struct MainWindowTexts;
 class LineItem;
 class MeasureField;
@@ -95,7 +96,7 @@ public:
     // menu opens from the keyboard), the fields, the border box.
     QList<QWidget *> tabOrder() const;
     // Shows a picture in every box of the slot.
-    void setPicture(const QImage &picture, const QString &fileName);
+    void setPicture(const LoadedPicture &picture, const QString &fileName);
 
     // The captions, the hint and the typology list's entries in a language;
     // the list is left without a selection.

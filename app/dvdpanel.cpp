@@ -1,7 +1,6 @@
 #include "app/dvdpanel.h"
 
 #include "logic/artwork.h"
-#include "logic/pictures/rotatepicture.h"
 #include "logic/twips.h"
 #include "widgets/checkedbuttonfocus.h"
 #include "widgets/lineitem.h"
@@ -116,9 +115,8 @@ void DvdPanel::turnPicture()
 {
     if (!Image7->hasPicture())
         return;
-    const QImage turned = QuarterTurnClockwise(Image7->picture());
-    if (!turned.isNull())
-        Image7->setPicture(turned, Image7->pictureFileName());
+    // The screen copy turns now; each page turns what it decodes.
+    Image7->setPicture(Image7->picture().turnedClockwise(), Image7->pictureFileName());
 }
 
 } // namespace vellumark

@@ -1,8 +1,8 @@
 #include "app/slotpictures.h"
 
 #include "app/picturechoice.h"
+#include "logic/pictures/loadedpicture.h"
 #include "logic/pictures/picturefault.h"
-#include "logic/pictures/pictureloader.h"
 #include "logic/programinfo.h"
 #include "logic/settings/windowstate.h"
 #include "logic/texts/messagetexts.h"
@@ -46,15 +46,19 @@ void SlotPictures::choose(const QList<PictureBox *> &boxes)
 
 void SlotPictures::load(const QString &file, const QList<PictureBox *> &boxes)
 {
-    // Decoded once: every box shares the one picture.
-    const QImage picture = LoadPicture(file);
-    if (picture.isNull()) {
+    // Decoded once, no larger than the largest box needs: every box shares
+    // the one picture, and each page decodes what it prints from its bytes.
+    QSize screen;
+    for (const PictureBox *box : boxes)
+        screen = screen.expandedTo(box->screenPixelsNeeded());
+    const std::optional<LoadedPicture> picture = LoadedPicture::fromFile(file, screen);
+    if (!picture) {
         m_status->showMessage(PictureFaultMessage(m_state.language, QFileInfo(file).fileName(),
                                                   DiagnosePictureFile(file)));
         return;
     }
     for (PictureBox *box : boxes)
-        box->setPicture(picture, QFileInfo(file).fileName());
+        box->setPicture(*picture, QFileInfo(file).fileName());
 }
 
 } // namespace vellumark

@@ -92,7 +92,7 @@ void CoverPlanTest::selectionPlacesSlots()
     for (qsizetype i = 0; i < rects.size(); ++i) {
         QCOMPARE(plan.pictures[i].rect, rects[i]);
         QCOMPARE(plan.pictures[i].border, borders[i]);
-        QCOMPARE(plan.pictures[i].picture.pixel(0, 0), colours[i]);
+        QCOMPARE(plan.pictures[i].picture.screenCopy().pixel(0, 0), colours[i]);
     }
 }
 
@@ -177,7 +177,7 @@ void CoverPlanTest::dvdFormats()
         QCOMPARE(plan.pictures.size(), 1);
         QCOMPARE(plan.pictures[0].rect, rect);
         QVERIFY(plan.pictures[0].border);
-        QCOMPARE(plan.pictures[0].picture.pixel(0, 0), qRgb(0, 0, 255));
+        QCOMPARE(plan.pictures[0].picture.screenCopy().pixel(0, 0), qRgb(0, 0, 255));
     }
 }
 
@@ -276,7 +276,7 @@ void CoverPlanTest::printCarriesThePartAtMost300Ppi()
                     picture };
     input.fitA = { FitMode::Fill, { zoom, QPointF(0.3, 0.6) } };
     const CoverPlan plan = WithPrintResolution(BuildCoverPlan(input));
-    const QSize size = plan.pictures.at(0).picture.size();
+    const QSize size = plan.pictures.at(0).pixels.size();
     // A pixel more where the part's edges fall between pixels.
     QVERIFY2(qAbs(size.width() - sent) <= 1 && qAbs(size.height() - sent) <= 1,
              qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));

@@ -254,9 +254,10 @@ void CoverRenderTest::absurdGeometryIsHarmless()
     // A plan made by hand may hold anything; such pictures are left out.
     CoverPlan wild;
     const double inf = std::numeric_limits<double>::infinity();
-    wild.pictures = { { QRectF(inf, 0, 5, 5), true, solid(Qt::red), {}, {}, {} },
-                      { QRectF(0, 0, std::nan(""), 5), true, solid(Qt::red), {}, {}, {} },
-                      { QRectF(1e308, 1e308, 1e308, 1e308), true, solid(Qt::red), {}, {}, {} } };
+    wild.pictures
+        = { { QRectF(inf, 0, 5, 5), true, solid(Qt::red), {}, {}, {}, {} },
+            { QRectF(0, 0, std::nan(""), 5), true, solid(Qt::red), {}, {}, {}, {} },
+            { QRectF(1e308, 1e308, 1e308, 1e308), true, solid(Qt::red), {}, {}, {}, {} } };
     PaintCoverPlan(painter, wild);
     painter.end();
     QVERIFY(BoundsOf(page, IsRed).isEmpty());

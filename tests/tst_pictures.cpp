@@ -306,11 +306,11 @@ void PicturesTest::clickLoadsIntoOwnerBoxes()
     QVERIFY(sameFolder(QDir::currentPath(), ProgramFolder()));
 
     const QStringList owner = ownerBoxes(main);
-    const QImage loaded = box(window, main)->picture();
+    const QImage loaded = box(window, main)->picture().screenCopy();
     QCOMPARE(loaded.size(), QSize(40, 20));
     for (const QString &name : AllBoxes) {
         if (owner.contains(name)) // decoded once, shared by every box
-            QCOMPARE(box(window, name)->picture().cacheKey(), loaded.cacheKey());
+            QCOMPARE(box(window, name)->picture().screenCopy().cacheKey(), loaded.cacheKey());
         else
             QVERIFY2(!box(window, name)->hasPicture(), qPrintable(name));
     }
@@ -385,13 +385,13 @@ void PicturesTest::cancelChangesNothing()
     Fixture fixture(dir.path());
     MainWindow *window = fixture.window();
     dragAndDrop(box(window, QStringLiteral("Image1")), { old });
-    const qint64 key = box(window, QStringLiteral("Image1"))->picture().cacheKey();
+    const qint64 key = box(window, QStringLiteral("Image1"))->picture().screenCopy().cacheKey();
 
     onNextFileDialog([](QFileDialog *dialog) { dialog->reject(); });
     click(window, QStringLiteral("Image1"));
     QCOMPARE(labelText(window, "Label2"), dir.path());
-    QCOMPARE(box(window, QStringLiteral("Image1"))->picture().cacheKey(), key);
-    QCOMPARE(box(window, QStringLiteral("Image3"))->picture().cacheKey(), key);
+    QCOMPARE(box(window, QStringLiteral("Image1"))->picture().screenCopy().cacheKey(), key);
+    QCOMPARE(box(window, QStringLiteral("Image3"))->picture().screenCopy().cacheKey(), key);
 }
 
 void PicturesTest::previewClosedWithoutChoiceKeepsSlot()
@@ -402,7 +402,7 @@ void PicturesTest::previewClosedWithoutChoiceKeepsSlot()
     MainWindow *window = fixture.window();
     chooseInNextDialog(file);
     click(window, QStringLiteral("Image1"));
-    const qint64 key = box(window, QStringLiteral("Image1"))->picture().cacheKey();
+    const qint64 key = box(window, QStringLiteral("Image1"))->picture().screenCopy().cacheKey();
     QVERIFY(key != 0);
 
     // The preview dialog closes without a choice: the earlier file is not
@@ -413,7 +413,7 @@ void PicturesTest::previewClosedWithoutChoiceKeepsSlot()
     click(window, QStringLiteral("Image1"));
     QVERIFY(!box(window, QStringLiteral("Image2"))->hasPicture());
     QVERIFY(!box(window, QStringLiteral("Image5"))->hasPicture());
-    QCOMPARE(box(window, QStringLiteral("Image1"))->picture().cacheKey(), key);
+    QCOMPARE(box(window, QStringLiteral("Image1"))->picture().screenCopy().cacheKey(), key);
     QCOMPARE(labelText(window, "Label2"), dir.filePath(QStringLiteral("Cover")));
 }
 
@@ -448,7 +448,7 @@ void PicturesTest::badChoiceByClick()
     Fixture fixture(dir.path());
     MainWindow *window = fixture.window();
     dragAndDrop(box(window, QStringLiteral("Image1")), { good });
-    const qint64 key = box(window, QStringLiteral("Image1"))->picture().cacheKey();
+    const qint64 key = box(window, QStringLiteral("Image1"))->picture().screenCopy().cacheKey();
     QVERIFY(key != 0);
 
     onNextFileDialog([&](QFileDialog *dialog) {
@@ -463,7 +463,7 @@ void PicturesTest::badChoiceByClick()
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(watcher.seen(), QStringList());
     for (const char *name : { "Image1", "Image3", "Image4" })
-        QCOMPARE(box(window, QString::fromLatin1(name))->picture().cacheKey(), key);
+        QCOMPARE(box(window, QString::fromLatin1(name))->picture().screenCopy().cacheKey(), key);
     // The folder was taken before the load failed, and stays.
     QCOMPARE(labelText(window, "Label2"), dir.filePath(QStringLiteral("bad")));
     QCOMPARE(statusText(window), faultMessage(window, fault, bad));
@@ -490,11 +490,11 @@ void PicturesTest::dropFillsOwnerOnly()
 
     dragAndDrop(box(window, main), { file });
     const QStringList owner = ownerBoxes(main);
-    const qint64 key = box(window, main)->picture().cacheKey();
+    const qint64 key = box(window, main)->picture().screenCopy().cacheKey();
     QVERIFY(key != 0);
     for (const QString &name : AllBoxes) {
         if (owner.contains(name))
-            QCOMPARE(box(window, name)->picture().cacheKey(), key);
+            QCOMPARE(box(window, name)->picture().screenCopy().cacheKey(), key);
         else
             QVERIFY2(!box(window, name)->hasPicture(), qPrintable(name));
     }
@@ -556,8 +556,8 @@ void PicturesTest::dropLoadsFirstFileOnly()
     Fixture fixture(dir.path());
     PictureBox *target = box(fixture.window(), QStringLiteral("Image2"));
     dragAndDrop(target, { red, green });
-    QCOMPARE(target->picture().size(), QSize(40, 20));
-    QCOMPARE(dominant(target->picture().pixel(2, 2)), 'r');
+    QCOMPARE(target->picture().screenCopy().size(), QSize(40, 20));
+    QCOMPARE(dominant(target->picture().screenCopy().pixel(2, 2)), 'r');
 }
 
 void PicturesTest::badDrop_data()
@@ -597,7 +597,7 @@ void PicturesTest::badDrop()
     MainWindow *window = fixture.window();
     PictureBox *target = box(window, QStringLiteral("Image2"));
     dragAndDrop(target, { good });
-    const qint64 key = target->picture().cacheKey();
+    const qint64 key = target->picture().screenCopy().cacheKey();
 
     QMimeData data;
     if (kind == u"text")
@@ -617,7 +617,7 @@ void PicturesTest::badDrop()
 
     QCOMPARE(watcher.seen(), QStringList());
     for (const char *name : { "Image2", "Image5", "Image6" })
-        QCOMPARE(box(window, QString::fromLatin1(name))->picture().cacheKey(), key);
+        QCOMPARE(box(window, QString::fromLatin1(name))->picture().screenCopy().cacheKey(), key);
     QCOMPARE(labelText(window, "Label2"), dir.path());
     QCOMPARE(statusText(window),
              faultMessage(window, fault, kind == u"folder" ? dir.path() : dir.filePath(kind)));

@@ -53,7 +53,7 @@ PictureBox::PictureBox(const QString &name, QWidget *parent)
     setObjectName(name);
 }
 
-void PictureBox::setPicture(const QImage &picture, const QString &fileName)
+void PictureBox::setPicture(const LoadedPicture &picture, const QString &fileName)
 {
     m_picture = picture;
     m_screenCopy = QImage();
@@ -95,24 +95,33 @@ QRectF PictureBox::paintedRect() const
     return QRectF(QPointF(0, 0), coverSize()).adjusted(-bleed, -bleed, bleed, bleed);
 }
 
+QSize PictureBox::screenPixelsNeeded() const
+{
+    const double scale = devicePixelRatioF() * (m_fittable ? kMostZoom : 1.0);
+    return (QSizeF(size()) * scale).toSize();
+}
+
 void PictureBox::paintFitted(QPainter &painter)
 {
-    const qreal ratio = devicePixelRatioF();
+    const QImage &screen = m_picture.screenCopy();
     if (m_screenCopy.isNull()) {
+        const QSize needed = screenPixelsNeeded();
         const double scale = std::min(1.0,
-                                      kMostZoom * ratio
-                                          * std::max(double(width()) / m_picture.width(),
-                                                     double(height()) / m_picture.height()));
-        m_screenCopy = scale < 1.0
-            ? m_picture.scaled((QSizeF(m_picture.size()) * scale).toSize().expandedTo(QSize(1, 1)),
-                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            : m_picture;
+                                      std::max(double(needed.width()) / screen.width(),
+                                               double(needed.height()) / screen.height()));
+        // A copy loaded for the screen is about this size already; only a
+        // picture held decoded at full size is worth a smaller one.
+        m_screenCopy = scale < 0.5
+            ? screen.scaled((QSizeF(screen.size()) * scale).toSize().expandedTo(QSize(1, 1)),
+                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            : screen;
     }
     // The same rule as the page, on the full picture's measures; the copy
     // then stands in for it.
-    const FittedPicture fitted = FitPicture(m_picture.size(), paintedRect(), m_fit);
-    const double sx = double(m_screenCopy.width()) / m_picture.width();
-    const double sy = double(m_screenCopy.height()) / m_picture.height();
+    const QSize full = m_picture.size();
+    const FittedPicture fitted = FitPicture(full, paintedRect(), m_fit);
+    const double sx = double(m_screenCopy.width()) / full.width();
+    const double sy = double(m_screenCopy.height()) / full.height();
     const QRectF source(fitted.source.x() * sx, fitted.source.y() * sy, fitted.source.width() * sx,
                         fitted.source.height() * sy);
     const QSizeF cover = coverSize();
@@ -157,7 +166,7 @@ void PictureBox::paintEvent(QPaintEvent *)
         if (m_fittable)
             paintFitted(painter);
         else
-            painter.drawImage(rect(), m_picture); // stretched, proportions not kept
+            painter.drawImage(rect(), m_picture.screenCopy()); // stretched, proportions not kept
         painter.restore();
     }
     if (hasFocus()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/page/picturefit.h"
+#include "logic/pictures/loadedpicture.h"
 #include "logic/texts/language.h"
 #include "widgets/leftclick.h"
 
@@ -35,13 +36,16 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(const QString &name, QWidget *parent = nullptr);
 
-    QImage picture() const { return m_picture; }
+    const LoadedPicture &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
-    // Pictures are shared, not copied: one decoded picture serves every box.
+    // Pictures are shared, not copied: one loaded picture serves every box.
     // The file's name goes with the picture, for what the box tells a
     // screen reader.
-    void setPicture(const QImage &picture, const QString &fileName = QString());
-    void clearPicture() { setPicture(QImage()); }
+    void setPicture(const LoadedPicture &picture, const QString &fileName = QString());
+    void clearPicture() { setPicture(LoadedPicture()); }
+    // How many pixels a picture's screen copy must cover for this box to
+    // show it sharp at its size now, a cover's preview at its deepest zoom.
+    QSize screenPixelsNeeded() const;
     QString pictureFileName() const { return m_fileName; }
 
     // An empty box shows a thin outline, so that the user sees where it is.
@@ -110,9 +114,9 @@ private:
     void showFitMenu(const QPoint &globalPos);
     void chooseFitMode(FitMode mode);
 
-    QImage m_picture;
-    // The picture no larger than the box shows it at the deepest zoom:
-    // drags and zooms redraw from it.
+    LoadedPicture m_picture;
+    // The screen copy made smaller when it is much larger than the box
+    // needs (a picture held decoded): drags and zooms redraw from it.
     QImage m_screenCopy;
     bool m_fittable = false;
     PictureFit m_fit;

@@ -2,6 +2,7 @@
 
 #include "logic/dvdformat.h"
 #include "logic/page/picturefit.h"
+#include "logic/pictures/loadedpicture.h"
 #include "logic/settings/borderwidth.h"
 #include "logic/settings/labelhole.h"
 
@@ -27,7 +28,7 @@ struct SlotInput
     QString left;
     QString top;
     bool border = false;
-    QImage picture;
+    LoadedPicture picture;
     bool discLabel = false; // the slot's typology is the disc label
 };
 
@@ -39,7 +40,7 @@ struct CoverPlanInput
     PrintSelection selection = PrintSelection::BothSlots;
     bool dvdMode = false; // the DVD panel is shown
     DvdFormat dvdFormat = DvdFormat::FullCase;
-    QImage dvdPicture;
+    LoadedPicture dvdPicture;
     // How each cover's picture meets it.
     PictureFit fitA;
     PictureFit fitB;
@@ -55,7 +56,9 @@ struct CoverPlanInput
 // empty. The picture's part source (in its pixels) is painted into target
 // (in cm), within paintArea when that is not empty: the cover with its
 // bleed, less the other covers. Without a source the picture is
-// stretched to the cover.
+// stretched to the cover. What is painted are the pixels, decoded for the
+// page once per command (WithPrintResolution), with the source in their
+// measures; without them the picture is decoded whole when painted.
 // A disc label shows its picture only on the ring between the ellipse
 // inscribed in the rectangle and the centred hole, within the paint area
 // too; with bleed the ring runs past its edge and into its hole by the
@@ -65,7 +68,8 @@ struct PlacedPicture
 {
     QRectF rect;
     bool border = false;
-    QImage picture;
+    LoadedPicture picture;
+    QImage pixels;
     QRectF source;
     QRectF target;
     QPainterPath paintArea;

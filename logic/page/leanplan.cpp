@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
+#include <vector>
 
 namespace vellumark {
 
@@ -15,61 +17,67 @@ int pixelsFor(double centimetres, double pixelsPerInch)
     return std::isfinite(pixels) ? int(std::clamp(pixels, 1.0, 1e6)) : 1;
 }
 
+// The pixels that print of a picture fitted to its cover: the picture is
+// decoded at the scale its printed part needs, and that part cut out with
+// whole pixels round it, so that its edges stay where they were.
+void decodeFitted(PlacedPicture &placed, double pixelsPerInch)
+{
+    const QSize full = placed.picture.size();
+    if (!placed.source.intersects(QRectF(QPointF(0, 0), QSizeF(full)))) {
+        placed.picture = LoadedPicture(); // nothing of it shows
+        return;
+    }
+    const double scaleX
+        = std::min(1.0, pixelsFor(placed.target.width(), pixelsPerInch) / placed.source.width());
+    const double scaleY
+        = std::min(1.0, pixelsFor(placed.target.height(), pixelsPerInch) / placed.source.height());
+    const auto scaled = [](int side, double scale) {
+        return std::clamp(int(std::ceil(side * scale - 1e-9)), 1, side);
+    };
+    const QImage decoded = placed.picture.decoded(
+        QSize(scaled(full.width(), scaleX), scaled(full.height(), scaleY)));
+    if (decoded.isNull())
+        return; // painted whole, as a plan that was not made lean
+    const double px = double(decoded.width()) / full.width();
+    const double py = double(decoded.height()) / full.height();
+    const QRectF source(placed.source.x() * px, placed.source.y() * py, placed.source.width() * px,
+                        placed.source.height() * py);
+    const QRect part = source.toAlignedRect().intersected(decoded.rect());
+    placed.pixels = part == decoded.rect() ? decoded : decoded.copy(part);
+    placed.source = source.translated(-QPointF(part.topLeft()));
+}
+
+void decodeForPage(PlacedPicture &placed, double pixelsPerInch)
+{
+    if (placed.picture.isNull())
+        return;
+    if (placed.source.isEmpty()) {
+        // Each axis on its own: the picture is stretched to its rectangle.
+        const QSize full = placed.picture.size();
+        placed.pixels = placed.picture.decoded(
+            QSize(std::min(full.width(), pixelsFor(placed.rect.width(), pixelsPerInch)),
+                  std::min(full.height(), pixelsFor(placed.rect.height(), pixelsPerInch))));
+        return;
+    }
+    decodeFitted(placed, pixelsPerInch);
+}
+
 } // namespace
 
 CoverPlan WithPrintResolution(CoverPlan plan, double pixelsPerInch)
 {
-    for (PlacedPicture &placed : plan.pictures) {
-        if (placed.picture.isNull())
-            continue;
-        if (placed.source.isEmpty()) {
-            const QSize full = placed.picture.size();
-            // Each axis on its own: the picture is stretched to its rectangle.
-            const QSize lean(
-                std::min(full.width(), pixelsFor(placed.rect.width(), pixelsPerInch)),
-                std::min(full.height(), pixelsFor(placed.rect.height(), pixelsPerInch)));
-            if (lean != full)
-                placed.picture
-                    = placed.picture.scaled(lean, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            continue;
-        }
-        // Only the part that prints travels, counted against the size it
-        // prints at; whole pixels round it, so its edges stay as they were.
-        const QRect kept = placed.source.toAlignedRect().intersected(placed.picture.rect());
-        if (kept.isEmpty())
-            continue;
-        const double wanted_w = pixelsFor(placed.target.width(), pixelsPerInch) * kept.width()
-            / placed.source.width();
-        const double wanted_h = pixelsFor(placed.target.height(), pixelsPerInch) * kept.height()
-            / placed.source.height();
-        const QSize lean(std::min(kept.width(), int(std::ceil(std::min(wanted_w, 1e6)))),
-                         std::min(kept.height(), int(std::ceil(std::min(wanted_h, 1e6)))));
-        if (kept == placed.picture.rect() && lean == kept.size())
-            continue;
-        const double sx = double(lean.width()) / kept.width();
-        const double sy = double(lean.height()) / kept.height();
-        // A large part is scaled with the rest and then cut, which spares a
-        // full-size copy of it; a small one is cut first.
-        const bool cutFirst = 2.0 * kept.width() * kept.height()
-            < double(placed.picture.width()) * placed.picture.height();
-        const QImage from = cutFirst ? placed.picture.copy(kept) : placed.picture;
-        const QPoint origin = cutFirst ? kept.topLeft() : QPoint(0, 0);
-        const QImage scaled = lean == kept.size()
-            ? from
-            : from.scaled(std::max(1, int(std::lround(from.width() * sx))),
-                          std::max(1, int(std::lround(from.height() * sy))), Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
-        const double px = double(scaled.width()) / from.width();
-        const double py = double(scaled.height()) / from.height();
-        const QRect part = QRect(QPoint(int(std::lround((kept.x() - origin.x()) * px)),
-                                        int(std::lround((kept.y() - origin.y()) * py))),
-                                 lean)
-                               .intersected(scaled.rect());
-        const QRectF source = placed.source.translated(-origin);
-        placed.source = QRectF(source.x() * px - part.x(), source.y() * py - part.y(),
-                               source.width() * px, source.height() * py);
-        placed.picture = part == scaled.rect() ? scaled : scaled.copy(part);
+    // Decoding is most of the work, and each picture's is its own.
+    std::vector<std::future<void>> decodes;
+    for (qsizetype i = 1; i < plan.pictures.size(); ++i) {
+        PlacedPicture &placed = plan.pictures[i];
+        decodes.push_back(std::async(std::launch::async, [&placed, pixelsPerInch] {
+            decodeForPage(placed, pixelsPerInch);
+        }));
     }
+    if (!plan.pictures.isEmpty())
+        decodeForPage(plan.pictures.first(), pixelsPerInch);
+    for (std::future<void> &decode : decodes)
+        decode.get();
     return plan;
 }
 

@@ -53,11 +53,15 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
         const QRectF deviceRect = cmToDevice.mapRect(placed.rect.normalized());
         if (!isFinite(deviceRect))
             continue; // no geometry a painter could take
-        const bool painted = !placed.picture.isNull() && !deviceRect.isEmpty();
+        // A plan not made lean for the page paints the whole picture.
+        const QImage pixels = placed.pixels.isNull() && !placed.picture.isNull()
+            ? placed.picture.decoded(placed.picture.size())
+            : placed.pixels;
+        const bool painted = !pixels.isNull() && !deviceRect.isEmpty();
         if (painted && placed.disc)
             painter.setClipPath(cmToDevice.map(printedRing(placed, plan.bleedCm)));
         if (painted && placed.source.isEmpty()) {
-            painter.drawImage(deviceRect, placed.picture);
+            painter.drawImage(deviceRect, pixels);
         } else if (painted) {
             const QRectF target = cmToDevice.mapRect(placed.target);
             QPainterPath area;
@@ -67,7 +71,7 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
             // Whole pixels of the picture, the target grown to match and
             // clipped back: a PDF takes no part of a pixel, and would
             // otherwise paint the part short of its target.
-            const QRect whole = placed.source.toAlignedRect().intersected(placed.picture.rect());
+            const QRect whole = placed.source.toAlignedRect().intersected(pixels.rect());
             const double perPixelX = target.width() / placed.source.width();
             const double perPixelY = target.height() / placed.source.height();
             const QRectF grown(target.x() - (placed.source.x() - whole.x()) * perPixelX,
@@ -78,7 +82,7 @@ void PaintCoverPlan(QPainter &painter, const CoverPlan &plan)
                 // keeps its curves exact on paper.
                 painter.setClipPath(area,
                                     painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-                painter.drawImage(grown, placed.picture, QRectF(whole));
+                painter.drawImage(grown, pixels, QRectF(whole));
             }
         }
         painter.setClipping(false);

@@ -365,16 +365,25 @@ void RotatePicture(const QImage &source, QImage &destination, double angle)
 
 QImage QuarterTurnClockwise(const QImage &picture)
 {
-    if (picture.isNull())
-        return {};
-    QImage turned(picture.height(), picture.width(), picture.format());
+    return QuarterTurnsClockwise(picture, 1);
+}
+
+QImage QuarterTurnsClockwise(const QImage &picture, int turns)
+{
+    const int quarters = ((turns % 4) + 4) % 4;
+    if (picture.isNull() || quarters == 0)
+        return picture;
+    const bool across = quarters % 2 == 1;
+    QImage turned(across ? picture.height() : picture.width(),
+                  across ? picture.width() : picture.height(), picture.format());
     if (turned.isNull())
         return {}; // no memory for it
     turned.setColorTable(picture.colorTable());
-    turned.setDotsPerMeterX(picture.dotsPerMeterY());
-    turned.setDotsPerMeterY(picture.dotsPerMeterX());
+    turned.setDotsPerMeterX(across ? picture.dotsPerMeterY() : picture.dotsPerMeterX());
+    turned.setDotsPerMeterY(across ? picture.dotsPerMeterX() : picture.dotsPerMeterY());
     turned.setColorSpace(picture.colorSpace());
-    RotatePicture(picture, turned, 3 * kQuarter);
+    // The turn goes counter-clockwise: a clockwise quarter is three of them.
+    RotatePicture(picture, turned, (4 - quarters) * kQuarter);
     return turned;
 }
 

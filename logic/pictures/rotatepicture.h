@@ -19,4 +19,8 @@ void RotatePicture(const QImage &source, QImage &destination, double angle);
 // a null picture.
 QImage QuarterTurnClockwise(const QImage &picture);
 
+// The picture turned by a number of quarter turns clockwise (negative ones
+// turn the other way), every pixel kept; four turns give it back.
+QImage QuarterTurnsClockwise(const QImage &picture, int turns);
+
 } // namespace vellumark

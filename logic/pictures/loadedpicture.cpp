@@ -1,0 +1,185 @@
+#include "logic/pictures/loadedpicture.h"
+
+#include "logic/pictures/jpegend.h"
+#include "logic/pictures/rotatepicture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vellumark {
+
+namespace {
+
+bool isAcross(int quarterTurns)
+{
+    return quarterTurns % 2 != 0;
+}
+
+QSize turnedSize(QSize size, bool across)
+{
+    return across ? size.transposed() : size;
+}
+
+// Whether a full decode of the picture would fit within Qt's allocation
+// limit. A smaller decode always would; the check keeps refusing the
+// pictures that a full decode refuses, as the page may need the whole.
+bool fitsAllocationLimit(const QImageReader &reader, QSize size)
+{
+    const int limitMb = QImageReader::allocationLimit();
+    if (limitMb <= 0)
+        return true;
+    const QImage::Format format = reader.imageFormat();
+    const qint64 bits = format == QImage::Format_Invalid
+        ? 32
+        : qint64(QImage::toPixelFormat(format).bitsPerPixel());
+    const qint64 bytesPerLine = (qint64(size.width()) * bits + 31) / 32 * 4;
+    return bytesPerLine * size.height() <= (qint64(limitMb) << 20);
+}
+
+// A reader over the kept bytes, turning upright as the file says.
+struct BytesReader
+{
+    explicit BytesReader(const QByteArray &bytes)
+        : data(bytes)
+        , buffer(&data)
+    {
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        reader.setAutoTransform(true);
+    }
+    // The file's own sides before the turn it asks for.
+    QSize fileSize(QSize upright) const
+    {
+        return turnedSize(
+            upright, reader.transformation().testFlag(QImageIOHandler::TransformationRotate90));
+    }
+
+    QByteArray data;
+    QBuffer buffer;
+    QImageReader reader;
+};
+
+// The scale that makes size cover bound, never above 1.
+QSize coveringSize(QSize size, QSize bound)
+{
+    if (bound.isEmpty())
+        return size;
+    const double scale = std::min(
+        1.0,
+        std::max(double(bound.width()) / size.width(), double(bound.height()) / size.height()));
+    return QSize(std::max(1, int(std::ceil(size.width() * scale - 1e-9))),
+                 std::max(1, int(std::ceil(size.height() * scale - 1e-9))));
+}
+
+} // namespace
+
+LoadedPicture::LoadedPicture(const QImage &picture)
+    : m_whole(picture)
+    , m_size(picture.size())
+    , m_screen(picture)
+{ }
+
+std::optional<LoadedPicture> LoadedPicture::fromFile(const QString &path, QSize screen)
+{
+    // Only regular files: a pipe or a device would block or never end.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    file.close();
+
+    BytesReader read(bytes);
+    QImageReader &reader = read.reader;
+    if (!reader.canRead())
+        return std::nullopt;
+    if (reader.format() == "jpeg") {
+        // Qt fills a cut-off JPEG with grey and calls it a success.
+        QBuffer whole;
+        whole.setData(bytes);
+        if (!whole.open(QIODevice::ReadOnly) || !JpegReachesEnd(whole))
+            return std::nullopt;
+    }
+    LoadedPicture loaded;
+    loaded.m_bytes = bytes;
+    const QSize fileSize = reader.size();
+    if (fileSize.isValid()) {
+        if (fileSize.isEmpty() || !fitsAllocationLimit(reader, fileSize))
+            return std::nullopt;
+        const bool across
+            = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        loaded.m_size = turnedSize(fileSize, across);
+        const QSize shown = coveringSize(loaded.m_size, screen);
+        if (shown != loaded.m_size)
+            reader.setScaledSize(turnedSize(shown, across));
+        if (!reader.read(&loaded.m_screen) || loaded.m_screen.isNull())
+            return std::nullopt;
+        return loaded;
+    }
+    // A kind that tells its size only by decoding.
+    QImage whole;
+    if (!reader.read(&whole) || whole.isNull())
+        return std::nullopt;
+    loaded.m_size = whole.size();
+    const QSize shown = coveringSize(loaded.m_size, screen);
+    loaded.m_screen = shown == whole.size()
+        ? whole
+        : whole.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return loaded;
+}
+
+QSize LoadedPicture::size() const
+{
+    return turnedSize(m_size, isAcross(m_turns));
+}
+
+LoadedPicture LoadedPicture::turnedClockwise() const
+{
+    if (isNull())
+        return *this;
+    LoadedPicture turned = *this;
+    turned.m_screen = QuarterTurnClockwise(m_screen);
+    if (turned.m_screen.isNull())
+        return *this; // no memory for it: the picture stays as it was
+    if (m_bytes.isEmpty()) {
+        // Held decoded: the screen copy is the picture.
+        turned.m_whole = turned.m_screen;
+        turned.m_size = turned.m_whole.size();
+    } else {
+        turned.m_turns = (m_turns + 1) % 4;
+    }
+    return turned;
+}
+
+QImage LoadedPicture::decoded(QSize size) const
+{
+    if (isNull() || size.isEmpty())
+        return {};
+    const QSize wanted = size.boundedTo(this->size());
+    if (m_bytes.isEmpty()) {
+        return wanted == m_whole.size()
+            ? m_whole
+            : m_whole.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    BytesReader read(m_bytes);
+    // The decoder is asked in the file's own orientation: our turns and the
+    // file's both swap the sides.
+    const QSize upright = turnedSize(wanted, isAcross(m_turns));
+    const QSize asked = read.fileSize(upright);
+    if (asked != read.fileSize(m_size))
+        read.reader.setScaledSize(asked);
+    QImage picture;
+    if (!read.reader.read(&picture) || picture.isNull())
+        return {};
+    return QuarterTurnsClockwise(picture, m_turns);
+}
+
+} // namespace vellumark
