@@ -6,6 +6,7 @@
 #include "logic/page/coverplan.h"
 #include "logic/page/leanplan.h"
 #include "logic/page/picturefit.h"
+#include "logic/pictures/loadedpicture.h"
 #include "print/printjob.h"
 #include "widgets/picturebox.h"
 
@@ -48,7 +49,14 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     using namespace vellumark;
-    const QImage picture = bench::Photograph(6000, 4000, 1);
+    // The pictures as a click loads them: their files' bytes and a copy
+    // for the screen, from which drags draw.
+    QTemporaryDir dir;
+    const QString fileA = dir.filePath(QStringLiteral("a.jpg"));
+    const QString fileB = dir.filePath(QStringLiteral("b.jpg"));
+    bench::Photograph(6000, 4000, 1).save(fileA, "JPEG", 90);
+    bench::Photograph(6000, 4000, 2).save(fileB, "JPEG", 90);
+    const QImage picture(fileA);
 
     // Slot A's preview for a CD front: 2295 twips square.
     PictureBox box(QStringLiteral("Image1"));
@@ -56,10 +64,12 @@ int main(int argc, char **argv)
     box.setFittable(true);
     box.setFitMode(FitMode::Fill);
     box.setCoverShape({ QSizeF(12.1, 12.1), 0 });
-    box.setPicture(picture);
+    const LoadedPicture loadedA
+        = LoadedPicture::fromFile(fileA, box.screenPixelsNeeded()).value_or(LoadedPicture());
+    box.setPicture(loadedA);
     box.show();
     QImage screen(box.size(), QImage::Format_ARGB32_Premultiplied);
-    box.render(&screen); // the screen-sized copy is made once, as the picture shows
+    box.render(&screen);
 
     // A drag to and fro across the box, one step a run.
     const QPointF middle(76, 76);
@@ -90,20 +100,20 @@ int main(int argc, char **argv)
     });
 
     // Print jobs: A 12.1 x 12.1 cm and B 15 x 11.8 cm, both 6000 x 4000.
-    QTemporaryDir dir;
     CoverPlanInput input;
     input.slotA = { QStringLiteral("12.1"),
                     QStringLiteral("12.1"),
                     QStringLiteral("2"),
                     QStringLiteral("2"),
                     false,
-                    picture };
-    input.slotB = { QStringLiteral("15"),
-                    QStringLiteral("11.8"),
-                    QStringLiteral("2"),
-                    QStringLiteral("14.6"),
-                    false,
-                    bench::Photograph(6000, 4000, 2) };
+                    loadedA };
+    input.slotB
+        = { QStringLiteral("15"),
+            QStringLiteral("11.8"),
+            QStringLiteral("2"),
+            QStringLiteral("14.6"),
+            false,
+            LoadedPicture::fromFile(fileB, box.screenPixelsNeeded()).value_or(LoadedPicture()) };
     const bench::Job stretched = printed(input, dir);
     input.fitA = input.fitB = { FitMode::Fill, {} };
     const bench::Job filled = printed(input, dir);

@@ -55,15 +55,15 @@ inline QString milliseconds(double nanoseconds)
 }
 
 // Gradients with fine noise, so that the file is as large and as slow to
-// decode as a photograph of that size.
-inline bool WriteLargeJpeg(const QString &path, QSize size)
+// decode as a photograph of that size; the noise is its grain, 0 to 255.
+inline bool WriteLargeJpeg(const QString &path, QSize size, int grain = 48)
 {
     QImage picture(size, QImage::Format_RGB32);
     QRandomGenerator random(42);
     for (int y = 0; y < size.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
-            const int noise = int(random.bounded(48));
+            const int noise = int(random.bounded(grain));
             line[x] = qRgb((x * 255 / size.width() + noise) & 0xFF,
                            (y * 255 / size.height() + noise) & 0xFF, ((x ^ y) + noise) & 0xFF);
         }

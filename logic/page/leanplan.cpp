@@ -17,13 +17,14 @@ int pixelsFor(double centimetres, double pixelsPerInch)
     return std::isfinite(pixels) ? int(std::clamp(pixels, 1.0, 1e6)) : 1;
 }
 
-// The pixels that print of a picture fitted to its cover: the picture is
-// decoded at the scale its printed part needs, and that part cut out with
-// whole pixels round it, so that its edges stay where they were.
+// The pixels that print of a picture fitted to its cover: only its part
+// that shows, with whole pixels round it so that its edges stay where they
+// were, decoded at the scale its printed size needs.
 void decodeFitted(PlacedPicture &placed, double pixelsPerInch)
 {
-    const QSize full = placed.picture.size();
-    if (!placed.source.intersects(QRectF(QPointF(0, 0), QSizeF(full)))) {
+    const QRect kept
+        = placed.source.toAlignedRect().intersected(QRect(QPoint(0, 0), placed.picture.size()));
+    if (kept.isEmpty()) {
         placed.picture = LoadedPicture(); // nothing of it shows
         return;
     }
@@ -34,17 +35,16 @@ void decodeFitted(PlacedPicture &placed, double pixelsPerInch)
     const auto scaled = [](int side, double scale) {
         return std::clamp(int(std::ceil(side * scale - 1e-9)), 1, side);
     };
-    const QImage decoded = placed.picture.decoded(
-        QSize(scaled(full.width(), scaleX), scaled(full.height(), scaleY)));
-    if (decoded.isNull())
+    const QImage part = placed.picture.decoded(
+        kept, QSize(scaled(kept.width(), scaleX), scaled(kept.height(), scaleY)));
+    if (part.isNull())
         return; // painted whole, as a plan that was not made lean
-    const double px = double(decoded.width()) / full.width();
-    const double py = double(decoded.height()) / full.height();
-    const QRectF source(placed.source.x() * px, placed.source.y() * py, placed.source.width() * px,
-                        placed.source.height() * py);
-    const QRect part = source.toAlignedRect().intersected(decoded.rect());
-    placed.pixels = part == decoded.rect() ? decoded : decoded.copy(part);
-    placed.source = source.translated(-QPointF(part.topLeft()));
+    const double px = double(part.width()) / kept.width();
+    const double py = double(part.height()) / kept.height();
+    const QRectF source = placed.source.translated(-QPointF(kept.topLeft()));
+    placed.pixels = part;
+    placed.source
+        = QRectF(source.x() * px, source.y() * py, source.width() * px, source.height() * py);
 }
 
 void decodeForPage(PlacedPicture &placed, double pixelsPerInch)

@@ -180,20 +180,45 @@ LoadedPicture LoadedPicture::turnedClockwise() const
 
 QImage LoadedPicture::decoded(QSize size) const
 {
-    if (isNull() || size.isEmpty())
+    return decoded(QRect(QPoint(0, 0), this->size()), size);
+}
+
+QImage LoadedPicture::decoded(const QRect &part, QSize size) const
+{
+    const QRect kept = part.intersected(QRect(QPoint(0, 0), this->size()));
+    if (kept.isEmpty() || size.isEmpty())
         return {};
-    const QSize wanted = size.boundedTo(this->size());
+    const QSize wanted = size.boundedTo(kept.size());
     if (m_bytes.isEmpty()) {
-        return wanted == m_whole.size()
-            ? m_whole
-            : m_whole.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage cut = kept == m_whole.rect() ? m_whole : m_whole.copy(kept);
+        return wanted == cut.size()
+            ? cut
+            : cut.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     BytesReader read(m_bytes);
-    // The decoder is asked in the file's own orientation: our turns and the
-    // file's both swap the sides.
-    const QSize upright = turnedSize(wanted, isAcross(m_turns));
-    const QSize asked = read.acrossFile(upright);
-    if (asked != read.acrossFile(m_size))
+    const QImageIOHandler::Transformations file = read.reader.transformation();
+    // The part and its size in the file's own pixels: our turns undone,
+    // each a quarter turn back, then the file's turn and mirrors.
+    QRect stored = kept;
+    QSize frame = this->size();
+    QSize asked = wanted;
+    const auto turnBack = [&] {
+        stored = QRect(stored.y(), frame.width() - stored.x() - stored.width(), stored.height(),
+                       stored.width());
+        frame.transpose();
+        asked.transpose();
+    };
+    for (int turn = 0; turn < m_turns; ++turn)
+        turnBack();
+    if (file.testFlag(QImageIOHandler::TransformationRotate90))
+        turnBack();
+    if (file.testFlag(QImageIOHandler::TransformationMirror))
+        stored.moveLeft(frame.width() - stored.x() - stored.width());
+    if (file.testFlag(QImageIOHandler::TransformationFlip))
+        stored.moveTop(frame.height() - stored.y() - stored.height());
+    if (stored != QRect(QPoint(0, 0), frame))
+        read.reader.setClipRect(stored);
+    if (asked != stored.size())
         read.reader.setScaledSize(asked);
     QImage picture;
     if (!read.reader.read(&picture) || picture.isNull())

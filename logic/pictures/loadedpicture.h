@@ -49,6 +49,10 @@ public:
     // proportions differ and never larger than the picture on either side.
     // A null picture when there is no memory for it.
     QImage decoded(QSize size) const;
+    // Only a part of it, given in its own pixels as shown, decoded at that
+    // size: the decoder skips what lies below the part and most of the work
+    // beside it.
+    QImage decoded(const QRect &part, QSize size) const;
 
 private:
     QByteArray m_bytes; // empty for a picture held decoded
