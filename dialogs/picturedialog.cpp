@@ -197,7 +197,8 @@ void PictureDialog::showSelectedFile()
         return;
     }
     // What cannot be read as a picture leaves the previous preview.
-    const QImage picture = ReadPreviewPicture(JoinPath(Dir1->path(), Text1->text()));
+    const QImage picture
+        = ReadPreviewPicture(JoinPath(Dir1->path(), Text1->text()), Image1->screenPixelsNeeded());
     if (!picture.isNull())
         Image1->setPicture(picture);
 }

@@ -52,8 +52,9 @@ struct BytesReader
         reader.setDevice(&buffer);
         reader.setAutoTransform(true);
     }
-    // The file's own sides before the turn it asks for.
-    QSize fileSize(QSize upright) const
+    // A size turned as the file's orientation turns it: the upright sides
+    // from the file's, and the file's from the upright ones.
+    QSize acrossFile(QSize upright) const
     {
         return turnedSize(
             upright, reader.transformation().testFlag(QImageIOHandler::TransformationRotate90));
@@ -77,6 +78,30 @@ QSize coveringSize(QSize size, QSize bound)
 }
 
 } // namespace
+
+QImage ReadPictureCovering(QImageReader &reader, QSize bound)
+{
+    reader.setAutoTransform(true);
+    const QSize fileSize = reader.size();
+    QImage picture;
+    if (fileSize.isEmpty()) {
+        // A kind that tells its size only by decoding.
+        if (!reader.read(&picture) || picture.isNull())
+            return {};
+        const QSize shown = coveringSize(picture.size(), bound);
+        return shown == picture.size()
+            ? picture
+            : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    const bool across = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize upright = turnedSize(fileSize, across);
+    const QSize shown = coveringSize(upright, bound);
+    if (shown != upright)
+        reader.setScaledSize(turnedSize(shown, across));
+    if (!reader.read(&picture) || picture.isNull())
+        return {};
+    return picture;
+}
 
 LoadedPicture::LoadedPicture(const QImage &picture)
     : m_whole(picture)
@@ -108,31 +133,25 @@ std::optional<LoadedPicture> LoadedPicture::fromFile(const QString &path, QSize 
         if (!whole.open(QIODevice::ReadOnly) || !JpegReachesEnd(whole))
             return std::nullopt;
     }
+    const QSize fileSize = reader.size();
+    if (fileSize.isValid() && (fileSize.isEmpty() || !fitsAllocationLimit(reader, fileSize)))
+        return std::nullopt;
     LoadedPicture loaded;
     loaded.m_bytes = bytes;
-    const QSize fileSize = reader.size();
     if (fileSize.isValid()) {
-        if (fileSize.isEmpty() || !fitsAllocationLimit(reader, fileSize))
-            return std::nullopt;
-        const bool across
-            = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-        loaded.m_size = turnedSize(fileSize, across);
+        loaded.m_size = read.acrossFile(fileSize); // upright
+        loaded.m_screen = ReadPictureCovering(reader, screen);
+    } else {
+        // Its size is known only once decoded, at full size.
+        loaded.m_screen = ReadPictureCovering(reader, QSize());
+        loaded.m_size = loaded.m_screen.size();
         const QSize shown = coveringSize(loaded.m_size, screen);
         if (shown != loaded.m_size)
-            reader.setScaledSize(turnedSize(shown, across));
-        if (!reader.read(&loaded.m_screen) || loaded.m_screen.isNull())
-            return std::nullopt;
-        return loaded;
+            loaded.m_screen
+                = loaded.m_screen.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    // A kind that tells its size only by decoding.
-    QImage whole;
-    if (!reader.read(&whole) || whole.isNull())
+    if (loaded.m_screen.isNull())
         return std::nullopt;
-    loaded.m_size = whole.size();
-    const QSize shown = coveringSize(loaded.m_size, screen);
-    loaded.m_screen = shown == whole.size()
-        ? whole
-        : whole.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return loaded;
 }
 
@@ -173,8 +192,8 @@ QImage LoadedPicture::decoded(QSize size) const
     // The decoder is asked in the file's own orientation: our turns and the
     // file's both swap the sides.
     const QSize upright = turnedSize(wanted, isAcross(m_turns));
-    const QSize asked = read.fileSize(upright);
-    if (asked != read.fileSize(m_size))
+    const QSize asked = read.acrossFile(upright);
+    if (asked != read.acrossFile(m_size))
         read.reader.setScaledSize(asked);
     QImage picture;
     if (!read.reader.read(&picture) || picture.isNull())

@@ -7,7 +7,15 @@
 
 #include <optional>
 
+class QImageReader;
+
 namespace vellumark {
+
+// Reads the reader's picture upright, as its camera recorded, decoded no
+// larger than it takes to cover bound (keeping its proportions; an empty
+// bound, at full size): the decoder then skips most of its work. A null
+// picture when it cannot be read.
+QImage ReadPictureCovering(QImageReader &reader, QSize bound);
 
 // A picture as a cover holds it once loaded. From a file it keeps the
 // file's bytes as they were read, so that a file deleted or rewritten later

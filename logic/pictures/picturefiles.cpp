@@ -1,5 +1,6 @@
 #include "logic/pictures/picturefiles.h"
 
+#include "logic/pictures/loadedpicture.h"
 #include "logic/pictures/picturefilters.h"
 
 #include <QDir>
@@ -59,11 +60,10 @@ QStringList MatchingFiles(const QString &folder, const QString &pattern)
                                   QDir::Name | QDir::IgnoreCase);
 }
 
-QImage ReadPreviewPicture(const QString &path)
+QImage ReadPreviewPicture(const QString &path, QSize box)
 {
     QImageReader reader(path);
-    reader.setAutoTransform(true);
-    return reader.read();
+    return ReadPictureCovering(reader, box);
 }
 
 } // namespace vellumark

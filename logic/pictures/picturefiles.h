@@ -28,8 +28,9 @@ std::optional<QString> PatternOfPictureType(const QString &type);
 // without regard to case. Hidden files are left out.
 QStringList MatchingFiles(const QString &folder, const QString &pattern);
 
-// The picture in a file, turned upright as its camera recorded; a null
+// The picture in a file, turned upright as its camera recorded and decoded
+// no larger than it takes to cover a box of the given pixels; a null
 // picture when the file cannot be read as one.
-QImage ReadPreviewPicture(const QString &path);
+QImage ReadPreviewPicture(const QString &path, QSize box);
 
 } // namespace vellumark
