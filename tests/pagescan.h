@@ -166,6 +166,24 @@ inline QString Describe(const QRect &found, const QRectF &expected)
         .arg(expected.bottom(), 0, 'f', 1);
 }
 
+// How alike two pictures are over an area of both, as the peak
+// signal-to-noise ratio of their red, green and blue in decibels: infinite
+// when equal, about 10 where different pictures lie.
+inline double Psnr(const QImage &a, const QImage &b, const QRect &area)
+{
+    double squares = 0;
+    qint64 samples = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (const int d : { qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q) })
+                squares += double(d) * d;
+            samples += 3;
+        }
+    }
+    return samples == 0 ? 0.0 : 10 * std::log10(255.0 * 255.0 * samples / squares);
+}
+
 // A picture's colour at least half strong over paper or ink.
 inline bool IsMostlyRed(QRgb c)
 {

@@ -1,4 +1,5 @@
 #include "logic/pictures/jpegend.h"
+#include "logic/pictures/loadedpicture.h"
 #include "logic/pictures/picturefilters.h"
 #include "logic/pictures/picturefolder.h"
 #include "logic/pictures/pictureloader.h"
@@ -9,11 +10,64 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTransform>
 
 #include <unistd.h>
 
 using namespace vellumark;
 using namespace vellumark::test;
+
+namespace {
+
+// A point an eighth in from one of the four corners.
+QPoint nearCorner(QSize size, int corner)
+{
+    const int x = size.width() / 8, y = size.height() / 8;
+    return QPoint(corner & 1 ? size.width() - 1 - x : x, corner & 2 ? size.height() - 1 - y : y);
+}
+
+// A picture loaded to be kept gives what LoadPicture gives: the same
+// refusals and size; a screen copy covering the screen, scaled down for a
+// small one and whole for a large one, of the same colours near its
+// corners; and the whole picture decoded again from the kept bytes, also
+// after four turns, which give back the same screen copy.
+void keptAsLoadPictureGivesIt(const QString &path)
+{
+    const QImage today = LoadPicture(path).convertToFormat(QImage::Format_RGB32);
+    for (const QSize screen : { QSize(8, 8), QSize(4000, 4000) }) {
+        const std::optional<LoadedPicture> kept = LoadedPicture::fromFile(path, screen);
+        QCOMPARE(kept.has_value(), !today.isNull());
+        if (!kept)
+            continue;
+        QCOMPARE(kept->size(), today.size());
+        const QImage copy = kept->screenCopy();
+        const QSize least = screen.boundedTo(today.size());
+        QVERIFY(copy.width() >= least.width() && copy.height() >= least.height());
+        if (today.width() > screen.width() && today.height() > screen.height())
+            QVERIFY(copy.width() < today.width() && copy.height() < today.height());
+        else
+            QCOMPARE(copy.size(), today.size());
+        for (int corner = 0; corner < 4; ++corner)
+            QCOMPARE(dominant(copy.pixel(nearCorner(copy.size(), corner))),
+                     dominant(today.pixel(nearCorner(today.size(), corner))));
+        QCOMPARE(kept->decoded(kept->size()).convertToFormat(QImage::Format_RGB32), today);
+        LoadedPicture turned = *kept;
+        for (int turn = 1; turn <= 4; ++turn) {
+            turned = turned.turnedClockwise();
+            QCOMPARE(turned.size(), turn % 2 ? today.size().transposed() : today.size());
+            if (turn == 1) { // as Qt turns it
+                const QTransform quarter = QTransform().rotate(90);
+                QCOMPARE(turned.screenCopy(), copy.transformed(quarter));
+                QCOMPARE(turned.decoded(turned.size()).convertToFormat(QImage::Format_RGB32),
+                         today.transformed(quarter));
+            }
+        }
+        QCOMPARE(turned.screenCopy(), copy);
+        QCOMPARE(turned.decoded(turned.size()).convertToFormat(QImage::Format_RGB32), today);
+    }
+}
+
+} // namespace
 
 class PictureLoaderTest : public QObject
 {
@@ -67,6 +121,7 @@ void PictureLoaderTest::loadsEachKind()
     const QImage picture = LoadPicture(path);
     QCOMPARE(picture.size(), size);
     QCOMPARE(dominant(picture.pixel(0, 0)), colour);
+    keptAsLoadPictureGivesIt(path);
 }
 
 void PictureLoaderTest::exifOrientationTurnsPicture_data()
@@ -95,6 +150,7 @@ void PictureLoaderTest::exifOrientationTurnsPicture()
     QCOMPARE(picture.size(), size);
     QCOMPARE(dominant(picture.pixel(2, 2)), topLeft);
     QCOMPARE(dominant(picture.pixel(size.width() - 3, size.height() - 3)), bottomRight);
+    keptAsLoadPictureGivesIt(path);
 }
 
 void PictureLoaderTest::badInput_data()
@@ -134,6 +190,7 @@ void PictureLoaderTest::badInput()
         QVERIFY(writeBytes(path, bytes));
     }
     QVERIFY(LoadPicture(path).isNull());
+    keptAsLoadPictureGivesIt(path);
     // The drag check reads the header only.
     QCOMPARE(CanReadPicture(path), headerLooksRight);
 }
@@ -148,6 +205,7 @@ void PictureLoaderTest::unreadableFile()
     QVERIFY(writeBytes(path, jpegBytes()));
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     QVERIFY(LoadPicture(path).isNull());
+    QVERIFY(!LoadedPicture::fromFile(path, QSize(8, 8)));
     QVERIFY(!CanReadPicture(path));
 }
 

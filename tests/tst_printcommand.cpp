@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -31,6 +32,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTransform>
 
 using namespace vellumark;
 using namespace vellumark::test;
@@ -46,6 +48,10 @@ private slots:
     void selectionDecidesTheSlots();
     void dvdPanelPrintsItsFormat_data();
     void dvdPanelPrintsItsFormat();
+    void turnedPhotoPrintsAsQtTurnsIt_data();
+    void turnedPhotoPrintsAsQtTurnsIt();
+    void pageShowsThePictureAsLoaded_data();
+    void pageShowsThePictureAsLoaded();
     void borderWidthFromSettings_data();
     void borderWidthFromSettings();
     void stampanteDecidesTheDialog_data();
@@ -85,6 +91,9 @@ private:
     // and whose print dialog is only counted (and confirmed).
     std::unique_ptr<Window> window(const QList<std::pair<QString, QString>> &values);
     QString nextPdf() { return m_dir.filePath(QStringLiteral("page%1.pdf").arg(++m_pages)); }
+    // A window as the user sees it, whose picture boxes open Qt's file dialog.
+    std::unique_ptr<Window> shownWindow();
+    QString photo();
 
     QTemporaryDir m_dir;
     int m_pages = 0;
@@ -180,6 +189,33 @@ void setA4Portrait(QPrinter &printer)
     printer.setPageOrientation(QPageLayout::Portrait);
 }
 
+// Clicks the middle of the widget as a user does: at that point of the window.
+void clickAt(QWidget *window, QWidget *target)
+{
+    const QPoint where = target->mapTo(window, target->rect().center());
+    QWidget *hit = window->childAt(where);
+    QVERIFY(hit);
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window, where));
+}
+
+// Loads the file into a picture box: a click on it, the file chosen.
+void loadByClick(MainWindow *window, const QString &box, const QString &file)
+{
+    onNextFileDialog([file](QFileDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(file);
+        static_cast<QDialog *>(dialog)->accept(); // as Open does
+    });
+    clickAt(window, child<PictureBox>(window, box));
+}
+
+// Exports the page to the PDF file through the file dialog.
+QString exportPage(MainWindow *window, const QString &pdf)
+{
+    onNextFileDialog([pdf](QFileDialog *dialog) { typeAndSave(dialog, pdf); });
+    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    return pdf;
+}
+
 } // namespace
 
 std::unique_ptr<PrintCommandTest::Window>
@@ -199,6 +235,36 @@ PrintCommandTest::window(const QList<std::pair<QString, QString>> &values)
         return true;
     });
     return made;
+}
+
+std::unique_ptr<PrintCommandTest::Window> PrintCommandTest::shownWindow()
+{
+    auto made = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
+                         { QStringLiteral("ApriFile"), QStringLiteral("0") } });
+    made->window->show();
+    return made;
+}
+
+// A 6000 x 4000 photo whose quadrants (red, green, blue, yellow) and
+// shading towards the bottom right show any wrong turn.
+QString PrintCommandTest::photo()
+{
+    const QString path = m_dir.filePath(QStringLiteral("photo.jpg"));
+    if (!QFile::exists(path)) {
+        QImage picture(6000, 4000, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        painter.fillRect(0, 0, 3000, 2000, QColor(220, 30, 30));
+        painter.fillRect(3000, 0, 3000, 2000, QColor(30, 200, 30));
+        painter.fillRect(0, 2000, 3000, 2000, QColor(30, 30, 220));
+        painter.fillRect(3000, 2000, 3000, 2000, QColor(230, 220, 30));
+        QLinearGradient shade(0, 0, 6000, 4000);
+        shade.setColorAt(0, QColor(0, 0, 0, 0));
+        shade.setColorAt(1, QColor(0, 0, 0, 170));
+        painter.fillRect(picture.rect(), shade);
+        painter.end();
+        writeBytes(path, encoded(picture, "jpeg"));
+    }
+    return path;
 }
 
 void PrintCommandTest::initTestCase()
@@ -291,6 +357,103 @@ void PrintCommandTest::dvdPanelPrintsItsFormat()
              qPrintable(Describe(BoundsOf(page, IsBlue), pixels.rect(cm))));
     QVERIFY(BoundsOf(page, IsRed).isEmpty());
     QVERIFY(BoundsOf(page, IsGreen).isEmpty());
+}
+
+void PrintCommandTest::turnedPhotoPrintsAsQtTurnsIt_data()
+{
+    QTest::addColumn<int>("turns"); // clicks on "90°" before exporting
+    for (int turns = 1; turns <= 4; ++turns)
+        QTest::newRow(qPrintable(QStringLiteral("%1 turns").arg(turns))) << turns;
+}
+
+void PrintCommandTest::turnedPhotoPrintsAsQtTurnsIt()
+{
+    QFETCH(int, turns);
+    auto w = shownWindow();
+    child<QAction>(w->window, QStringLiteral("ID_covers"))->trigger();
+    child<QRadioButton>(w->window, QStringLiteral("Option6"))->click(); // 18.3 x 27.2 at (1, 1)
+    loadByClick(w->window, QStringLiteral("Image7"), photo());
+    QCOMPARE(child<PictureBox>(w->window, QStringLiteral("Image7"))->picture().size(),
+             QSize(6000, 4000));
+    constexpr int dpi = 100;
+    const QImage unturned
+        = turns == 4 ? RasterisePdf(exportPage(w->window, nextPdf()), dpi) : QImage();
+    for (int turn = 0; turn < turns; ++turn)
+        clickAt(w->window, child<QPushButton>(w->window, QStringLiteral("Command2")));
+    const QImage page = RasterisePdf(exportPage(w->window, nextPdf()), dpi);
+    QVERIFY(!page.isNull());
+
+    // The page as it should be: the photo decoded whole, turned by Qt and
+    // stretched to the cover (the DVD case's picture is never cropped).
+    const QRectF cover = PagePixels(dpi).rect(QRectF(1, 1, 18.3, 27.2));
+    const auto expected = [&](int quarterTurns) {
+        const QImage turned
+            = QImageReader(photo()).read().transformed(QTransform().rotate(90 * quarterTurns));
+        QImage sheet(page.size(), QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(
+            cover,
+            turned.scaled(cover.size().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return sheet;
+    };
+    // The page's pixels were decoded by the JPEG decoder at a reduced scale,
+    // resampled to 300 ppi and again by the rasteriser; the expected ones
+    // decoded whole and resampled by Qt. They differ by a level or two on
+    // the shading and more along the quadrants' edges (about 52 dB here);
+    // 40 dB leaves room for other decoders and rasterisers, while a wrong
+    // turn puts other colours over whole quadrants (about 10 dB).
+    constexpr double kAlike = 40;
+    const QRect inside = cover.toRect().adjusted(2, 2, -2, -2); // clear of the edges' antialiasing
+    const double turnedAlike = Psnr(page, expected(turns), inside);
+    QVERIFY2(turnedAlike >= kAlike, qPrintable(QString::number(turnedAlike)));
+    // Wrong turns fail: two quarters further, and none but after four.
+    const double halfWrong = Psnr(page, expected(turns + 2), inside);
+    QVERIFY2(halfWrong < kAlike, qPrintable(QString::number(halfWrong)));
+    const double unturnedAlike = Psnr(page, expected(0), inside);
+    QVERIFY2((unturnedAlike >= kAlike) == (turns == 4), qPrintable(QString::number(unturnedAlike)));
+    if (turns == 4) {
+        const double sameAsUnturned = Psnr(page, unturned, page.rect());
+        QVERIFY2(sameAsUnturned >= 50, qPrintable(QString::number(sameAsUnturned)));
+    }
+}
+
+void PrintCommandTest::pageShowsThePictureAsLoaded_data()
+{
+    QTest::addColumn<bool>("deleted"); // else overwritten with a red picture
+    QTest::addColumn<bool>("exported"); // else printed
+    QTest::newRow("file deleted, exported") << true << true;
+    QTest::newRow("file overwritten, exported") << false << true;
+    QTest::newRow("file deleted, printed") << true << false;
+    QTest::newRow("file overwritten, printed") << false << false;
+}
+
+void PrintCommandTest::pageShowsThePictureAsLoaded()
+{
+    QFETCH(bool, deleted);
+    QFETCH(bool, exported);
+    auto w = shownWindow();
+    layOutTwoSlots(w->window);
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("front.jpg"));
+    QVERIFY(writeBytes(file, encoded(solid(Qt::blue, QSize(2000, 2000)), "jpeg")));
+    loadByClick(w->window, QStringLiteral("Image1"), file);
+    // Larger than the screen copy: the page decodes it again.
+    const LoadedPicture &loaded = child<PictureBox>(w->window, QStringLiteral("Image1"))->picture();
+    QCOMPARE(loaded.size(), QSize(2000, 2000));
+    QVERIFY(loaded.screenCopy().width() < 2000);
+    QVERIFY(deleted ? QFile::remove(file)
+                    : writeBytes(file, encoded(solid(Qt::red, QSize(2500, 1000)), "jpeg")));
+    if (!exported)
+        triggerPrint(w->window);
+    const QString pdf
+        = exported ? exportPage(w->window, nextPdf()) : w->job->printer().outputFileName();
+    const QImage page = RasterisePdf(pdf, kDpi);
+    QVERIFY(!page.isNull());
+    const QRectF a = PagePixels(kDpi).rect(QRectF(2, 2, 12.1, 12.1));
+    QVERIFY2(SameEdges(BoundsOf(page, IsBlue), a), qPrintable(Describe(BoundsOf(page, IsBlue), a)));
+    QVERIFY(BoundsOf(page, IsRed).isEmpty());
 }
 
 void PrintCommandTest::borderWidthFromSettings_data()

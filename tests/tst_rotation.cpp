@@ -1,10 +1,13 @@
 #include "app/mainwindow.h"
+#include "logic/pictures/loadedpicture.h"
 #include "logic/pictures/rotatepicture.h"
+#include "testpictures.h"
 #include "testsupport.h"
 #include "widgets/picturebox.h"
 
 #include <QAction>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <numbers>
@@ -29,6 +32,7 @@ private slots:
     void halfTurnAndNoTurn();
     void anyAngleTurnsAboutTheCentre();
     void sourceMayBeTheDestination();
+    void command2TurnsTheDvdPicture_data();
     void command2TurnsTheDvdPicture();
     void command2WithoutPictureDoesNothing();
 };
@@ -239,8 +243,16 @@ void RotationTest::sourceMayBeTheDestination()
     QVERIFY(isClockwiseTurnOf(picture, source));
 }
 
+void RotationTest::command2TurnsTheDvdPicture_data()
+{
+    QTest::addColumn<bool>("fromFile"); // else held decoded
+    QTest::newRow("held decoded") << false;
+    QTest::newRow("loaded from a file") << true;
+}
+
 void RotationTest::command2TurnsTheDvdPicture()
 {
+    QFETCH(bool, fromFile);
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") } });
     LoadedWindow loaded = loadWindow(temp.settings());
@@ -251,13 +263,20 @@ void RotationTest::command2TurnsTheDvdPicture()
     QVERIFY(button->isVisible());
     auto *dvd = child<PictureBox>(window, QStringLiteral("Image7"));
     const QImage source = numbered(9, 5, QImage::Format_RGB32);
-    dvd->setPicture(source);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("numbered.png")); // lossless
+    QVERIFY(writeBytes(file, encoded(source, "png")));
+    dvd->setPicture(fromFile ? LoadedPicture::fromFile(file, QSize(100, 100)).value()
+                             : LoadedPicture(source));
 
+    // The box shows the turn at once; a page decodes it turned.
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(isClockwiseTurnOf(dvd->picture().screenCopy(), source));
+    QVERIFY(isClockwiseTurnOf(dvd->picture().decoded(QSize(5, 9)), source));
     for (int press = 2; press <= 4; ++press)
         QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(dvd->picture().screenCopy(), source);
+    QCOMPARE(dvd->picture().decoded(QSize(9, 5)).convertToFormat(QImage::Format_RGB32), source);
 }
 
 void RotationTest::command2WithoutPictureDoesNothing()
