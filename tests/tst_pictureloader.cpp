@@ -55,6 +55,20 @@ void keptAsLoadPictureGivesIt(const QString &path)
         for (int turn = 1; turn <= 4; ++turn) {
             turned = turned.turnedClockwise();
             QCOMPARE(turned.size(), turn % 2 ? today.size().transposed() : today.size());
+            // A part a page decodes alone is that part of the picture as
+            // shown: its top left third, which lies on one side of the
+            // two colours whichever way the picture is turned or mirrored.
+            const QImage shown = today.transformed(QTransform().rotate(90 * turn));
+            const QRect third(0, 0, shown.width() / 3, shown.height() / 3);
+            if (!third.isEmpty()) {
+                const QImage part
+                    = turned.decoded(third, (third.size() / 2).expandedTo(QSize(1, 1)));
+                QCOMPARE(part.size(), (third.size() / 2).expandedTo(QSize(1, 1)));
+                for (int corner = 0; corner < 4; ++corner)
+                    QCOMPARE(
+                        dominant(part.pixel(nearCorner(part.size(), corner))),
+                        dominant(shown.pixel(third.topLeft() + nearCorner(third.size(), corner))));
+            }
             if (turn == 1) { // as Qt turns it
                 const QTransform quarter = QTransform().rotate(90);
                 QCOMPARE(turned.screenCopy(), copy.transformed(quarter));
@@ -135,6 +149,10 @@ void PictureLoaderTest::exifOrientationTurnsPicture_data()
     QTest::newRow("3 half turn") << 3 << QSize(40, 20) << 'b' << 'r';
     QTest::newRow("6 quarter turn clockwise") << 6 << QSize(20, 40) << 'r' << 'b';
     QTest::newRow("8 quarter turn anticlockwise") << 8 << QSize(20, 40) << 'b' << 'r';
+    QTest::newRow("2 mirrored") << 2 << QSize(40, 20) << 'b' << 'r';
+    QTest::newRow("4 upside down") << 4 << QSize(40, 20) << 'r' << 'b';
+    QTest::newRow("5 mirrored across the diagonal") << 5 << QSize(20, 40) << 'r' << 'b';
+    QTest::newRow("7 mirrored across the other diagonal") << 7 << QSize(20, 40) << 'b' << 'r';
 }
 
 void PictureLoaderTest::exifOrientationTurnsPicture()

@@ -144,6 +144,8 @@ std::optional<LoadedPicture> LoadedPicture::fromFile(const QString &path, QSize 
     } else {
         // Its size is known only once decoded, at full size.
         loaded.m_screen = ReadPictureCovering(reader, QSize());
+        if (loaded.m_screen.isNull())
+            return std::nullopt;
         loaded.m_size = loaded.m_screen.size();
         const QSize shown = coveringSize(loaded.m_size, screen);
         if (shown != loaded.m_size)
