@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes to the picture decoders the program reads pictures
 // with (Qt's readers of Windows bitmap, GIF, JPEG and PNG, with the EXIF
 // orientation applied and Qt's default allocation limit) and turns what
-// they give by a quarter turn clockwise, as the DVD picture is turned.
+// they give by a quarter turn clockwise, as the DVD picture is turned; then
+// loads them as a slot keeps a picture, turns it and decodes a part of it,
+// as a page does.
 #include "fuzz/fuzzcheck.h"
+#include "logic/pictures/loadedpicture.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -62,5 +65,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(turned.pixel(0, 0) == picture.pixel(0, bottom), "bottom-left corner turned");
     check(turned.pixel(0, turned.height() - 1) == picture.pixel(picture.width() - 1, bottom),
           "bottom-right corner turned");
+
+    const std::optional<vellumark::LoadedPicture> loaded
+        = vellumark::LoadedPicture::fromBytes(bytes, QSize(16, 16));
+    if (!loaded)
+        return 0;
+    check(loaded->size() == picture.size(), "kept at the size a plain decode gives");
+    check(!loaded->screenCopy().isNull(), "a kept picture has its screen copy");
+    vellumark::LoadedPicture shown = loaded->turnedClockwise();
+    check(shown.size() == picture.size().transposed(), "a turn of a kept picture swaps its sides");
+    // The top left third at half its size, as a page decodes a crop.
+    const QRect third(0, 0, std::max(1, shown.size().width() / 3),
+                      std::max(1, shown.size().height() / 3));
+    const QSize half = (third.size() / 2).expandedTo(QSize(1, 1));
+    const QImage part = shown.decoded(third, half);
+    check(part.isNull() || part.size() == half, "a part decodes at the size asked");
+    for (int turn = 1; turn < 4; ++turn)
+        shown = shown.turnedClockwise();
+    check(shown.screenCopy() == loaded->screenCopy(), "four turns give the screen copy back");
     return 0;
 }

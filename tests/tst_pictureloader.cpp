@@ -117,6 +117,12 @@ void PictureLoaderTest::loadsEachKind_data()
     QTest::newRow("progressive jpeg")
         << "p.jpeg" << jpegBytes(QSize(40, 20), true) << QSize(40, 20) << 'r';
     QTest::newRow("gif") << "dot.gif" << redGif() << QSize(1, 1) << 'r';
+    // Its header gives its first frame's 4 x 3; its screen is 12288 x 3.
+    QTest::newRow("gif wider than its first frame")
+        << "wide.gif"
+        << QByteArray::fromBase64(
+               "R0lGODlhADADAPEAAP8AAAAA/4AAgAAAACH5BAAAAAAALAAAAAAEAAMAAAIFUQA7")
+        << QSize(12288, 3) << 'b';
     // What the header says counts, not the name.
     QTest::newRow("bitmap named jpg")
         << "odd.jpg" << encoded(twoColourPicture(QSize(30, 10)), "bmp") << QSize(30, 10) << 'r';

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <future>
+#include <system_error>
 #include <vector>
 
 namespace vellumark {
@@ -70,9 +71,12 @@ CoverPlan WithPrintResolution(CoverPlan plan, double pixelsPerInch)
     std::vector<std::future<void>> decodes;
     for (qsizetype i = 1; i < plan.pictures.size(); ++i) {
         PlacedPicture &placed = plan.pictures[i];
-        decodes.push_back(std::async(std::launch::async, [&placed, pixelsPerInch] {
-            decodeForPage(placed, pixelsPerInch);
-        }));
+        const auto decode = [&placed, pixelsPerInch] { decodeForPage(placed, pixelsPerInch); };
+        try {
+            decodes.push_back(std::async(std::launch::async, decode));
+        } catch (const std::system_error &) {
+            decode(); // no thread to be had: one after the other
+        }
     }
     if (!plan.pictures.isEmpty())
         decodeForPage(plan.pictures.first(), pixelsPerInch);

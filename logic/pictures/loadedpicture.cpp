@@ -77,12 +77,20 @@ QSize coveringSize(QSize size, QSize bound)
                  std::max(1, int(std::ceil(size.height() * scale - 1e-9))));
 }
 
+bool isScaledWhenDecoded(QImageReader &reader)
+{
+    return reader.format() == "jpeg";
+}
+
 } // namespace
 
 QImage ReadPictureCovering(QImageReader &reader, QSize bound)
 {
     reader.setAutoTransform(true);
-    const QSize fileSize = reader.size();
+    // Only a JPEG decoder skips work at a smaller size, and only its header
+    // surely tells the size it decodes to (a GIF's may give its first
+    // frame's); other kinds are decoded whole and then scaled.
+    const QSize fileSize = isScaledWhenDecoded(reader) ? reader.size() : QSize();
     QImage picture;
     if (fileSize.isEmpty()) {
         // A kind that tells its size only by decoding.
@@ -120,38 +128,38 @@ std::optional<LoadedPicture> LoadedPicture::fromFile(const QString &path, QSize 
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    file.close();
+    return fromBytes(bytes, screen);
+}
 
+std::optional<LoadedPicture> LoadedPicture::fromBytes(const QByteArray &bytes, QSize screen)
+{
     BytesReader read(bytes);
     QImageReader &reader = read.reader;
     if (!reader.canRead())
         return std::nullopt;
-    if (reader.format() == "jpeg") {
-        // Qt fills a cut-off JPEG with grey and calls it a success.
-        QBuffer whole;
-        whole.setData(bytes);
-        if (!whole.open(QIODevice::ReadOnly) || !JpegReachesEnd(whole))
-            return std::nullopt;
-    }
-    const QSize fileSize = reader.size();
-    if (fileSize.isValid() && (fileSize.isEmpty() || !fitsAllocationLimit(reader, fileSize)))
-        return std::nullopt;
     LoadedPicture loaded;
     loaded.m_bytes = bytes;
-    if (fileSize.isValid()) {
-        loaded.m_size = read.acrossFile(fileSize); // upright
-        loaded.m_screen = ReadPictureCovering(reader, screen);
-    } else {
-        // Its size is known only once decoded, at full size.
-        loaded.m_screen = ReadPictureCovering(reader, QSize());
-        if (loaded.m_screen.isNull())
+    if (!isScaledWhenDecoded(reader)) {
+        const QImage whole = ReadPictureCovering(reader, QSize());
+        if (whole.isNull())
             return std::nullopt;
-        loaded.m_size = loaded.m_screen.size();
-        const QSize shown = coveringSize(loaded.m_size, screen);
-        if (shown != loaded.m_size)
-            loaded.m_screen
-                = loaded.m_screen.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        loaded.m_size = whole.size();
+        const QSize shown = coveringSize(whole.size(), screen);
+        loaded.m_screen = shown == whole.size()
+            ? whole
+            : whole.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return loaded;
     }
+    // Qt fills a cut-off JPEG with grey and calls it a success.
+    QBuffer whole;
+    whole.setData(bytes);
+    if (!whole.open(QIODevice::ReadOnly) || !JpegReachesEnd(whole))
+        return std::nullopt;
+    const QSize fileSize = reader.size();
+    if (fileSize.isEmpty() || !fitsAllocationLimit(reader, fileSize))
+        return std::nullopt;
+    loaded.m_size = read.acrossFile(fileSize); // upright
+    loaded.m_screen = ReadPictureCovering(reader, screen);
     if (loaded.m_screen.isNull())
         return std::nullopt;
     return loaded;
@@ -225,6 +233,11 @@ QImage LoadedPicture::decoded(const QRect &part, QSize size) const
     QImage picture;
     if (!read.reader.read(&picture) || picture.isNull())
         return {};
+    // Upright now, before our turns; a decoder that went its own way is
+    // brought to the size asked.
+    const QSize upright = turnedSize(wanted, isAcross(m_turns));
+    if (picture.size() != upright)
+        picture = picture.scaled(upright, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return QuarterTurnsClockwise(picture, m_turns);
 }
 

@@ -34,6 +34,8 @@ public:
     // screen copy just large enough to cover `screen` (in pixels, keeping
     // its proportions). Nothing for every file LoadPicture refuses.
     static std::optional<LoadedPicture> fromFile(const QString &path, QSize screen);
+    // The same for a file's bytes already read.
+    static std::optional<LoadedPicture> fromBytes(const QByteArray &bytes, QSize screen);
 
     bool isNull() const { return m_size.isEmpty(); }
     // Its size in its own pixels, as shown: upright and turned.
