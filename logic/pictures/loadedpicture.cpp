@@ -93,7 +93,6 @@ QImage ReadPictureCovering(QImageReader &reader, QSize bound)
     const QSize fileSize = isScaledWhenDecoded(reader) ? reader.size() : QSize();
     QImage picture;
     if (fileSize.isEmpty()) {
-        // A kind that tells its size only by decoding.
         if (!reader.read(&picture) || picture.isNull())
             return {};
         const QSize shown = coveringSize(picture.size(), bound);
