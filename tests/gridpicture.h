@@ -101,53 +101,42 @@ inline QList<double> RunCentres(const QImage &page, int fixed, int from, int to,
 inline QString GridFault(const QImage &page, const PagePixels &pixels, const GridLanding &grid)
 {
     const QRectF shown = grid.cover.intersected(grid.picture());
-    // One pixel in from the cover's edges, where lines may be cut.
-    const int left = int(std::ceil(pixels.x(shown.left()))) + 1;
-    const int right = int(std::floor(pixels.x(shown.right()))) - 2;
-    const int top = int(std::ceil(pixels.y(shown.top()))) + 1;
-    const int bottom = int(std::floor(pixels.y(shown.bottom()))) - 2;
-
-    auto compare = [&](const QList<double> &found, const QList<double> &expected,
-                       const QString &what) -> QString {
-        QStringList f, e;
-        for (double v : found)
-            f.append(QString::number(v, 'f', 1));
-        for (double v : expected)
-            e.append(QString::number(v, 'f', 1));
-        const QString both
-            = QStringLiteral("%1: found %2; expected %3").arg(what, f.join(u' '), e.join(u' '));
-        if (found.size() != expected.size())
-            return both;
-        for (qsizetype i = 0; i < found.size(); ++i)
-            if (std::abs(found[i] - expected[i]) > 1.0)
-                return both;
-        return {};
-    };
-
-    // Blue lines across a row between red ones (picture row 1020).
-    const int row = int(std::lround(pixels.y(grid.y(1020))));
-    QList<double> expectedX;
-    for (int k = 0; k < kGridWidth / 100; ++k) {
-        const double from = pixels.x(grid.x(100 * k)), to = pixels.x(grid.x(100 * k + 20));
-        if (from > left && to < right)
-            expectedX.append((from + to) / 2);
+    // Blue lines across the row of picture row 1020 (between red ones), red
+    // lines down the column of picture column 1060 (between blue ones); one
+    // pixel in from the cover's edges, where lines may be cut.
+    for (const bool across : { true, false }) {
+        const auto at = [&](double pixel) {
+            return across ? pixels.x(grid.x(pixel)) : pixels.y(grid.y(pixel));
+        };
+        const int from
+            = int(std::ceil(across ? pixels.x(shown.left()) : pixels.y(shown.top()))) + 1;
+        const int to
+            = int(std::floor(across ? pixels.x(shown.right()) : pixels.y(shown.bottom()))) - 2;
+        const int fixed
+            = int(std::lround(across ? pixels.y(grid.y(1020)) : pixels.x(grid.x(1060))));
+        QList<double> expected;
+        for (int k = 0; k < (across ? kGridWidth : kGridHeight) / 100; ++k) {
+            const int line = 100 * k + (across ? 0 : 50);
+            const double start = at(line), end = at(line + 20);
+            if (start > from && end < to)
+                expected.append((start + end) / 2);
+        }
+        const QList<double> found
+            = RunCentres(page, fixed, from, to, across, across ? IsBlue : IsRed);
+        bool same = found.size() == expected.size();
+        for (qsizetype i = 0; same && i < found.size(); ++i)
+            same = std::abs(found[i] - expected[i]) <= 1.0;
+        if (!same) {
+            QStringList f, e;
+            for (double v : found)
+                f.append(QString::number(v, 'f', 1));
+            for (double v : expected)
+                e.append(QString::number(v, 'f', 1));
+            return QStringLiteral("%1: found %2; expected %3")
+                .arg(across ? QStringLiteral("across") : QStringLiteral("down"), f.join(u' '),
+                     e.join(u' '));
+        }
     }
-    const QList<double> foundX = RunCentres(page, row, left, right, true, IsBlue);
-    if (const QString fault = compare(foundX, expectedX, QStringLiteral("across"));
-        !fault.isEmpty())
-        return fault;
-
-    // Red lines down a column between blue ones (picture column 1060).
-    const int column = int(std::lround(pixels.x(grid.x(1060))));
-    QList<double> expectedY;
-    for (int k = 0; k < kGridHeight / 100; ++k) {
-        const double from = pixels.y(grid.y(100 * k + 50)), to = pixels.y(grid.y(100 * k + 70));
-        if (from > top && to < bottom)
-            expectedY.append((from + to) / 2);
-    }
-    const QList<double> foundY = RunCentres(page, column, top, bottom, false, IsRed);
-    if (const QString fault = compare(foundY, expectedY, QStringLiteral("down")); !fault.isEmpty())
-        return fault;
 
     // Ink exactly where the picture shows inside the cover.
     const QRectF inked = pixels.rect(shown);

@@ -113,6 +113,14 @@ inline double InkAlongRow(const QImage &page, int y, int fromX, int toX)
     return ink;
 }
 
+inline double InkIn(const QImage &page, const QRect &area)
+{
+    double ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        ink += InkAlongRow(page, y, area.left(), area.right() + 1);
+    return ink;
+}
+
 // Centimetres of the printable area to pixels of the whole sheet
 // rasterised at dpi. The printable area's corner comes from the printer's
 // own description (its PPD), never from what the program was told; a PDF

@@ -45,8 +45,8 @@ class CupsPrintTest : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void cleanupTestCase();
-    void printsStraightToTheDefaultPrinter();
     void landsAtThePrintableAreaOfTheChosenPrinter_data();
     void landsAtThePrintableAreaOfTheChosenPrinter();
     void samePageEverywhere_data();
@@ -54,19 +54,27 @@ private slots:
     void calibrationMovesThePage_data();
     void calibrationMovesThePage();
     void paperChosenOnceHolds();
-    void landscapeAreaEverywhere_data();
-    void landscapeAreaEverywhere();
     void gridLandsByTheFit_data();
     void gridLandsByTheFit();
 
 private:
-    // The PDF that cups-pdf wrote for the job of that title, once the job
-    // has ended; empty when none came.
-    QString printedPage(const QString &title);
-    // The page the print command sent, rasterised; null when none came.
-    QImage printedPageOf(PrintJob *job, MainWindow *window);
-    // Triggers the print tool and returns the file cups-pdf made of the job.
-    QString printAndFetch(MainWindow *window, PrintJob *job);
+    struct Window
+    {
+        TemporarySettings settings;
+        QTemporaryDir folder; // where the PDF export goes
+        LoadedWindow loaded;
+        MainWindow *window = nullptr;
+        PrintJob *job = nullptr;
+    };
+    // An English window over these settings; its print dialog, should it
+    // show, cancels.
+    static std::unique_ptr<Window> window(const QList<std::pair<QString, QString>> &values);
+    // The page sent by the print tool (or by send) as a job of its own,
+    // as cups-pdf wrote it, at dpi; null when none came.
+    QImage printed(Window &w, int dpi = 300, const std::function<void()> &send = {});
+    // The page as the print preview shows it ("preview"), as the PDF export
+    // writes it under the name offered ("export") or as printed ("print").
+    QImage pageBy(Window &w, const QString &way, int dpi = 300);
 
     CupsPdfPrinter m_cups;
     QString m_outputFolder;
@@ -78,6 +86,7 @@ private:
 namespace {
 
 constexpr int kDpi = 300;
+constexpr double kCmPerPoint = 2.54 / 72;
 
 // The second queue's printable area on A4 (595 x 842 pt), as its PPD says
 // it in PostScript points from the sheet's lower left corner: 18 pt from
@@ -99,20 +108,16 @@ bool writeMarginsPpd(const QString &from, const QString &to)
     return target.write(text) == text.size();
 }
 
-// The two slots, both printed.
-void layOutBothSlots(MainWindow *window)
+// Whether the page is a sheet of the given size in cm, to two pixels.
+bool IsSheet(const QImage &page, double widthCm, double heightCm, int dpi = kDpi)
 {
-    layOutTwoSlots(window);
-    child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
+    return std::abs(page.width() - widthCm * dpi / 2.54) <= 2
+        && std::abs(page.height() - heightCm * dpi / 2.54) <= 2;
 }
 
-using FieldTexts = QList<std::pair<const char *, const char *>>;
-
-// Sets the fields' texts, as a slot's typology or a paste would.
-void fillFields(MainWindow *window, const FieldTexts &fields)
+QString SizeOf(const QImage &page)
 {
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+    return QStringLiteral("%1 x %2").arg(page.width()).arg(page.height());
 }
 
 // Both slots on the disc label, at the figures of an A4 sheet of two
@@ -122,11 +127,12 @@ void layOutDiscLabels(MainWindow *window)
 {
     child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(3);
     child<QComboBox>(window, QStringLiteral("List2"))->setCurrentIndex(3);
-    fillFields(
-        window,
-        { { "Text5", "4.6" }, { "Text6", "2.18" }, { "Text7", "4.6" }, { "Text8", "15.88" } });
+    for (const auto &[name, text] : { std::pair { "Text5", "4.6" },
+                                      { "Text6", "2.18" },
+                                      { "Text7", "4.6" },
+                                      { "Text8", "15.88" } })
+        child<QLineEdit>(window, QString::fromLatin1(name))->setText(QString::fromLatin1(text));
     child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(true);
-    child<QRadioButton>(window, QStringLiteral("Option5"))->setChecked(true);
     child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
     child<PictureBox>(window, QStringLiteral("Image2"))->setPicture(solid(Qt::green));
 }
@@ -134,46 +140,81 @@ void layOutDiscLabels(MainWindow *window)
 // Slot A alone, red, at (2, 2) and of the given size in cm, unbordered.
 void layOutSlotA(MainWindow *window, const QString &width, const QString &height)
 {
-    const QList<std::pair<const char *, QString>> fields { { "Text1", width },
-                                                           { "Text2", height },
-                                                           { "Text5", QStringLiteral("2") },
-                                                           { "Text6", QStringLiteral("2") } };
-    for (const auto &[name, text] : fields)
-        child<QLineEdit>(window, QString::fromLatin1(name))->setText(text);
+    layOutTwoSlots(window);
+    child<QLineEdit>(window, QStringLiteral("Text1"))->setText(width);
+    child<QLineEdit>(window, QStringLiteral("Text2"))->setText(height);
     child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
     child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
-    child<PictureBox>(window, QStringLiteral("Image1"))->setPicture(solid(Qt::red));
-}
-
-// The page as the print preview shows it ("preview") or as the PDF export
-// writes it into the folder under the name offered ("export"), at dpi.
-QImage previewedOrExported(MainWindow *window, PrintJob *job, const QString &way,
-                           const QString &folder, int dpi)
-{
-    QImage page;
-    if (way == u"preview") {
-        onNextModal([&](QWidget *modal) {
-            auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
-            if (!preview)
-                return false;
-            page = PreviewedPage(preview, job->printer(), dpi);
-            preview->reject();
-            return true;
-        });
-        child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
-        return page;
-    }
-    onNextModal([](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (dialog)
-            static_cast<QDialog *>(dialog)->accept(); // the name offered
-        return dialog != nullptr;
-    });
-    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
-    return RasterisePdf(QDir(folder).filePath(QStringLiteral("cover.pdf")), dpi);
 }
 
 } // namespace
+
+std::unique_ptr<CupsPrintTest::Window>
+CupsPrintTest::window(const QList<std::pair<QString, QString>> &values)
+{
+    auto made = std::make_unique<Window>();
+    made->settings.seed(QList<std::pair<QString, QString>> {
+                            { QStringLiteral("About"), QStringLiteral("0") },
+                            { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
+                            { QStringLiteral("Percorso"), made->folder.path() } }
+                        + values);
+    made->loaded = loadWindow(made->settings.settings());
+    made->window = made->loaded.window.get();
+    made->job = made->window->findChild<PrintJob *>();
+    made->job->setPrintDialog([](QPrinter &, QWidget *) { return false; });
+    return made;
+}
+
+QImage CupsPrintTest::printed(Window &w, int dpi, const std::function<void()> &send)
+{
+    // cups-pdf names the file after the job's title (and adds to it).
+    const QString title = QStringLiteral("vellumark-test-%1-%2")
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(++m_printed);
+    w.job->printer().setDocName(title);
+    if (send)
+        send();
+    else
+        child<QAction>(w.window, QStringLiteral("ID_Print"))->trigger();
+    // The file stands empty until the job ends.
+    QString pdf;
+    if (WaitFor(CupsPdfPrinter::allJobsDone, 60000))
+        WaitFor(
+            [&] {
+                for (const QFileInfo &file : QDir(m_outputFolder).entryInfoList({ title + u'*' }))
+                    if (file.size() > 0)
+                        pdf = file.filePath();
+                return !pdf.isEmpty();
+            },
+            30000);
+    if (pdf.isEmpty())
+        qWarning("no page in %s", qPrintable(m_outputFolder));
+    const QImage page = pdf.isEmpty() ? QImage() : RasterisePdf(pdf, dpi);
+    QFile::remove(pdf);
+    return page;
+}
+
+QImage CupsPrintTest::pageBy(Window &w, const QString &way, int dpi)
+{
+    if (way == u"print")
+        return printed(w, dpi);
+    QImage page;
+    if (way == u"preview") {
+        onNextModal<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
+            page = PreviewedPage(preview, w.job->printer(), dpi);
+            preview->reject();
+            return true;
+        });
+        child<QAction>(w.window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+        return page;
+    }
+    onNextModal<QFileDialog>([](QFileDialog *dialog) {
+        static_cast<QDialog *>(dialog)->accept(); // the name offered
+        return true;
+    });
+    child<QAction>(w.window, QStringLiteral("ID_EsportaPDF"))->trigger();
+    return RasterisePdf(w.folder.filePath(QStringLiteral("cover.pdf")), dpi);
+}
 
 void CupsPrintTest::initTestCase()
 {
@@ -190,8 +231,8 @@ void CupsPrintTest::initTestCase()
     m_outputFolder = CupsPdfOutputFolder();
 
     // A second printer, like the first but unable to print near the
-    // paper's top and left edges. Named after this run, so that other runs
-    // on the same server keep theirs.
+    // paper's edges. Named after this run, so that other runs on the same
+    // server keep theirs.
     const QString ppd = CupsPdfPpd();
     QVERIFY2(!ppd.isEmpty(), "the PPD of cups-pdf (printer-driver-cups-pdf)");
     QVERIFY(m_dir.isValid());
@@ -200,6 +241,14 @@ void CupsPrintTest::initTestCase()
     m_marginsQueue = QStringLiteral("VellumarkMargins%1").arg(QCoreApplication::applicationPid());
     const QString added = CupsPdfPrinter::addQueue(m_marginsQueue, marginsPpd);
     QVERIFY2(added.isEmpty(), qPrintable(added));
+}
+
+void CupsPrintTest::init()
+{
+    // The server may be another run's, which ends it with that run: make
+    // sure one answers and sees both queues before the job starts.
+    const QString failure = m_cups.setUp();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
                     10000));
 }
@@ -212,82 +261,31 @@ void CupsPrintTest::cleanupTestCase()
     m_cups.stop();
 }
 
-QString CupsPrintTest::printedPage(const QString &title)
-{
-    // The file stands empty until the job ends.
-    if (!WaitFor(CupsPdfPrinter::allJobsDone, 60000))
-        return {};
-    QString pdf;
-    WaitFor(
-        [&] {
-            const QDir folder(m_outputFolder);
-            for (const QFileInfo &file : folder.entryInfoList({ title + u'*' }))
-                if (file.size() > 0)
-                    pdf = file.filePath();
-            return !pdf.isEmpty();
-        },
-        30000);
-    return pdf;
-}
-
-void CupsPrintTest::printsStraightToTheDefaultPrinter()
-{
-    TemporarySettings settings;
-    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                    { QStringLiteral("Stampante"), QStringLiteral("0") },
-                    { QStringLiteral("Spessore"), QStringLiteral("40") } });
-    LoadedWindow loaded = loadWindow(settings.settings());
-    MainWindow *window = loaded.window.get();
-    auto *job = window->findChild<PrintJob *>();
-    job->setPrintDialog([](QPrinter &, QWidget *) {
-        qWarning("no dialog was expected");
-        return false;
-    });
-    layOutBothSlots(window);
-
-    // cups-pdf names the file after the job's title (and adds to it).
-    const QString title
-        = QStringLiteral("vellumark-test-%1").arg(QCoreApplication::applicationPid());
-    job->printer().setDocName(title);
-    child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
-    QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
-    QCOMPARE(job->printer().outputFormat(), QPrinter::NativeFormat);
-
-    const QString pdf = printedPage(title);
-    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no page in ") + m_outputFolder));
-
-    const QImage page = RasterisePdf(pdf, kDpi);
-    QFile::remove(pdf);
-    QVERIFY(!page.isNull());
-    // The PDF printer's PPD says where its printable area begins.
-    const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
-    QVERIFY(corner);
-    const QString fault
-        = TwoSlotsPageFault(page, PagePixels(kDpi, *corner), job->printer().resolution());
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
-}
-
 void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter_data()
 {
-    constexpr double cmPerPoint = 2.54 / 72;
-    const std::optional<QPointF> wholePage
-        = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
-    const QPointF corner = wholePage.value_or(QPointF(-1, -1));
+    const QPointF corner
+        = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4")).value_or(QPointF(-1, -1));
+    QTest::addColumn<QString>("way"); // "print", "preview", "export" or "fit check"
     QTest::addColumn<QString>("queue");
     QTest::addColumn<bool>("landscape");
     QTest::addColumn<double>("dialogMargins"); // mm left on the page by the dialog; 0: none
-    // Where cover A (5 x 4 cm at 2, 2 on the page) lands, in cm from the
-    // sheet's top left corner as the PDF of cups-pdf shows the sheet.
+    QTest::addColumn<double>("width"); // of cover A, 4 cm high at (2, 2) on the page
+    // The sheet as the page comes out (cups-pdf's PDF, the preview or the
+    // export), and where cover A lands from its top left corner, in cm.
+    QTest::addColumn<QSizeF>("sheet");
     QTest::addColumn<QRectF>("onSheet");
+    const QSizeF upright(21, 29.7);
     const QRectF portrait(2, 2, 5, 4);
     QTest::newRow("whole page, margins left by the dialog")
-        << CupsPdfPrinter::queue() << false << 20.0 << portrait.translated(corner);
+        << "print" << CupsPdfPrinter::queue() << false << 20.0 << 5.0 << upright
+        << portrait.translated(corner);
     // "18 30 571 802": the printable area begins 18 pt from the left and
     // 842 - 802 = 40 pt from the top of the upright sheet.
-    const QRectF unequal = portrait.translated(18 * cmPerPoint, 40 * cmPerPoint);
-    QTest::newRow("unequal margins") << m_marginsQueue << false << 0.0 << unequal;
+    const QRectF unequal = portrait.translated(18 * kCmPerPoint, 40 * kCmPerPoint);
+    QTest::newRow("unequal margins")
+        << "print" << m_marginsQueue << false << 0.0 << 5.0 << upright << unequal;
     QTest::newRow("unequal margins, margins left by the dialog")
-        << m_marginsQueue << false << 20.0 << unequal;
+        << "print" << m_marginsQueue << false << 20.0 << 5.0 << upright << unequal;
     // Landscape: cups-pdf turns the page a quarter counter-clockwise onto
     // the upright sheet, so the page's left edge lies along the sheet's
     // bottom and its top along the sheet's left. The page's printable
@@ -295,35 +293,40 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter_data()
     // cover's left (2 cm) and right (7 cm) edges on the page lie 30 pt +
     // 2 cm and 30 pt + 7 cm above the sheet's bottom (842 pt), its top
     // (2 cm) and bottom (6 cm) 18 pt + 2 and 6 cm from the sheet's left.
-    const double sheetHeight = 842 * cmPerPoint;
-    const QRectF turned(QPointF(18 * cmPerPoint + 2, sheetHeight - 30 * cmPerPoint - 7),
-                        QPointF(18 * cmPerPoint + 6, sheetHeight - 30 * cmPerPoint - 2));
-    QTest::newRow("unequal margins, landscape") << m_marginsQueue << true << 0.0 << turned;
+    const double sheetHeight = 842 * kCmPerPoint;
+    const QRectF turned(QPointF(18 * kCmPerPoint + 2, sheetHeight - 30 * kCmPerPoint - 7),
+                        QPointF(18 * kCmPerPoint + 6, sheetHeight - 30 * kCmPerPoint - 2));
+    QTest::newRow("unequal margins, landscape")
+        << "print" << m_marginsQueue << true << 0.0 << 5.0 << upright << turned;
     QTest::newRow("unequal margins, landscape, margins left by the dialog")
-        << m_marginsQueue << true << 20.0 << turned;
+        << "print" << m_marginsQueue << true << 20.0 << 5.0 << upright << turned;
+    // The preview and the export show the page lying (842 x 595 pt), its
+    // printable area 30 pt from its left and 18 pt from its top, and
+    // 842 - 30 - 40 = 772 pt wide.
+    const QRectF lying = portrait.translated(30 * kCmPerPoint, 18 * kCmPerPoint);
+    for (const char *way : { "preview", "export" })
+        QTest::newRow(qPrintable(QStringLiteral("unequal margins, landscape, ") + way))
+            << way << m_marginsQueue << true << 0.0 << 5.0 << QSizeF(29.7, 21) << lying;
+    QTest::newRow("unequal margins, landscape, 0.45 cm too wide")
+        << "fit check" << m_marginsQueue << true << 0.0 << 772 * kCmPerPoint - 2 + 0.45 << QSizeF()
+        << QRectF();
 }
 
 void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
 {
+    QFETCH(QString, way);
     QFETCH(QString, queue);
     QFETCH(bool, landscape);
     QFETCH(double, dialogMargins);
+    QFETCH(double, width);
+    QFETCH(QSizeF, sheet);
     QFETCH(QRectF, onSheet);
-    QVERIFY(onSheet.left() >= 0);
-    // The server may be another run's, which ends it with that run: make
-    // sure one answers and sees the queue before the job starts.
-    const QString failure = m_cups.setUp();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(queue); }, 10000));
-    TemporarySettings settings;
-    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                    { QStringLiteral("Stampante"), QStringLiteral("1") } });
-    LoadedWindow loaded = loadWindow(settings.settings());
-    MainWindow *window = loaded.window.get();
-    auto *job = window->findChild<PrintJob *>();
+    const bool print = way == u"print";
+    auto w = window(
+        { { QStringLiteral("Stampante"), print ? QStringLiteral("1") : QStringLiteral("0") } });
     // The user picks the printer and the orientation in the print dialog,
     // which may leave page margins of its own on the layout.
-    job->setPrintDialog([&](QPrinter &printer, QWidget *) {
+    const auto choose = [=](QPrinter &printer) {
         printer.setPrinterName(queue);
         printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         if (dialogMargins > 0)
@@ -331,135 +334,79 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter()
                 QMarginsF(dialogMargins, dialogMargins, dialogMargins, dialogMargins),
                 QPageLayout::Millimeter);
         return true;
-    });
-    layOutSlotA(window, QStringLiteral("5"), QStringLiteral("4"));
+    };
+    if (print)
+        w->job->setPrintDialog([=](QPrinter &printer, QWidget *) { return choose(printer); });
+    else
+        choose(w->job->printer());
+    layOutSlotA(w->window, QString::number(width, 'f', 3), QStringLiteral("4"));
 
-    const QString title = QStringLiteral("vellumark-test-%1-%2")
-                              .arg(QCoreApplication::applicationPid())
-                              .arg(++m_printed);
-    job->printer().setDocName(title);
-    child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
-    QCOMPARE(job->printer().printerName(), queue);
-
-    const QString pdf = printedPage(title);
-    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no page in ") + m_outputFolder));
-    const QImage page = RasterisePdf(pdf, kDpi);
-    QFile::remove(pdf);
+    if (way == u"fit check") {
+        QString asked;
+        answerNextMessageBox(QMessageBox::No, &asked);
+        child<QAction>(w->window, QStringLiteral("ID_Print"))->trigger();
+        QCOMPARE(asked,
+                 QStringLiteral("Cover A goes 0.5 cm beyond the right of the printable area and "
+                                "will be cut off. Print anyway?"));
+        return;
+    }
+    const QImage page = pageBy(*w, way);
+    QCOMPARE(w->job->printer().printerName(), queue);
     QVERIFY(!page.isNull());
-    // The sheet is A4 upright: 21 x 29.7 cm.
-    QVERIFY2(std::abs(page.width() - 21 * kDpi / 2.54) <= 2
-                 && std::abs(page.height() - 29.7 * kDpi / 2.54) <= 2,
-             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    QVERIFY2(IsSheet(page, sheet.width(), sheet.height()), qPrintable(SizeOf(page)));
+    QVERIFY(onSheet.left() >= 0);
     const QRectF expected = PagePixels(kDpi).rect(onSheet);
     const QRect red = BoundsOf(page, IsRed);
-    qInfo("cover A from the sheet's edges: %.2f, %.2f cm to %.2f, %.2f cm",
-          red.left() * 2.54 / kDpi, red.top() * 2.54 / kDpi, (red.right() + 1) * 2.54 / kDpi,
-          (red.bottom() + 1) * 2.54 / kDpi);
     QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
-}
-
-QImage CupsPrintTest::printedPageOf(PrintJob *job, MainWindow *window)
-{
-    // cups-pdf names the file after the job's title (and adds to it).
-    const QString title
-        = QStringLiteral("vellumark-test-%1-same").arg(QCoreApplication::applicationPid());
-    job->printer().setDocName(title);
-    child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
-    QString pdf;
-    WaitFor(
-        [&] {
-            const QDir folder(m_outputFolder);
-            for (const QFileInfo &file : folder.entryInfoList({ title + u'*' }))
-                if (file.size() > 0 && CupsPdfPrinter::allJobsDone())
-                    pdf = file.filePath();
-            return !pdf.isEmpty();
-        },
-        90000);
-    const QImage page = pdf.isEmpty() ? QImage() : RasterisePdf(pdf, kDpi);
-    QFile::remove(pdf);
-    return page;
 }
 
 void CupsPrintTest::samePageEverywhere_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("labels"); // two disc labels instead of two covers
-    QTest::newRow("print preview") << "preview" << false;
-    QTest::newRow("PDF export") << "export" << false;
-    QTest::newRow("CUPS PDF printer") << "print" << false;
-    QTest::newRow("disc labels, print preview") << "preview" << true;
-    QTest::newRow("disc labels, PDF export") << "export" << true;
-    QTest::newRow("disc labels, CUPS PDF printer") << "print" << true;
+    for (const bool labels : { false, true }) {
+        const QString name = labels ? QStringLiteral("disc labels, ") : QString();
+        QTest::newRow(qPrintable(name + QStringLiteral("print preview"))) << "preview" << labels;
+        QTest::newRow(qPrintable(name + QStringLiteral("PDF export"))) << "export" << labels;
+        QTest::newRow(qPrintable(name + QStringLiteral("CUPS PDF printer"))) << "print" << labels;
+    }
 }
 
 void CupsPrintTest::samePageEverywhere()
 {
     QFETCH(QString, way);
     QFETCH(bool, labels);
-    TemporarySettings settings;
-    const QTemporaryDir folder;
-    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                    { QStringLiteral("Stampante"), QStringLiteral("0") },
-                    { QStringLiteral("Spessore"), QStringLiteral("40") },
-                    { QStringLiteral("Percorso"), folder.path() } });
-    LoadedWindow loaded = loadWindow(settings.settings());
-    MainWindow *window = loaded.window.get();
-    auto *job = window->findChild<PrintJob *>();
+    // Straight to the default printer: a print dialog would cancel.
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
+                      { QStringLiteral("Spessore"), QStringLiteral("40") } });
+    layOutTwoSlots(w->window);
+    child<QRadioButton>(w->window, QStringLiteral("Option5"))->setChecked(true);
     if (labels)
-        layOutDiscLabels(window);
-    else
-        layOutBothSlots(window);
-    QCOMPARE(job->printer().printerName(), CupsPdfPrinter::queue());
+        layOutDiscLabels(w->window);
+    QCOMPARE(w->job->printer().printerName(), CupsPdfPrinter::queue());
 
-    const QImage page = way == u"print"
-        ? printedPageOf(job, window)
-        : previewedOrExported(window, job, way, folder.path(), kDpi);
+    const QImage page = pageBy(*w, way);
     QVERIFY(!page.isNull());
-    page.save(QDir::temp().filePath(QStringLiteral("vellumark-same-%1%2.png")
-                                        .arg(way, labels ? QStringLiteral("-labels") : QString())));
-
-    // From the paper's edge: the cups-pdf PPD's printable area is the whole
-    // sheet ("*ImageableArea A4/A4: "0 0 595 842"").
-    // A4 at 300 dpi, to a pixel.
+    if (way == u"print")
+        QCOMPARE(w->job->printer().outputFormat(), QPrinter::NativeFormat);
+    // A4 at 300 dpi, from the paper's edge: the cups-pdf PPD's printable
+    // area is the whole sheet ("*ImageableArea A4/A4: "0 0 595 842"").
     QVERIFY2(std::abs(page.width() - 2480) <= 1 && std::abs(page.height() - 3508) <= 1,
-             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+             qPrintable(SizeOf(page)));
     const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
     QVERIFY2(corner, "the A4 paper of the cups-pdf PPD");
     const PagePixels pixels(kDpi, *corner);
     if (labels) {
         // 11.7 cm across with a 4.1 cm hole, the standards; A's border is
         // 40 of the printer's 1200 dpi pixels, half of it outside the ring.
-        const QStringList faultsA = DiscFaults(page, pixels, QRectF(4.6, 2.18, 11.7, 11.7), 4.1,
-                                               IsMostlyRed, 20.0 * kDpi / 1200);
-        QVERIFY2(faultsA.isEmpty(), qPrintable(faultsA.join(u'\n')));
-        const QStringList faultsB
-            = DiscFaults(page, pixels, QRectF(4.6, 15.88, 11.7, 11.7), 4.1, IsMostlyGreen);
-        QVERIFY2(faultsB.isEmpty(), qPrintable(faultsB.join(u'\n')));
+        const QStringList faults = DiscFaults(page, pixels, QRectF(4.6, 2.18, 11.7, 11.7), 4.1,
+                                              IsMostlyRed, 20.0 * kDpi / 1200)
+            + DiscFaults(page, pixels, QRectF(4.6, 15.88, 11.7, 11.7), 4.1, IsMostlyGreen);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         return;
     }
     const QString fault = TwoSlotsPageFault(page, pixels, 1200, QRectF(1, 1, 19, 14));
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
-}
-
-QString CupsPrintTest::printAndFetch(MainWindow *window, PrintJob *job)
-{
-    const QString title = QStringLiteral("vellumark-calibration-%1-%2")
-                              .arg(QCoreApplication::applicationPid())
-                              .arg(QDateTime::currentMSecsSinceEpoch());
-    job->printer().setDocName(title);
-    child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
-    if (!WaitFor(CupsPdfPrinter::allJobsDone, 60000))
-        return {};
-    QString pdf;
-    WaitFor(
-        [&] {
-            for (const QFileInfo &file : QDir(m_outputFolder).entryInfoList({ title + u'*' }))
-                if (file.size() > 0)
-                    pdf = file.filePath();
-            return !pdf.isEmpty();
-        },
-        30000);
-    return pdf;
 }
 
 void CupsPrintTest::calibrationMovesThePage_data()
@@ -475,14 +422,8 @@ void CupsPrintTest::calibrationMovesThePage()
 {
     QFETCH(QString, how);
     QFETCH(bool, corrected);
-    TemporarySettings settings;
-    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                    { QStringLiteral("Stampante"), QStringLiteral("0") },
-                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
-    LoadedWindow loaded = loadWindow(settings.settings());
-    MainWindow *window = loaded.window.get();
-    auto *job = window->findChild<PrintJob *>();
-    job->setPrintDialog([](QPrinter &, QWidget *) { return false; });
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
+    PrintJob *job = w->job;
     // The page's origin is the printable area's corner; this queue's
     // description makes that the sheet's corner, so its margins are set
     // to that minimum here, whatever the printer's default margins are.
@@ -507,24 +448,21 @@ void CupsPrintTest::calibrationMovesThePage()
                                   Qt::LeftButton);
             return true;
         });
-        child<QAction>(window, QStringLiteral("ID_Calibra"))->trigger();
+        child<QAction>(w->window, QStringLiteral("ID_Calibra"))->trigger();
     };
     if (how == u"other printer") {
-        PrinterCorrections(settings.settings())
+        PrinterCorrections(w->settings.settings())
             .store(CupsPdfPrinter::queue() + u'2', { 150.0 / 147, 200.0 / 202, 1, 1 });
     } else {
         enterMeasures("OkButton");
-        QVERIFY(PrinterCorrections(settings.settings()).of(CupsPdfPrinter::queue()));
+        QVERIFY(PrinterCorrections(w->settings.settings()).of(CupsPdfPrinter::queue()));
         if (how == u"reset")
             enterMeasures("ResetButton");
     }
 
-    layOutSlotA(window, QStringLiteral("12.1"), QStringLiteral("12.1"));
-    const QString pdf = printAndFetch(window, job);
-    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no page in ") + m_outputFolder));
-    const QImage page = RasterisePdf(pdf, kDpi);
+    layOutSlotA(w->window, QStringLiteral("12.1"), QStringLiteral("12.1"));
+    const QImage page = printed(*w);
     QVERIFY(!page.isNull());
-    QFile::remove(pdf);
 
     // The PPD's A4 ImageableArea is the whole sheet (0 0 595 842 pt): the
     // rulers should be 150 and 200 mm and the crosshair 10 mm from each
@@ -551,7 +489,7 @@ void CupsPrintTest::calibrationMovesThePage()
     QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
 
     // The page-sent message says so when, and only when, it was corrected.
-    const QString message = window->statusBar()->currentMessage();
+    const QString message = w->window->statusBar()->currentMessage();
     const QString correctedFor
         = CalibrationTextsOf(Language::English).correctedFor.arg(CupsPdfPrinter::queue());
     QVERIFY2(message.startsWith(QStringLiteral("Page sent to ")), qPrintable(message));
@@ -560,26 +498,14 @@ void CupsPrintTest::calibrationMovesThePage()
 
 void CupsPrintTest::paperChosenOnceHolds()
 {
-    const QString failure = m_cups.setUp();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
-                    10000));
-    TemporarySettings settings;
-    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                    { QStringLiteral("Stampante"), QStringLiteral("1") },
-                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
-    LoadedWindow loaded = loadWindow(settings.settings());
-    MainWindow *window = loaded.window.get();
-    auto *job = window->findChild<PrintJob *>();
-    layOutSlotA(window, QStringLiteral("5"), QStringLiteral("4"));
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("1") } });
+    w->job->setPrintDialog(ShowSystemPrintDialog);
+    layOutSlotA(w->window, QStringLiteral("5"), QStringLiteral("4"));
 
     // A5 on the queue that is not the default one, chosen once: in the print
     // dialog's properties, from the menu's Printer Setup.
     bool chosen = false;
-    onNextModal([&](QWidget *modal) {
-        auto *dialog = qobject_cast<QPrintDialog *>(modal);
-        if (!dialog)
-            return false;
+    onNextModal<QPrintDialog>([&](QPrintDialog *dialog) {
         auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
         if (printers)
             printers->setCurrentIndex(printers->findText(m_marginsQueue));
@@ -597,122 +523,41 @@ void CupsPrintTest::paperChosenOnceHolds()
         dialog->accept();
         return true;
     });
-    child<QAction>(window, QStringLiteral("ID_Stampa"))->trigger();
+    child<QAction>(w->window, QStringLiteral("ID_Stampa"))->trigger();
     QVERIFY(chosen);
 
-    // Each page through the print dialog, confirmed as it shows.
-    const auto confirmPrintDialog = [] {
-        onNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QPrintDialog *>(modal);
-            if (dialog)
+    // Each page through the print dialog, confirmed as it shows, and the
+    // exported PDF: A5 is 148 x 210 mm, 420 x 595 pt, a pixel each at 72 dpi
+    // (the PPD rounds it to "421 595").
+    for (const char *way : { "print", "print again", "preview's button", "export" }) {
+        const auto confirmed = [] {
+            onNextModal<QPrintDialog>([](QPrintDialog *dialog) {
                 dialog->accept();
-            return dialog != nullptr;
-        });
-    };
-    for (const char *way : { "print", "print again", "preview's button" }) {
-        const QString title = QStringLiteral("vellumark-paper-%1-%2")
-                                  .arg(QCoreApplication::applicationPid())
-                                  .arg(++m_printed);
-        job->printer().setDocName(title);
-        confirmPrintDialog();
-        if (QByteArray(way) == "preview's button") {
-            onNextModal([&](QWidget *modal) {
-                auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
-                if (!preview)
-                    return false;
-                preview->findChild<QAction *>(QStringLiteral("PreviewPrint"))->trigger();
-                if (preview->isVisible())
-                    preview->reject();
                 return true;
             });
-            child<QAction>(window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+        };
+        QImage page;
+        if (QByteArray(way) == "export") {
+            page = pageBy(*w, QStringLiteral("export"), 72);
+        } else if (QByteArray(way) == "preview's button") {
+            page = printed(*w, 72, [&] {
+                confirmed();
+                onNextModal<QPrintPreviewDialog>([](QPrintPreviewDialog *preview) {
+                    preview->findChild<QAction *>(QStringLiteral("PreviewPrint"))->trigger();
+                    if (preview->isVisible())
+                        preview->reject();
+                    return true;
+                });
+                child<QAction>(w->window, QStringLiteral("ID_AnteprimaStampa"))->trigger();
+            });
         } else {
-            child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
+            confirmed();
+            page = printed(*w, 72);
         }
-        QCOMPARE(job->printer().printerName(), m_marginsQueue);
-        const QString pdf = printedPage(title);
-        QVERIFY2(!pdf.isEmpty(), way);
-        // A5 is 148 x 210 mm: 420 x 595 pt, a pixel each at 72 dpi (the
-        // PPD rounds it to "421 595").
-        const QImage page = RasterisePdf(pdf, 72);
-        QFile::remove(pdf);
-        qInfo("%s: %d x %d pt", way, page.width(), page.height());
+        QCOMPARE(w->job->printer().printerName(), m_marginsQueue);
+        qInfo("%s: %s pt", way, qPrintable(SizeOf(page)));
         QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1, way);
     }
-    // And the exported PDF shows the same paper.
-    const QTemporaryDir folder;
-    const QString exported = folder.filePath(QStringLiteral("cover.pdf"));
-    onNextModal([&](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (dialog) {
-            dialog->setDirectory(folder.path());
-            dialog->selectFile(exported);
-            static_cast<QDialog *>(dialog)->accept();
-        }
-        return dialog != nullptr;
-    });
-    child<QAction>(window, QStringLiteral("ID_EsportaPDF"))->trigger();
-    const QImage page = RasterisePdf(exported, 72);
-    QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1,
-             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
-}
-
-void CupsPrintTest::landscapeAreaEverywhere_data()
-{
-    QTest::addColumn<QString>("way");
-    QTest::newRow("print preview") << "preview";
-    QTest::newRow("PDF export") << "export";
-    QTest::newRow("fit check") << "fit check";
-}
-
-void CupsPrintTest::landscapeAreaEverywhere()
-{
-    QFETCH(QString, way);
-    const QString failure = m_cups.setUp();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QVERIFY(WaitFor([&] { return QPrinterInfo::availablePrinterNames().contains(m_marginsQueue); },
-                    10000));
-    TemporarySettings settings;
-    const QTemporaryDir folder;
-    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                    { QStringLiteral("Stampante"), QStringLiteral("0") },
-                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
-                    { QStringLiteral("Percorso"), folder.path() } });
-    LoadedWindow loaded = loadWindow(settings.settings());
-    MainWindow *window = loaded.window.get();
-    auto *job = window->findChild<PrintJob *>();
-    job->printer().setPrinterName(m_marginsQueue);
-    job->printer().setPageOrientation(QPageLayout::Landscape);
-    // The page is 842 x 595 pt; turned with the sheet ("18 30 571 802"),
-    // its printable area begins 30 pt from its left (the sheet's bottom)
-    // and 18 pt from its top (the sheet's left), and ends 40 pt from its
-    // right (the sheet's top): 842 - 30 - 40 = 772 pt wide.
-    constexpr double cmPerPoint = 2.54 / 72;
-    const QPointF corner(30 * cmPerPoint, 18 * cmPerPoint);
-    const double printableWidth = 772 * cmPerPoint;
-    // A 5 x 4 cm at (2, 2); for the fit check 0.45 cm wider than the area.
-    const QString width = way == u"fit check" ? QString::number(printableWidth - 2 + 0.45, 'f', 3)
-                                              : QStringLiteral("5");
-    layOutSlotA(window, width, QStringLiteral("4"));
-
-    if (way == u"fit check") {
-        QString asked;
-        answerNextMessageBox(QMessageBox::No, &asked);
-        child<QAction>(window, QStringLiteral("ID_Print"))->trigger();
-        QCOMPARE(asked,
-                 QStringLiteral("Cover A goes 0.5 cm beyond the right of the printable area and "
-                                "will be cut off. Print anyway?"));
-        return;
-    }
-    const QImage page = previewedOrExported(window, job, way, folder.path(), kDpi);
-    QVERIFY(!page.isNull());
-    // A4 lying: 29.7 x 21 cm.
-    QVERIFY2(std::abs(page.width() - 29.7 * kDpi / 2.54) <= 2
-                 && std::abs(page.height() - 21 * kDpi / 2.54) <= 2,
-             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
-    const QRectF expected = PagePixels(kDpi, corner).rect(QRectF(2, 2, 5, 4));
-    const QRect red = BoundsOf(page, IsRed);
-    QVERIFY2(SameEdges(red, expected), qPrintable(Describe(red, expected)));
 }
 
 void CupsPrintTest::gridLandsByTheFit_data()
@@ -743,20 +588,11 @@ void CupsPrintTest::gridLandsByTheFit()
     QFETCH(QString, menuEntry);
     QFETCH(int, wheelNotches);
     QFETCH(GridLanding, landing);
-    TemporarySettings settings;
-    const QTemporaryDir folder;
-    settings.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                    { QStringLiteral("Stampante"), QStringLiteral("0") },
-                    { QStringLiteral("Percorso"), folder.path() } });
-    LoadedWindow loaded = loadWindow(settings.settings());
-    MainWindow *window = loaded.window.get();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    auto *job = window->findChild<PrintJob *>();
-    layOutTwoSlots(window);
-    child<QRadioButton>(window, QStringLiteral("Option3"))->setChecked(true);
-    child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
-    auto *preview = child<PictureBox>(window, QStringLiteral("Image1"));
+    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
+    w->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w->window));
+    layOutSlotA(w->window, QStringLiteral("12.1"), QStringLiteral("12.1"));
+    auto *preview = child<PictureBox>(w->window, QStringLiteral("Image1"));
     preview->setPicture(GridPicture());
 
     // The mode from the preview's menu, by the menu key.
@@ -776,12 +612,7 @@ void CupsPrintTest::gridLandsByTheFit()
         QApplication::sendEvent(preview, &wheel);
     }
 
-    QImage page;
-    if (way == u"export") {
-        page = previewedOrExported(window, job, way, folder.path(), kDpi);
-    } else {
-        page = printedPageOf(job, window);
-    }
+    const QImage page = pageBy(*w, way);
     QVERIFY(!page.isNull());
     const std::optional<QPointF> corner = PrintableCornerInPpd(CupsPdfPpd(), QStringLiteral("A4"));
     QVERIFY2(corner, "the A4 paper of the cups-pdf PPD");
