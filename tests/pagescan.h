@@ -202,13 +202,10 @@ inline bool IsMostlyGreen(QRgb c)
     return qGreen(c) >= 128 && qRed(c) < 128 && qBlue(c) < 128;
 }
 
-// What is wrong with a round label printed in the colour `matches` finds,
-// whose bounding rectangle is `cm` and whose hole is holeCm across: the
-// outer edge within a pixel of the rectangle's, the hole within a pixel of
-// its diameter along the row and the column through the centre, and
-// centred; paper-white outside the outer edge and inside the hole, but
-// for the outer half of a border borderPx wide, which shows on both edges
-// when given. Empty when nothing is.
+// What is wrong with a round label in the colour `matches` finds, bounded
+// by `cm`, with a hole holeCm across: edges and hole to a pixel and centred,
+// paper-white beyond them but for the outer half of a border borderPx wide
+// where one is given (it must show on both edges).
 inline QStringList DiscFaults(const QImage &page, const PagePixels &pixels, const QRectF &cm,
                               double holeCm, const std::function<bool(QRgb)> &matches,
                               double borderPx = 0)
@@ -297,19 +294,20 @@ inline QString TwoSlotsPageFault(const QImage &page, const PagePixels &pixels,
                                  int printerDpi = 1200,
                                  const QRectF &searchCm = QRectF(0, 0, 20, 15))
 {
-    const QRectF a = pixels.rect(QRectF(2, 2, 12.1, 12.1));
-    const QRect red = BoundsOf(page, IsRed);
-    if (!SameEdges(red, a))
-        return QStringLiteral("A: ") + Describe(red, a);
-    const QRectF border = pixels.rect(QRectF(2, 2, 12.1, 12.1), 20, printerDpi);
-    const QRect dark = BoundsOf(page, IsDark, pixels.rect(searchCm).toRect());
-    if (!SameEdges(dark, border))
-        return QStringLiteral("A's border: ") + Describe(dark, border);
-    const QRectF b = pixels.rect(QRectF(2, 16, 10, 5));
-    const QRect green = BoundsOf(page, IsGreen);
-    if (!SameEdges(green, b))
-        return QStringLiteral("B: ") + Describe(green, b);
-    return QString();
+    const auto off = [&](const QString &what, const std::function<bool(QRgb)> &matches,
+                         const QRectF &expected, const QRect &area) {
+        const QRect found = BoundsOf(page, matches, area);
+        return SameEdges(found, expected) ? QString() : what + Describe(found, expected);
+    };
+    const QRectF a(2, 2, 12.1, 12.1);
+    for (const QString &fault :
+         { off(QStringLiteral("A: "), IsRed, pixels.rect(a), {}),
+           off(QStringLiteral("A's border: "), IsDark, pixels.rect(a, 20, printerDpi),
+               pixels.rect(searchCm).toRect()),
+           off(QStringLiteral("B: "), IsGreen, pixels.rect(QRectF(2, 16, 10, 5)), {}) })
+        if (!fault.isEmpty())
+            return fault;
+    return {};
 }
 
 } // namespace vellumark::test

@@ -287,12 +287,10 @@ void CupsPrintTest::landsAtThePrintableAreaOfTheChosenPrinter_data()
     QTest::newRow("unequal margins, margins left by the dialog")
         << "print" << m_marginsQueue << false << 20.0 << 5.0 << upright << unequal;
     // Landscape: cups-pdf turns the page a quarter counter-clockwise onto
-    // the upright sheet, so the page's left edge lies along the sheet's
-    // bottom and its top along the sheet's left. The page's printable
-    // corner is 30 pt from the sheet's bottom and 18 pt from its left: the
-    // cover's left (2 cm) and right (7 cm) edges on the page lie 30 pt +
-    // 2 cm and 30 pt + 7 cm above the sheet's bottom (842 pt), its top
-    // (2 cm) and bottom (6 cm) 18 pt + 2 and 6 cm from the sheet's left.
+    // the upright sheet; the page's printable corner is 30 pt above the
+    // sheet's bottom and 18 pt from its left. The cover's left and right
+    // (2, 7 cm) lie that far above 30 pt, its top and bottom (2, 6 cm) right
+    // of 18 pt.
     const double sheetHeight = 842 * kCmPerPoint;
     const QRectF turned(QPointF(18 * kCmPerPoint + 2, sheetHeight - 30 * kCmPerPoint - 7),
                         QPointF(18 * kCmPerPoint + 6, sheetHeight - 30 * kCmPerPoint - 2));
@@ -527,8 +525,7 @@ void CupsPrintTest::paperChosenOnceHolds()
     QVERIFY(chosen);
 
     // Each page through the print dialog, confirmed as it shows, and the
-    // exported PDF: A5 is 148 x 210 mm, 420 x 595 pt, a pixel each at 72 dpi
-    // (the PPD rounds it to "421 595").
+    // exported PDF: A5, 14.8 x 21 cm (the PPD rounds it to "421 595" pt).
     for (const char *way : { "print", "print again", "preview's button", "export" }) {
         const auto confirmed = [] {
             onNextModal<QPrintDialog>([](QPrintDialog *dialog) {
@@ -556,7 +553,7 @@ void CupsPrintTest::paperChosenOnceHolds()
         }
         QCOMPARE(w->job->printer().printerName(), m_marginsQueue);
         qInfo("%s: %s pt", way, qPrintable(SizeOf(page)));
-        QVERIFY2(std::abs(page.width() - 420) <= 1 && std::abs(page.height() - 595) <= 1, way);
+        QVERIFY2(IsSheet(page, 14.8, 21, 72), way);
     }
 }
 
