@@ -74,33 +74,13 @@ inline GridLanding FittedGrid(const QRectF &cover)
     return { cover, scale, scale, corner };
 }
 
-// The centres of the runs of matching pixels along a row (or down a
-// column) that lie whole between two places, in pixels.
-inline QList<double> RunCentres(const QImage &page, int fixed, int from, int to, bool alongRow,
-                                const std::function<bool(QRgb)> &matches)
-{
-    QList<double> centres;
-    int start = -1;
-    for (int i = from; i <= to + 1; ++i) {
-        const bool inside
-            = i <= to && matches(alongRow ? page.pixel(i, fixed) : page.pixel(fixed, i));
-        if (inside && start < 0)
-            start = i;
-        if (!inside && start >= 0) {
-            if (start > from && i <= to)
-                centres.append((start + i) / 2.0);
-            start = -1;
-        }
-    }
-    return centres;
-}
-
 // What is wrong with the printed grid, or nothing: every line whole inside
 // the cover where the landing puts it, to a pixel; nothing else inside the
 // cover; blank where the picture does not reach.
 inline QString GridFault(const QImage &page, const PagePixels &pixels, const GridLanding &grid)
 {
     const QRectF shown = grid.cover.intersected(grid.picture());
+    const QRectF area = pixels.rect(shown);
     // Blue lines across the row of picture row 1020 (between red ones), red
     // lines down the column of picture column 1060 (between blue ones); one
     // pixel in from the cover's edges, where lines may be cut.
@@ -108,10 +88,8 @@ inline QString GridFault(const QImage &page, const PagePixels &pixels, const Gri
         const auto at = [&](double pixel) {
             return across ? pixels.x(grid.x(pixel)) : pixels.y(grid.y(pixel));
         };
-        const int from
-            = int(std::ceil(across ? pixels.x(shown.left()) : pixels.y(shown.top()))) + 1;
-        const int to
-            = int(std::floor(across ? pixels.x(shown.right()) : pixels.y(shown.bottom()))) - 2;
+        const int from = int(std::ceil(across ? area.left() : area.top())) + 1;
+        const int to = int(std::floor(across ? area.right() : area.bottom())) - 2;
         const int fixed
             = int(std::lround(across ? pixels.y(grid.y(1020)) : pixels.x(grid.x(1060))));
         QList<double> expected;
@@ -121,8 +99,19 @@ inline QString GridFault(const QImage &page, const PagePixels &pixels, const Gri
             if (start > from && end < to)
                 expected.append((start + end) / 2);
         }
-        const QList<double> found
-            = RunCentres(page, fixed, from, to, across, across ? IsBlue : IsRed);
+        // The centres of the runs of the lines' colour that lie whole inside.
+        QList<double> found;
+        for (int i = from, start = -1; i <= to + 1; ++i) {
+            const QRgb c = i > to ? 0 : across ? page.pixel(i, fixed) : page.pixel(fixed, i);
+            const bool inside = i <= to && (across ? IsBlue(c) : IsRed(c));
+            if (inside && start < 0)
+                start = i;
+            if (!inside && start >= 0) {
+                if (start > from && i <= to)
+                    found.append((start + i) / 2.0);
+                start = -1;
+            }
+        }
         bool same = found.size() == expected.size();
         for (qsizetype i = 0; same && i < found.size(); ++i)
             same = std::abs(found[i] - expected[i]) <= 1.0;
@@ -139,12 +128,11 @@ inline QString GridFault(const QImage &page, const PagePixels &pixels, const Gri
     }
 
     // Ink exactly where the picture shows inside the cover.
-    const QRectF inked = pixels.rect(shown);
     const QRect found = BoundsOf(
         page, [](QRgb c) { return !IsWhite(c); },
         pixels.rect(grid.cover).adjusted(-4, -4, 4, 4).toRect());
-    if (!SameEdges(found, inked))
-        return QStringLiteral("picture: ") + Describe(found, inked);
+    if (!SameEdges(found, area))
+        return QStringLiteral("picture: ") + Describe(found, area);
     return {};
 }
 

@@ -66,8 +66,8 @@ private:
         MainWindow *window = nullptr;
         PrintJob *job = nullptr;
     };
-    // An English window over these settings; its print dialog, should it
-    // show, cancels.
+    // An English window with the two-slot layout over these settings; its
+    // print dialog, should it show, cancels.
     static std::unique_ptr<Window> window(const QList<std::pair<QString, QString>> &values);
     // The page sent by the print tool (or by send) as a job of its own,
     // as cups-pdf wrote it, at dpi; null when none came.
@@ -140,7 +140,6 @@ void layOutDiscLabels(MainWindow *window)
 // Slot A alone, red, at (2, 2) and of the given size in cm, unbordered.
 void layOutSlotA(MainWindow *window, const QString &width, const QString &height)
 {
-    layOutTwoSlots(window);
     child<QLineEdit>(window, QStringLiteral("Text1"))->setText(width);
     child<QLineEdit>(window, QStringLiteral("Text2"))->setText(height);
     child<QCheckBox>(window, QStringLiteral("Check1"))->setChecked(false);
@@ -162,6 +161,7 @@ CupsPrintTest::window(const QList<std::pair<QString, QString>> &values)
     made->window = made->loaded.window.get();
     made->job = made->window->findChild<PrintJob *>();
     made->job->setPrintDialog([](QPrinter &, QWidget *) { return false; });
+    layOutTwoSlots(made->window);
     return made;
 }
 
@@ -377,7 +377,6 @@ void CupsPrintTest::samePageEverywhere()
     // Straight to the default printer: a print dialog would cancel.
     auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
                       { QStringLiteral("Spessore"), QStringLiteral("40") } });
-    layOutTwoSlots(w->window);
     child<QRadioButton>(w->window, QStringLiteral("Option5"))->setChecked(true);
     if (labels)
         layOutDiscLabels(w->window);

@@ -87,9 +87,9 @@ private:
         PrintJob *job = nullptr;
         int dialogs = 0;
     };
-    // A loaded window with these settings (a null value stays unstored)
-    // whose pages go to a PDF file, and whose print dialog is only counted
-    // (and confirmed).
+    // A loaded window with the two-slot layout and these settings over
+    // "Stampante" 0 (a null value stays unstored), whose pages go to a PDF
+    // file and whose print dialog is only counted (and confirmed).
     std::unique_ptr<Window> window(const QList<std::pair<QString, QString>> &values);
     QString nextPdf() { return m_dir.filePath(QStringLiteral("page%1.pdf").arg(++m_pages)); }
     // A window as the user sees it, whose picture boxes open Qt's file dialog.
@@ -229,15 +229,20 @@ std::unique_ptr<PrintCommandTest::Window>
 PrintCommandTest::window(const QList<std::pair<QString, QString>> &values)
 {
     auto made = std::make_unique<Window>();
-    QList<std::pair<QString, QString>> seeded { { QStringLiteral("About"), QStringLiteral("0") } };
-    for (const auto &value : values)
+    QList<std::pair<QString, QString>> seeded { { QStringLiteral("About"), QStringLiteral("0") },
+                                                { QStringLiteral("Stampante"),
+                                                  QStringLiteral("0") } };
+    for (const auto &value : values) {
+        seeded.removeIf([&](const auto &seed) { return seed.first == value.first; });
         if (!value.second.isNull())
             seeded.append(value);
+    }
     made->settings.seed(seeded);
     made->loaded = loadWindow(made->settings.settings());
     made->window = made->loaded.window.get();
     made->job = made->window->findChild<PrintJob *>();
     made->job->setOutputFile(nextPdf());
+    layOutTwoSlots(made->window);
     int *count = &made->dialogs;
     made->job->setPrintDialog([count](QPrinter &, QWidget *) {
         ++*count;
@@ -248,8 +253,7 @@ PrintCommandTest::window(const QList<std::pair<QString, QString>> &values)
 
 std::unique_ptr<PrintCommandTest::Window> PrintCommandTest::shownWindow()
 {
-    auto made = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                         { QStringLiteral("ApriFile"), QStringLiteral("0") } });
+    auto made = window({ { QStringLiteral("ApriFile"), QStringLiteral("0") } });
     made->window->show();
     return made;
 }
@@ -283,9 +287,7 @@ void PrintCommandTest::initTestCase()
 
 void PrintCommandTest::printsTheLayoutAtTrueSize()
 {
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                      { QStringLiteral("Spessore"), QStringLiteral("40") } });
-    layOutTwoSlots(w->window);
+    auto w = window({ { QStringLiteral("Spessore"), QStringLiteral("40") } });
     // Typed with a decimal comma: the number ends at the comma.
     QLineEdit *left = child<QLineEdit>(w->window, QStringLiteral("Text7"));
     left->clear();
@@ -317,8 +319,7 @@ void PrintCommandTest::selectionDecidesTheSlots()
     QFETCH(QString, option);
     QFETCH(bool, slotA);
     QFETCH(bool, slotB);
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
-    layOutTwoSlots(w->window);
+    auto w = window({});
     QTest::mouseClick(child<QRadioButton>(w->window, option), Qt::LeftButton);
     const QImage page = printedPage(w->window, w->job, 50);
     QVERIFY(!page.isNull());
@@ -345,8 +346,7 @@ void PrintCommandTest::dvdPanelPrintsItsFormat()
     QFETCH(QRectF, cm);
     QFETCH(int, turns);
     // The window is never shown: the panel still counts as shown.
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
-    layOutTwoSlots(w->window);
+    auto w = window({});
     child<QAction>(w->window, QStringLiteral("ID_covers"))->trigger();
     child<QRadioButton>(w->window, option)->click();
     auto *dvd = child<PictureBox>(w->window, QStringLiteral("Image7"));
@@ -423,7 +423,6 @@ void PrintCommandTest::pageShowsThePictureAsLoaded()
     QFETCH(bool, deleted);
     QFETCH(bool, exported);
     auto w = shownWindow();
-    layOutTwoSlots(w->window);
     const QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("front.jpg"));
     QVERIFY(writeBytes(file, encoded(solid(Qt::blue, QSize(2000, 2000)), "jpeg")));
@@ -456,9 +455,7 @@ void PrintCommandTest::borderWidthFromSettings()
 {
     QFETCH(QString, spessore);
     QFETCH(int, pixels);
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                      { QStringLiteral("Spessore"), spessore } });
-    layOutTwoSlots(w->window);
+    auto w = window({ { QStringLiteral("Spessore"), spessore } });
     child<PictureBox>(w->window, QStringLiteral("Image1"))->clearPicture();
     child<QRadioButton>(w->window, QStringLiteral("Option3"))->setChecked(true);
     triggerPrint(w->window);
@@ -490,7 +487,6 @@ void PrintCommandTest::stampanteDecidesTheDialog()
     QFETCH(QString, stampante);
     QFETCH(int, dialogs);
     auto w = window({ { QStringLiteral("Stampante"), stampante } });
-    layOutTwoSlots(w->window);
     triggerPrint(w->window);
     QCOMPARE(w->dialogs, dialogs);
     QVERIFY(QFile::exists(w->job->printer().outputFileName()));
@@ -514,7 +510,6 @@ void PrintCommandTest::printDialogConfirmsOrCancels()
     QFETCH(bool, confirm);
     auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("1") } });
     w->job->setPrintDialog(ShowSystemPrintDialog);
-    layOutTwoSlots(w->window);
     const QString pdf = w->job->printer().outputFileName();
     QPrinter *shown = nullptr;
     answerNextPrintDialog(confirm, &shown, pdf);
@@ -547,7 +542,6 @@ void PrintCommandTest::unreachablePrinterOffersTheDialog()
     QFETCH(bool, userPicksFile);
     QFETCH(int, dialogs);
     auto w = window({ { QStringLiteral("Stampante"), stampante } });
-    layOutTwoSlots(w->window);
     if (!brokenOutput.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     if (brokenOutput.isEmpty()) {
@@ -574,8 +568,7 @@ void PrintCommandTest::unreachablePrinterOffersTheDialog()
 
 void PrintCommandTest::printerSetupGovernsLaterPages()
 {
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") } });
-    layOutTwoSlots(w->window);
+    auto w = window({});
     QPrinter *seen = nullptr;
     w->job->setPrintDialog([&](QPrinter &printer, QWidget *) {
         seen = &printer;
@@ -594,9 +587,7 @@ void PrintCommandTest::printerSetupGovernsLaterPages()
 
 void PrintCommandTest::absurdFieldsStillPrint()
 {
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                      { QStringLiteral("Spessore"), QStringLiteral("1e999") } });
-    layOutTwoSlots(w->window);
+    auto w = window({ { QStringLiteral("Spessore"), QStringLiteral("1e999") } });
     setField(w->window, "Text1", QStringLiteral("1e999"));
     setField(w->window, "Text2", QStringLiteral("-1e999"));
     setField(w->window, "Text5", QStringLiteral("1e308"));
@@ -624,9 +615,7 @@ void PrintCommandTest::labelHoleFromTheOptions()
     QFETCH(QString, stored);
     QFETCH(QString, typed);
     QFETCH(double, holeCm);
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                      { QStringLiteral("Foro"), stored } });
-    layOutTwoSlots(w->window);
+    auto w = window({ { QStringLiteral("Foro"), stored } });
     child<QCheckBox>(w->window, QStringLiteral("Check1"))->setChecked(false);
     child<QComboBox>(w->window, QStringLiteral("List1"))->setCurrentIndex(3); // 11.7 at 2, 2
     child<QRadioButton>(w->window, QStringLiteral("Option3"))->setChecked(true);
@@ -701,9 +690,7 @@ void PrintCommandTest::cutOffQuestion()
     QFETCH(double, unprintableTopMm);
     QFETCH(QString, question);
     QFETCH(bool, printAnyway);
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                      { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
-    layOutTwoSlots(w->window);
+    auto w = window({ { QStringLiteral("Lingua"), QStringLiteral("Inglese") } });
     const QMarginsF unprintable(0, unprintableTopMm, 0, 0);
     w->job->printer().setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                 unprintable, QPageLayout::Millimeter, unprintable));
@@ -755,7 +742,6 @@ void PrintCommandTest::statusBarSaysWhatPrintingDid()
                      happening == u"dialog cancelled" ? QStringLiteral("1") : QStringLiteral("0") },
                    { QStringLiteral("Lingua"), MarkerOfLanguage(Language(language)) },
                    { QStringLiteral("Percorso"), folder.path() } });
-    layOutTwoSlots(w->window);
     const MessageTexts &texts = Messages(Language(language));
     const QString pdf = w->job->printer().outputFileName();
     const QString saved = folder.filePath(QStringLiteral("cover.pdf"));
@@ -824,7 +810,6 @@ void PrintCommandTest::previewPrintsThroughThePrintPath()
     QFETCH(bool, printed);
     QFETCH(int, dialogs);
     auto w = window({ { QStringLiteral("Stampante"), stampante } });
-    layOutTwoSlots(w->window);
     if (cutOff)
         setField(w->window, "Text8", QStringLiteral("40"));
     int shownDialogs = 0;
@@ -918,9 +903,7 @@ void PrintCommandTest::previewPrintButtonEitherWay()
 
 void PrintCommandTest::previewMarksStayOnScreen()
 {
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                      { QStringLiteral("Tagli"), QStringLiteral("1") } });
-    layOutTwoSlots(w->window);
+    auto w = window({ { QStringLiteral("Tagli"), QStringLiteral("1") } });
     // A printer that cannot reach the outer centimetre of the sheet; B runs
     // 3.3 cm past the printable area's bottom, 1 cm of it still on paper.
     const QMarginsF unprintable(10, 10, 10, 10);
@@ -1001,7 +984,6 @@ void PrintCommandTest::exportWritesWholeFilesOnly()
     QFETCH(QString, kind);
     const QTemporaryDir folder;
     auto w = window({ { QStringLiteral("Percorso"), folder.path() } });
-    layOutTwoSlots(w->window);
     // A name as long as the folder allows: no temporary file fits beside it.
     const QString old = folder.filePath(
         kind == u"cannot replace" ? QString(251, u'n') + QStringLiteral(".pdf")
@@ -1102,9 +1084,7 @@ void PrintCommandTest::tagliDecidesTheCutMarks()
 {
     QFETCH(QString, tagli);
     QFETCH(bool, marks);
-    auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("0") },
-                      { QStringLiteral("Tagli"), tagli } });
-    layOutTwoSlots(w->window);
+    auto w = window({ { QStringLiteral("Tagli"), tagli } });
     const QImage page = printedPage(w->window, w->job);
     QVERIFY(!page.isNull());
     // Left of A's top left corner, along its top edge: 4 mm of a 0.1 mm line.
