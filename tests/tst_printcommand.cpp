@@ -75,6 +75,7 @@ private slots:
     void previewMarksStayOnScreen();
     void exportWritesWholeFilesOnly_data();
     void exportWritesWholeFilesOnly();
+    void exportKeepsTheOldFileWhenNoneFitsBeside();
     void tagliDecidesTheCutMarks_data();
     void tagliDecidesTheCutMarks();
 
@@ -188,12 +189,6 @@ void typeAndSave(QFileDialog *dialog, const QString &name)
     dialog->findChild<QListView *>(QStringLiteral("listView"))->clearSelection();
     dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
     static_cast<QDialog *>(dialog)->accept(); // as Save does
-}
-
-void setA4Portrait(QPrinter &printer)
-{
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
 }
 
 // Clicks the middle of the widget as a user does: at that point of the window.
@@ -967,108 +962,96 @@ void PrintCommandTest::previewMarksStayOnScreen()
 
 void PrintCommandTest::exportWritesWholeFilesOnly_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("written, .pdf added") << "written";
-    QTest::newRow("a dot in the name, .pdf added") << "cover_v1.2";
-    QTest::newRow("upper-case .PDF kept") << "MINE.PDF";
-    QTest::newRow("a dot in the name, its .pdf there: asked first") << "replace? cover_v1.2";
-    QTest::newRow("cancelled") << "cancelled";
-    QTest::newRow("old file cannot be replaced") << "cannot replace";
-    QTest::newRow("folder takes no files") << "no files there";
-    QTest::newRow("without a printer: A4 portrait") << "no printer";
-    QTest::newRow("the printer's paper") << "printer's paper";
+    QTest::addColumn<QString>("typed"); // into the file dialog; null: cancelled
+    QTest::addColumn<QString>("old"); // a file there before
+    QTest::addColumn<QString>("written"); // empty: nothing written
+    QTest::addColumn<int>("paper"); // the printer's: 0 A4 portrait, 1 A5 lying, 2 no printer
+    QTest::addColumn<QSizeF>("points"); // of the page written
+    const QSizeF a4(595.28, 841.89);
+    const QString cover = QStringLiteral("cover.pdf");
+    QTest::newRow("written, .pdf added") << "mine" << cover << "mine.pdf" << 0 << a4;
+    QTest::newRow("a dot in the name, .pdf added")
+        << "cover_v1.2" << cover << "cover_v1.2.pdf" << 0 << a4;
+    QTest::newRow("upper-case .PDF kept") << "MINE.PDF" << cover << "MINE.PDF" << 0 << a4;
+    // Qt asks about the file that would be replaced: No, then Cancel.
+    QTest::newRow("a dot in the name, its .pdf there: asked first")
+        << "cover_v1.2"
+        << "cover_v1.2.pdf" << QString() << 0 << a4;
+    QTest::newRow("cancelled") << QString() << cover << QString() << 0 << a4;
+    QTest::newRow("folder takes no files") << "/proc/cover.pdf" << cover << QString() << 0 << a4;
+    QTest::newRow("without a printer: A4 portrait") << "mine" << cover << "mine.pdf" << 2 << a4;
+    QTest::newRow("the printer's paper")
+        << "mine" << cover << "mine.pdf" << 1 << QSizeF(595.28, 419.53);
 }
 
 void PrintCommandTest::exportWritesWholeFilesOnly()
 {
-    QFETCH(QString, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, old);
+    QFETCH(QString, written);
+    QFETCH(int, paper);
+    QFETCH(QSizeF, points);
     const QTemporaryDir folder;
     auto w = window({ { QStringLiteral("Percorso"), folder.path() } });
-    // A name as long as the folder allows: no temporary file fits beside it.
-    const QString old = folder.filePath(
-        kind == u"cannot replace" ? QString(251, u'n') + QStringLiteral(".pdf")
-            : kind.startsWith(QStringLiteral("replace? ")) ? QStringLiteral("cover_v1.2.pdf")
-                                                           : QStringLiteral("cover.pdf"));
-    QFile oldFile(old);
-    QVERIFY(oldFile.open(QIODevice::WriteOnly));
-    oldFile.write("old");
-    oldFile.close();
+    QVERIFY(writeBytes(folder.filePath(old), "old"));
     QPrinter &printer = w->job->printer();
-    if (kind == u"no printer") {
+    if (paper == 2) { // as Qt leaves the printer when none is installed
         printer.setOutputFileName(QString());
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setPageOrientation(QPageLayout::Landscape);
-    } else if (kind == u"printer's paper") {
-        printer.setPageSize(QPageSize(QPageSize::A5));
-        printer.setPageOrientation(QPageLayout::Landscape);
-    } else {
-        setA4Portrait(printer);
     }
+    printer.setPageSize(QPageSize(paper == 1       ? QPageSize::A5
+                                      : paper == 2 ? QPageSize::Letter
+                                                   : QPageSize::A4));
+    printer.setPageOrientation(paper == 0 ? QPageLayout::Portrait : QPageLayout::Landscape);
 
-    if (kind == u"cannot replace") {
-        // The writer itself: the name leaves no room for a temporary file.
-        QVERIFY(!ExportPdf(BuildCoverPlan({}), PaperCornerA4(), QStringLiteral("Vellumark"), old));
-        QVERIFY(oldFile.open(QIODevice::ReadOnly));
-        QCOMPARE(oldFile.readAll(), QByteArray("old"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
-                 QStringList { QFileInfo(old).fileName() });
-        return;
-    }
     QString startFolder;
     QString startName;
     QString replaceAsked;
-    QString target = folder.filePath(QStringLiteral("mine.pdf"));
+    const bool replacing = old == typed + QStringLiteral(".pdf");
     onNextFileDialog([&](QFileDialog *dialog) {
         startFolder = dialog->directory().absolutePath();
         startName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
-        if (kind == u"cancelled") {
-            dialog->reject();
-        } else if (kind == u"no files there") {
-            target = QStringLiteral("/proc/cover.pdf");
-            typeAndSave(dialog, target);
-        } else if (kind.startsWith(QStringLiteral("replace? "))) {
-            // Qt asks about the file that would be replaced: No, then Cancel.
+        if (replacing)
             answerNextMessageBox(QMessageBox::No, &replaceAsked);
-            typeAndSave(dialog, kind.section(u' ', 1));
-            if (dialog->isVisible())
-                dialog->reject();
-        } else if (kind.contains(u'.')) {
-            typeAndSave(dialog, kind);
-            target = folder.filePath(
-                kind.endsWith(QStringLiteral(".PDF")) ? kind : kind + QStringLiteral(".pdf"));
-        } else {
-            typeAndSave(dialog, QStringLiteral("mine"));
-        }
+        if (!typed.isNull())
+            typeAndSave(dialog, typed);
+        if (dialog->isVisible())
+            dialog->reject();
     });
     child<QAction>(w->window, QStringLiteral("ID_EsportaPDF"))->trigger();
     QCOMPARE(startFolder, QDir(folder.path()).absolutePath());
     QCOMPARE(startName, QStringLiteral("cover.pdf"));
+    QVERIFY2(replaceAsked.contains(old) == replacing, qPrintable(replaceAsked));
 
+    QFile oldFile(folder.filePath(old));
     QVERIFY(oldFile.open(QIODevice::ReadOnly));
     QCOMPARE(oldFile.readAll(), QByteArray("old"));
-    oldFile.close();
-    const QStringList left = QDir(folder.path()).entryList(QDir::Files);
-    if (kind.startsWith(QStringLiteral("replace? "))) {
-        QVERIFY2(replaceAsked.contains(QStringLiteral("cover_v1.2.pdf")), qPrintable(replaceAsked));
-        QCOMPARE(left, QStringList { QFileInfo(old).fileName() });
+    QStringList expected { old };
+    if (!written.isEmpty())
+        expected.append(written);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), expected);
+    if (written.isEmpty())
         return;
-    }
-    if (kind == u"cancelled" || kind == u"cannot replace" || kind == u"no files there") {
-        QCOMPARE(left, QStringList { QFileInfo(old).fileName() });
-        QVERIFY(!QFile::exists(target));
-        return;
-    }
-    QVERIFY(QFile::exists(target));
+    const QString target = folder.filePath(written);
     QCOMPARE(pdfInfo(target, QStringLiteral("Title")), QStringLiteral("Vellumark 1.2013.4"));
     QCOMPARE(pdfInfo(target, QStringLiteral("Creator")), QStringLiteral("Vellumark 1.2013.4"));
-    // A4 is 595.28 x 841.89 points, A5 419.53 x 595.28.
-    const QSizeF expected
-        = kind == u"printer's paper" ? QSizeF(595.28, 419.53) : QSizeF(595.28, 841.89);
     const QSizeF size = pdfPageSize(target);
-    QVERIFY2(std::abs(size.width() - expected.width()) < 0.5
-                 && std::abs(size.height() - expected.height()) < 0.5,
+    QVERIFY2(std::abs(size.width() - points.width()) < 0.5
+                 && std::abs(size.height() - points.height()) < 0.5,
              qPrintable(pdfInfo(target, QStringLiteral("Page size"))));
+}
+
+void PrintCommandTest::exportKeepsTheOldFileWhenNoneFitsBeside()
+{
+    const QTemporaryDir folder;
+    // A name as long as the folder allows: no temporary file fits beside it.
+    const QString old = folder.filePath(QString(251, u'n') + QStringLiteral(".pdf"));
+    QVERIFY(writeBytes(old, "old"));
+    QVERIFY(!ExportPdf(BuildCoverPlan({}), PaperCornerA4(), QStringLiteral("Vellumark"), old));
+    QFile oldFile(old);
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    QCOMPARE(oldFile.readAll(), QByteArray("old"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { QFileInfo(old).fileName() });
 }
 
 void PrintCommandTest::tagliDecidesTheCutMarks_data()
