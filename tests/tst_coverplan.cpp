@@ -155,7 +155,6 @@ void CoverPlanTest::dvdFormats_data()
     QTest::addColumn<QRectF>("rect");
     QTest::newRow("18,3 x 27,2") << DvdFormat::FullCase << QRectF(1, 1, 18.3, 27.2);
     QTest::newRow("13,1 x 18,3") << DvdFormat::FrontOnly << QRectF(1, 1, 13.1, 18.3);
-    QTest::newRow("18,3 x 26,6") << DvdFormat::SlimCase << QRectF(1, 1, 18.3, 26.6);
 }
 
 void CoverPlanTest::dvdFormats()

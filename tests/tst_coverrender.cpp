@@ -339,32 +339,26 @@ void CoverRenderTest::cutMarks()
 void CoverRenderTest::discLabels_data()
 {
     // Positions from an A4 sheet of two labels: bounding squares 4.6 cm from
-    // the left and 2.18 and 15.88 cm from the top.
+    // the left and 2.18 and 15.88 cm from the top. The hole's setting is
+    // printed from the window in tst_printcommand.
     QTest::addColumn<QRectF>("cm");
-    QTest::addColumn<QString>("foro"); // the setting as stored
-    QTest::addColumn<double>("holeCm"); // the hole on paper
+    QTest::addColumn<double>("holeCm"); // the 4.1 cm hole on paper
     QTest::addColumn<bool>("border");
     QTest::addColumn<bool>("cutMarks");
     QTest::addColumn<QString>("abbondanza"); // the bleed setting, in mm
     QTest::addColumn<double>("reachCm"); // how far the ring runs past the square
     const QRectF upper(4.6, 2.18, 11.7, 11.7);
-    QTest::newRow("standard") << upper << "4.1" << 4.1 << false << false << "" << 0.0;
-    QTest::newRow("narrowest hole") << upper << "1.5" << 1.5 << false << false << "" << 0.0;
-    QTest::newRow("widest hole") << upper << "4.5" << 4.5 << false << false << "" << 0.0;
-    QTest::newRow("hole too wide") << upper << "6" << 4.1 << false << false << "" << 0.0;
-    QTest::newRow("hole not stored") << upper << "" << 4.1 << false << false << "" << 0.0;
-    QTest::newRow("border") << upper << "4.1" << 4.1 << true << false << "" << 0.0;
-    QTest::newRow("ellipse") << QRectF(4.6, 2.18, 11.7, 8) << "4.1" << 4.1 << false << false << ""
-                             << 0.0;
-    QTest::newRow("cut marks") << upper << "4.1" << 4.1 << false << true << "" << 0.0;
+    QTest::newRow("standard") << upper << 4.1 << false << false << "" << 0.0;
+    QTest::newRow("border") << upper << 4.1 << true << false << "" << 0.0;
+    QTest::newRow("ellipse") << QRectF(4.6, 2.18, 11.7, 8) << 4.1 << false << false << "" << 0.0;
+    QTest::newRow("cut marks") << upper << 4.1 << false << true << "" << 0.0;
     // 3 mm out past the edge and into the hole: 12.3 cm across, hole 3.5 cm.
-    QTest::newRow("bleed") << upper << "4.1" << 3.5 << false << false << "3" << 0.3;
+    QTest::newRow("bleed") << upper << 3.5 << false << false << "3" << 0.3;
 }
 
 void CoverRenderTest::discLabels()
 {
     QFETCH(QRectF, cm);
-    QFETCH(QString, foro);
     QFETCH(double, holeCm);
     QFETCH(bool, border);
     QFETCH(bool, cutMarks);
@@ -375,7 +369,7 @@ void CoverRenderTest::discLabels()
     input.slotA.discLabel = true;
     input.slotB = slot(4.6, 15.88, 11.7, 11.7, false, solid(Qt::green));
     input.slotB.discLabel = true;
-    input.labelHole = foro;
+    input.labelHole = QStringLiteral("4.1");
     input.borderWidth = QStringLiteral("40");
     input.cutMarks = cutMarks;
     input.bleed = abbondanza;
