@@ -384,8 +384,7 @@ void CoverRenderTest::discLabels()
     const auto printed = [&](const QRectF &square) {
         return square.adjusted(-reachCm, -reachCm, reachCm, reachCm);
     };
-    const QStringList faults
-        = DiscFaults(page, pixels, printed(cm), holeCm, IsMostlyRed, borderPx)
+    const QStringList faults = DiscFaults(page, pixels, printed(cm), holeCm, IsMostlyRed, borderPx)
         + DiscFaults(page, pixels, printed(QRectF(4.6, 15.88, 11.7, 11.7)), holeCm, IsMostlyGreen);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 

@@ -220,30 +220,24 @@ void MainWindowTest::discLabelPreviewShowsTheRing()
     MainWindow *window = loaded.window.get();
     auto *image1 = child<PictureBox>(window, QStringLiteral("Image1"));
     image1->setPicture(solid(Qt::red, QSize(20, 20)));
-    // Which points, as shares of the preview's size, show red ('r') or not.
-    const auto reds = [&](const QList<QPointF> &points) {
+    // Whether the preview shows red at the given shares of its width and height.
+    const auto redAt = [&](double x, double y = 0.5) {
         const QImage shot = image1->grab().toImage();
-        QString found;
-        for (const QPointF &p : points) {
-            const QPoint at(int(p.x() * shot.width()), int(p.y() * shot.height()));
-            found += shot.pixel(at) == qRgb(255, 0, 0) ? u'r' : u'-';
-        }
-        return found;
+        return shot.pixel(int(x * shot.width()), int(y * shot.height())) == qRgb(255, 0, 0);
     };
     // The hole, the ring, two corners.
-    QCOMPARE(reds({ { 0.5, 0.5 }, { 0.65, 0.5 }, { 0.75, 0.5 }, { 0.95, 0.5 }, { 0.02, 0.02 },
-                    { 0.98, 0.98 } }),
-             QStringLiteral("--rr--"));
+    QVERIFY(!redAt(0.5) && !redAt(0.65) && redAt(0.75) && redAt(0.95));
+    QVERIFY(!redAt(0.02, 0.02) && !redAt(0.98, 0.98));
 
     // Twice as wide a label keeps its 4.1 cm hole: 0.0875 of the width out.
     auto *text1 = child<QLineEdit>(window, QStringLiteral("Text1"));
     text1->selectAll();
     QTest::keyClicks(text1, QStringLiteral("23.4"));
-    QCOMPARE(reds({ { 0.57, 0.5 }, { 0.65, 0.5 } }), QStringLiteral("-r"));
+    QVERIFY(!redAt(0.57) && redAt(0.65));
 
     // Another typology shows the whole picture.
     child<QComboBox>(window, QStringLiteral("List1"))->setCurrentIndex(0);
-    QCOMPARE(reds({ { 0.5, 0.5 }, { 0.02, 0.02 } }), QStringLiteral("rr"));
+    QVERIFY(redAt(0.5) && redAt(0.02, 0.02));
 }
 
 void MainWindowTest::noSelectionOnlyAlignsHint()
