@@ -55,6 +55,18 @@ bool run(const QString &program, const QStringList &arguments)
         && process.exitCode() == 0;
 }
 
+// Settings of a user past the first start, in English.
+bool seed(const SettingsStore &store, const char *selection)
+{
+    bool ok = store.CreateSettingsKey(Key).ok();
+    for (const auto &[name, value] : { std::pair { "About", "0" },
+                                       { "Uscita", "0" },
+                                       { "Lingua", "Inglese" },
+                                       { "Stampa", selection } })
+        ok = ok && store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok();
+    return ok;
+}
+
 bool catchesSigterm(qint64 pid)
 {
     const QByteArray status = bytesOf(QStringLiteral("/proc/%1/status").arg(pid));
@@ -103,12 +115,7 @@ void SettingsWritesTest::fullDiskIsSaid()
     const auto unmount = qScopeGuard([&root] { run(QStringLiteral("umount"), { root }); });
 
     const SettingsStore store(root);
-    QVERIFY(store.CreateSettingsKey(Key).ok());
-    for (const auto &[name, value] : { std::pair { "About", "0" },
-                                       { "Uscita", "0" },
-                                       { "Lingua", "Inglese" },
-                                       { "Stampa", "C" } })
-        QVERIFY(store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok());
+    QVERIFY(seed(store, "C"));
     const QString file = store.filePath(Key);
     // Fill the disk up.
     QFile filler(QDir(root).filePath(QStringLiteral("filler")));
@@ -240,13 +247,8 @@ void SettingsWritesTest::readOnlyFileAsAnotherUser()
     const QString config = base.filePath(QStringLiteral("config"));
     const QString runtime = base.filePath(QStringLiteral("runtime"));
     const SettingsStore store(config);
-    QVERIFY(store.CreateSettingsKey(Key).ok());
+    QVERIFY(seed(store, "A"));
     QVERIFY(QDir().mkpath(runtime));
-    for (const auto &[name, value] : { std::pair { "About", "0" },
-                                       { "Uscita", "0" },
-                                       { "Lingua", "Inglese" },
-                                       { "Stampa", "A" } })
-        QVERIFY(store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok());
     const QString file = store.filePath(Key);
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
     QVERIFY(QFile::setPermissions(
