@@ -6,7 +6,6 @@
 #include "testsupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QRegularExpression>

@@ -238,8 +238,8 @@ void SettingsFlowTest::garbageValuesStartWithDefaults()
 
 void SettingsFlowTest::oddValuesAreRead()
 {
-    // The skin's first digit, a colour's three bytes, a border that is not
-    // "0"; only "1" opens with the preview; the rest give the defaults.
+    // The first character of the skin and of the opening style, a colour's
+    // three bytes, a border that is not "0"; the rest give the defaults.
     TemporarySettings temp;
     temp.seed({ { "About", "0" },
                 { "Lingua", "Francese" },

@@ -12,7 +12,6 @@
 #include "testsupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -89,29 +88,19 @@ private slots:
     void readOnlyFileAsAnotherUser();
     void signalEndsAsTheExitDoes_data();
     void signalEndsAsTheExitDoes();
-
-private:
-    // A settings folder on a filesystem of 512 kB of the test's own, with
-    // the program's file in it; false when it could not be mounted.
-    bool mountSmallDisk(QTemporaryDir &base, QString *root);
 };
-
-bool SettingsWritesTest::mountSmallDisk(QTemporaryDir &base, QString *root)
-{
-    *root = base.filePath(QStringLiteral("disk"));
-    return QDir().mkpath(*root)
-        && run(QStringLiteral("mount"),
-               { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                 QStringLiteral("size=512k,mode=700"), QStringLiteral("tmpfs"), *root });
-}
 
 void SettingsWritesTest::fullDiskIsSaid()
 {
     if (geteuid() != 0)
         QSKIP("mounting the small filesystem that is filled up needs the superuser");
+    // A filesystem of 512 kB of the test's own.
     QTemporaryDir base;
-    QString root;
-    QVERIFY2(mountSmallDisk(base, &root), "mount -t tmpfs");
+    const QString root = base.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(root));
+    QVERIFY(run(QStringLiteral("mount"),
+                { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                  QStringLiteral("size=512k,mode=700"), QStringLiteral("tmpfs"), root }));
     const auto unmount = qScopeGuard([&root] { run(QStringLiteral("umount"), { root }); });
 
     const SettingsStore store(root);
