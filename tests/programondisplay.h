@@ -58,14 +58,17 @@ public:
         return m_config->path() + QStringLiteral("/Orvandi/Vellumark/Settings.ini");
     }
 
-    // Starts the program on the display's X server; false when it did not
-    // start.
+    // Starts the program on the display's X server through Qt's X11 plugin;
+    // false when it did not start.
     bool start(const VirtualDisplay &display, QProcess::ProcessChannelMode channels)
     {
         kill();
         m_process = std::make_unique<QProcess>();
-        m_process->setProcessEnvironment(
-            display.programEnvironment(m_config->path(), m_runtime->path()));
+        QProcessEnvironment environment = display.environment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
+        m_process->setProcessEnvironment(environment);
         m_process->setProcessChannelMode(channels);
         EndWithThisProcess(*m_process);
         m_process->start(m_program, {});
