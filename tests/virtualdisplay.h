@@ -230,12 +230,7 @@ public:
     // A left click at a point of the window.
     bool click(const QString &window, QPoint point) const
     {
-        bool ok = false;
-        xdotool({ QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
-                  window, QString::number(point.x()), QString::number(point.y()),
-                  QStringLiteral("click"), QStringLiteral("1") },
-                &ok);
-        return ok;
+        return clickButton(window, point, 1);
     }
 
     // A click of any button (1 left, 3 right, 4 and 5 the wheel's notches
