@@ -223,14 +223,10 @@ void AccessibilityTest::everyControlNamed_data()
     const char *windows[] = { "MdiForm1",          "Frame1",   "Form3",      "Form2",
                               "Password",          "frmAbout", "HelpViewer", "CalibrationDialog",
                               "PrintPreviewDialog" };
-    const std::pair<const char *, Language> languages[] = {
-        { "Italian", Language::Italian },
-        { "English", Language::English },
-        { "German", Language::German },
-    };
     for (const char *window : windows)
-        for (const auto &[tag, language] : languages)
-            QTest::addRow("%s %s", window, tag) << QString::fromLatin1(window) << language;
+        for (Language language : { Language::Italian, Language::English, Language::German })
+            QTest::addRow("%s %s", window, qPrintable(MarkerOfLanguage(language)))
+                << QString::fromLatin1(window) << language;
 }
 
 void AccessibilityTest::everyControlNamed()
@@ -243,14 +239,14 @@ void AccessibilityTest::everyControlNamed()
     QStringList faults;
     if (window == u"PrintPreviewDialog") {
         bool seen = false;
-        onNextModal([&](QWidget *modal) {
-            if (modal->objectName() != window)
-                return false;
-            faults = namingFaults(modal);
-            seen = true;
-            modal->close();
-            return true;
-        });
+        onNextModal<QWidget>(
+            [&](QWidget *modal) {
+                faults = namingFaults(modal);
+                seen = true;
+                modal->close();
+                return true;
+            },
+            window);
         main->tools()->tool(QStringLiteral("ID_AnteprimaStampa"))->trigger();
         QTRY_VERIFY(seen);
     } else if (window == u"MdiForm1" || window == u"Frame1") {
