@@ -187,17 +187,6 @@ std::unique_ptr<QWidget> dialogNamed(const QString &name, TemporarySettings &tem
     return nullptr;
 }
 
-// What screen readers are told of StatusBar1 by NameChanged events.
-QStringList g_statusBarNames;
-
-void hearStatusBar(QAccessibleEvent *event)
-{
-    QAccessibleInterface *face = event->accessibleInterface();
-    if (event->type() == QAccessible::NameChanged && face && face->object()
-        && face->object()->objectName() == u"StatusBar1")
-        g_statusBarNames.append(face->text(QAccessible::Name));
-}
-
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -388,9 +377,15 @@ void AccessibilityTest::statusMessageIsAnnounced()
     TemporarySettings temp;
     LoadedWindow loaded = windowIn(temp, Language::English);
     MainWindow *main = loaded.window.get();
-    g_statusBarNames.clear();
+    static QStringList heard; // what screen readers are told of the status bar
+    heard.clear();
     QAccessible::setActive(true);
-    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(hearStatusBar);
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        QAccessibleInterface *face = event->accessibleInterface();
+        if (event->type() == QAccessible::NameChanged && face && face->object()
+            && face->object()->objectName() == u"StatusBar1")
+            heard.append(face->text(QAccessible::Name));
+    });
     {
         const ModalDialogCloser closer; // the PDF's file dialog, cancelled
         main->tools()->tool(QStringLiteral("ID_EsportaPDF"))->trigger();
@@ -401,7 +396,7 @@ void AccessibilityTest::statusMessageIsAnnounced()
     // Events reach a handler only while Qt's bridge is at work.
     if (!QAccessible::isActive())
         QSKIP(qPrintable(g_whyNoBridge));
-    QVERIFY2(g_statusBarNames.contains(message), qPrintable(g_statusBarNames.join(u"; ")));
+    QVERIFY2(heard.contains(message), qPrintable(heard.join(u"; ")));
 }
 
 void AccessibilityTest::tabReachesPicturesAndSpaceOpensThem()
