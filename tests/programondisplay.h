@@ -7,7 +7,6 @@
 #include "virtualdisplay.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -19,26 +18,18 @@ namespace vellumark::test {
 class ProgramOnDisplay
 {
 public:
-    ProgramOnDisplay() = default;
-    ProgramOnDisplay(const ProgramOnDisplay &) = delete;
-    ProgramOnDisplay &operator=(const ProgramOnDisplay &) = delete;
     ~ProgramOnDisplay() { kill(); }
 
     // Finds the program the build put beside the tests; false with the
     // reason when it is not there.
     bool findProgram(QString *failure)
     {
-        const QString binaryDir = qEnvironmentVariable("VELLUMARK_BINARY_DIR");
-        if (binaryDir.isEmpty()) {
-            *failure = QStringLiteral("VELLUMARK_BINARY_DIR is not set");
-            return false;
-        }
-        m_program = QDir(binaryDir).filePath(QStringLiteral("vellumark"));
-        if (!QFileInfo(m_program).isExecutable()) {
-            *failure = m_program + QStringLiteral(" is not there");
-            return false;
-        }
-        return true;
+        m_program = QDir(qEnvironmentVariable("VELLUMARK_BINARY_DIR"))
+                        .filePath(QStringLiteral("vellumark"));
+        if (QFileInfo(m_program).isExecutable())
+            return true;
+        *failure = m_program + QStringLiteral(" is not there (VELLUMARK_BINARY_DIR)");
+        return false;
     }
 
     // Fresh, empty settings and runtime folders: the program starts as for
@@ -47,9 +38,7 @@ public:
     {
         m_config = std::make_unique<QTemporaryDir>();
         m_runtime = std::make_unique<QTemporaryDir>();
-        return m_config->isValid() && m_runtime->isValid()
-            && QFile::setPermissions(m_runtime->path(),
-                                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return m_config->isValid() && m_runtime->isValid(); // made for its owner alone
     }
 
     QString configFolder() const { return m_config->path(); }
@@ -58,14 +47,17 @@ public:
         return m_config->path() + QStringLiteral("/Orvandi/Vellumark/Settings.ini");
     }
 
-    // Starts the program on the display's X server; false when it did not
-    // start.
+    // Starts the program on the display's X server through Qt's X11 plugin;
+    // false when it did not start.
     bool start(const VirtualDisplay &display, QProcess::ProcessChannelMode channels)
     {
         kill();
         m_process = std::make_unique<QProcess>();
-        m_process->setProcessEnvironment(
-            display.programEnvironment(m_config->path(), m_runtime->path()));
+        QProcessEnvironment environment = display.environment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime->path());
+        m_process->setProcessEnvironment(environment);
         m_process->setProcessChannelMode(channels);
         EndWithThisProcess(*m_process);
         m_process->start(m_program, {});

@@ -2,39 +2,24 @@
 
 // A test that needs a tool the machine lacks (cupsd, pdftocairo, Xvfb,
 // xdotool, weston...) is skipped with the reason on a developer's machine,
-// but fails where every tool must be there: the test command and CI set
-// VELLUMARK_REQUIRE_TOOLS=1, so that a lost package cannot pass unseen.
+// but fails where the test command and CI set VELLUMARK_REQUIRE_TOOLS=1, so
+// that a lost package cannot pass unseen.
 
 #include <QString>
 #include <QStringList>
 #include <QTest>
 
-namespace vellumark::test {
-
-inline bool toolsRequired()
-{
-    return qEnvironmentVariableIntValue("VELLUMARK_REQUIRE_TOOLS") == 1;
-}
-
-// The words of a skip or failure for the tools missing; CTest marks the
-// test skipped on them.
-inline QString missingToolsReason(const QStringList &missing)
-{
-    return QStringLiteral("needs a missing tool: %1 (scripts/install-deps.sh --test)")
-        .arg(missing.join(QStringLiteral(", ")));
-}
-
-} // namespace vellumark::test
-
-// Skips (or, where tools are required, fails) the test function when the
-// list of missing tools it is given is not empty.
+// Skips (or fails) the test function when the list of missing tools it is
+// given is not empty; CTest marks the test skipped on these words.
 #define VELLUMARK_REQUIRE_TOOLS(...)                                                               \
     do {                                                                                           \
         const QStringList missingTools_ { __VA_ARGS__ };                                           \
         if (!missingTools_.isEmpty()) {                                                            \
             const QByteArray reason_                                                               \
-                = vellumark::test::missingToolsReason(missingTools_).toLocal8Bit();                \
-            if (vellumark::test::toolsRequired())                                                  \
+                = QStringLiteral("needs a missing tool: %1 (scripts/install-deps.sh --test)")      \
+                      .arg(missingTools_.join(QStringLiteral(", ")))                               \
+                      .toLocal8Bit();                                                              \
+            if (qEnvironmentVariableIntValue("VELLUMARK_REQUIRE_TOOLS") == 1)                      \
                 QFAIL(reason_.constData());                                                        \
             QSKIP(reason_.constData());                                                            \
         }                                                                                          \

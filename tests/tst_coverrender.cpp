@@ -339,32 +339,26 @@ void CoverRenderTest::cutMarks()
 void CoverRenderTest::discLabels_data()
 {
     // Positions from an A4 sheet of two labels: bounding squares 4.6 cm from
-    // the left and 2.18 and 15.88 cm from the top.
+    // the left and 2.18 and 15.88 cm from the top. The hole's setting is
+    // printed from the window in tst_printcommand.
     QTest::addColumn<QRectF>("cm");
-    QTest::addColumn<QString>("foro"); // the setting as stored
-    QTest::addColumn<double>("holeCm"); // the hole on paper
+    QTest::addColumn<double>("holeCm"); // the 4.1 cm hole on paper
     QTest::addColumn<bool>("border");
     QTest::addColumn<bool>("cutMarks");
     QTest::addColumn<QString>("abbondanza"); // the bleed setting, in mm
     QTest::addColumn<double>("reachCm"); // how far the ring runs past the square
     const QRectF upper(4.6, 2.18, 11.7, 11.7);
-    QTest::newRow("standard") << upper << "4.1" << 4.1 << false << false << "" << 0.0;
-    QTest::newRow("narrowest hole") << upper << "1.5" << 1.5 << false << false << "" << 0.0;
-    QTest::newRow("widest hole") << upper << "4.5" << 4.5 << false << false << "" << 0.0;
-    QTest::newRow("hole too wide") << upper << "6" << 4.1 << false << false << "" << 0.0;
-    QTest::newRow("hole not stored") << upper << "" << 4.1 << false << false << "" << 0.0;
-    QTest::newRow("border") << upper << "4.1" << 4.1 << true << false << "" << 0.0;
-    QTest::newRow("ellipse") << QRectF(4.6, 2.18, 11.7, 8) << "4.1" << 4.1 << false << false << ""
-                             << 0.0;
-    QTest::newRow("cut marks") << upper << "4.1" << 4.1 << false << true << "" << 0.0;
+    QTest::newRow("standard") << upper << 4.1 << false << false << "" << 0.0;
+    QTest::newRow("border") << upper << 4.1 << true << false << "" << 0.0;
+    QTest::newRow("ellipse") << QRectF(4.6, 2.18, 11.7, 8) << 4.1 << false << false << "" << 0.0;
+    QTest::newRow("cut marks") << upper << 4.1 << false << true << "" << 0.0;
     // 3 mm out past the edge and into the hole: 12.3 cm across, hole 3.5 cm.
-    QTest::newRow("bleed") << upper << "4.1" << 3.5 << false << false << "3" << 0.3;
+    QTest::newRow("bleed") << upper << 3.5 << false << false << "3" << 0.3;
 }
 
 void CoverRenderTest::discLabels()
 {
     QFETCH(QRectF, cm);
-    QFETCH(QString, foro);
     QFETCH(double, holeCm);
     QFETCH(bool, border);
     QFETCH(bool, cutMarks);
@@ -375,7 +369,7 @@ void CoverRenderTest::discLabels()
     input.slotA.discLabel = true;
     input.slotB = slot(4.6, 15.88, 11.7, 11.7, false, solid(Qt::green));
     input.slotB.discLabel = true;
-    input.labelHole = foro;
+    input.labelHole = QStringLiteral("4.1");
     input.borderWidth = QStringLiteral("40");
     input.cutMarks = cutMarks;
     input.bleed = abbondanza;
@@ -390,20 +384,13 @@ void CoverRenderTest::discLabels()
     const auto printed = [&](const QRectF &square) {
         return square.adjusted(-reachCm, -reachCm, reachCm, reachCm);
     };
-    const QStringList faultsA
-        = DiscFaults(page, pixels, printed(cm), holeCm, IsMostlyRed, borderPx);
-    QVERIFY2(faultsA.isEmpty(), qPrintable(faultsA.join(u'\n')));
-    const QStringList faultsB
-        = DiscFaults(page, pixels, printed(QRectF(4.6, 15.88, 11.7, 11.7)), holeCm, IsMostlyGreen);
-    QVERIFY2(faultsB.isEmpty(), qPrintable(faultsB.join(u'\n')));
+    const QStringList faults = DiscFaults(page, pixels, printed(cm), holeCm, IsMostlyRed, borderPx)
+        + DiscFaults(page, pixels, printed(QRectF(4.6, 15.88, 11.7, 11.7)), holeCm, IsMostlyGreen);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 
     // Cut marks stand at the bounding square's corners, 1 to 5 mm off.
-    const QRect markLeftOfTop
-        = BoundsOf(page, IsDark,
-                   QRectF(QPointF(pixels.x(cm.left() - 0.6), pixels.y(cm.top() - 0.05)),
-                          QPointF(pixels.x(cm.left()), pixels.y(cm.top() + 0.05)))
-                       .toRect());
-    QCOMPARE(!markLeftOfTop.isEmpty(), cutMarks);
+    const QRectF leftOfTop(QPointF(cm.left() - 0.6, cm.top() - 0.05), QSizeF(0.6, 0.1));
+    QCOMPARE(!BoundsOf(page, IsDark, pixels.rect(leftOfTop).toRect()).isEmpty(), cutMarks);
 }
 
 void CoverRenderTest::correctedPageKeepsItsLines()
@@ -434,24 +421,20 @@ void CoverRenderTest::correctedPageKeepsItsLines()
     QCOMPARE(InkAlongRow(page, middle, 0, int(50 * perMm)), 5.0);
 }
 
-QTEST_MAIN(CoverRenderTest)
-#include "tst_coverrender.moc"
-
 void CoverRenderTest::gridLandsByTheFit_data()
 {
     QTest::addColumn<PictureFit>("fit");
     QTest::addColumn<QRectF>("cover");
     QTest::addColumn<GridLanding>("landing");
+    // A square cover stretched, filled and fitted is printed from the window
+    // in tst_cupsprint.
     const QRectF square(2, 2, 12, 12);
     const QRectF wide(2, 2, 15, 5);
-    QTest::newRow("stretch") << PictureFit() << square << StretchedGrid(square);
-    QTest::newRow("fill") << PictureFit { FitMode::Fill, {} } << square << FilledGrid(square);
     QTest::newRow("fill, wide cover")
         << PictureFit { FitMode::Fill, {} } << wide << FilledGrid(wide);
     QTest::newRow("fill, 200 % on the left half")
         << PictureFit { FitMode::Fill, { 2.0, QPointF(0.25, 0.5) } } << square
         << FilledGrid(square, 2.0, 0.25, 0.5);
-    QTest::newRow("fit") << PictureFit { FitMode::Fit, {} } << square << FittedGrid(square);
     QTest::newRow("fit, wide cover") << PictureFit { FitMode::Fit, {} } << wide << FittedGrid(wide);
 }
 
@@ -477,7 +460,7 @@ void CoverRenderTest::gridLandsByTheFit()
 void CoverRenderTest::bleed_data()
 {
     QTest::addColumn<QString>("abbondanza");
-    QTest::addColumn<double>("bleedCm");
+    QTest::addColumn<double>("b"); // the bleed in cm
     QTest::newRow("none") << "0" << 0.0;
     QTest::newRow("3 mm") << "3" << 0.3;
     QTest::newRow("5 mm") << "5" << 0.5;
@@ -487,8 +470,7 @@ void CoverRenderTest::bleed()
 {
     // A with a thick border above B, edge to edge; cut marks on.
     QFETCH(QString, abbondanza);
-    QFETCH(double, bleedCm);
-    const double b = bleedCm;
+    QFETCH(double, b);
     CoverPlanInput input;
     input.slotA = slot(2, 2, 10, 10, true, solid(Qt::red));
     input.slotB = slot(2, 12, 10, 5, false, solid(Qt::green));
@@ -498,10 +480,8 @@ void CoverRenderTest::bleed()
     input.bleed = abbondanza;
     constexpr int dpi = 600;
     PagePixels pixels(dpi);
-    const CoverPlan plan = BuildCoverPlan(input);
-    const QString pdf = print(plan, &pixels, dpi);
-    const QImage page = RasterisePdf(
-        pdf, dpi, QRectF(QPointF(0, 0), QPointF(pixels.x(14), pixels.y(19))).toRect());
+    const QString pdf = print(BuildCoverPlan(input), &pixels, dpi);
+    const QImage page = RasterisePdf(pdf, dpi, pixels.rect(QRectF(0, 0, 14, 19)).toRect());
     QVERIFY(!page.isNull());
 
     // Each picture runs past its cover by the bleed, beside the other cover
@@ -517,8 +497,7 @@ void CoverRenderTest::bleed()
 
     // The border's outer half at A's true left edge: 20 of 1200 dpi.
     const double halfBorder = 20.0 * dpi / 1200;
-    const QRect strip
-        = QRectF(QPointF(pixels.x(1), pixels.y(6.9)), QPointF(pixels.x(3), pixels.y(7.1))).toRect();
+    const QRect strip = pixels.rect(QRectF(1, 6.9, 2, 0.2)).toRect();
     const QRectF border(QPointF(pixels.x(2) - halfBorder, strip.top()),
                         QPointF(pixels.x(2), strip.bottom() + 1));
     QVERIFY2(SameEdges(BoundsOf(page, IsDark, strip), border),
@@ -543,3 +522,6 @@ void CoverRenderTest::bleed()
     corner.bleed = abbondanza;
     QVERIFY(CutOffs(BuildCoverPlan(corner), QSizeF(21, 29.7)).isEmpty());
 }
+
+QTEST_MAIN(CoverRenderTest)
+#include "tst_coverrender.moc"

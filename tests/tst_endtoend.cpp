@@ -10,6 +10,7 @@
 #include "pagescan.h"
 #include "programondisplay.h"
 #include "requiredtools.h"
+#include "testpictures.h"
 #include "virtualdisplay.h"
 
 #include <QDateTime>
@@ -219,18 +220,10 @@ void EndToEndTest::initTestCase()
     QImage picture(64, 48, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QVERIFY(picture.save(QDir(m_artifacts).filePath(PictureName), "JPG", 95));
-    QImage dvd(64, 48, QImage::Format_RGB32);
-    dvd.fill(Qt::blue);
-    for (int y = 0; y < dvd.height() / 2; ++y)
-        for (int x = 0; x < dvd.width(); ++x)
-            dvd.setPixel(x, y, qRgb(255, 0, 0));
+    const QImage dvd = twoColourPicture(QSize(48, 64)).transformed(QTransform().rotate(90));
     QVERIFY(dvd.save(QDir(m_artifacts).filePath(DvdPictureName), "JPG", 95));
-    QImage halves(400, 100, QImage::Format_RGB32);
-    halves.fill(Qt::blue);
-    for (int y = 0; y < halves.height(); ++y)
-        for (int x = 0; x < halves.width() / 2; ++x)
-            halves.setPixel(x, y, qRgb(255, 0, 0));
-    QVERIFY(halves.save(QDir(m_artifacts).filePath(HalvesPictureName), "JPG", 95));
+    QVERIFY(twoColourPicture(QSize(400, 100))
+                .save(QDir(m_artifacts).filePath(HalvesPictureName), "JPG", 95));
 
     failure = m_cups.setUp();
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -613,8 +606,9 @@ void EndToEndTest::filledCoverShowsWhereItIsDragged()
 {
     // "Riempi la cover (ritaglia)" from the preview's menu: the second entry.
     QVERIFY(m_display.focus(m_mainWindow));
+    const QStringList before = m_display.allVisibleWindows();
     QVERIFY(m_display.clickButton(m_mainWindow, m_area + PreviewPointA, 3));
-    QTest::qWait(300);
+    QVERIFY2(!m_display.waitForNewWindow(before, 5000).isEmpty(), "no menu on the preview");
     shot(QStringLiteral("fit-menu"), m_mainWindow);
     QVERIFY(m_display.pressKeys(
         QString(), { QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return") }));
@@ -626,20 +620,19 @@ void EndToEndTest::filledCoverShowsWhereItIsDragged()
     chooseInPictureDialog(m_area + PreviewPointA + QPoint(10, 10), HalvesPictureName, false);
     if (QTest::currentTestFailed())
         return;
-    // A strip across the top of the preview, clear of the hint in its middle.
+    // Whether red comes to fill from..to of a strip across the top of the
+    // preview, clear of the hint in its middle.
     QRect preview;
-    auto redShare = [&](const QImage &window) {
-        const QRect slotA = QRect(TwipsRect(120, 120, 2880, 2520)).translated(m_area);
-        preview = BoundsOf(
-            window, [](QRgb c) { return IsRed(c) || IsBlue(c); }, slotA);
-        const QRect strip(preview.left(), preview.top() + 4, preview.width(), preview.height() / 8);
-        return preview.width() > 100 ? ShareMatching(window, strip, IsRed) : -1.0;
-    };
     auto shows = [&](double from, double to) {
         return waitForMainWindow(
             [&](const QImage &window) {
-                const double share = redShare(window);
-                return share >= from && share <= to;
+                const QRect slotA = QRect(TwipsRect(120, 120, 2880, 2520)).translated(m_area);
+                preview = BoundsOf(
+                    window, [](QRgb c) { return IsRed(c) || IsBlue(c); }, slotA);
+                const QRect strip(preview.left(), preview.top() + 4, preview.width(),
+                                  preview.height() / 8);
+                const double share = ShareMatching(window, strip, IsRed);
+                return preview.width() > 100 && share >= from && share <= to;
             },
             5000);
     };

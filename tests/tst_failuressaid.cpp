@@ -6,7 +6,6 @@
 #include "testsupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -35,11 +34,6 @@ QString statusText(MainWindow *window)
     return child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage();
 }
 
-void trigger(MainWindow *window, const QString &id)
-{
-    child<QAction>(window, id)->trigger();
-}
-
 } // namespace
 
 void FailuresSaidTest::pageThatFailsSaysWhy_data()
@@ -48,27 +42,22 @@ void FailuresSaidTest::pageThatFailsSaysWhy_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("dialogCancelled"); // else: the page goes to a file that cannot be
     QTest::addColumn<QString>("expected"); // %1: the file
-    QTest::newRow("page, English")
-        << "ID_Print"
-        << "Inglese" << false << "The page was not printed on %1: the file cannot be written.";
-    QTest::newRow("page, Italian")
-        << "ID_Print"
-        << "Italiano" << false
-        << "La pagina non è stata stampata su %1: il file non può essere scritto.";
-    QTest::newRow("page, German")
-        << "ID_Print"
-        << "Tedesco" << false
-        << "Die Seite wurde nicht auf %1 gedruckt: die Datei kann nicht geschrieben werden.";
-    QTest::newRow("calibration page fails")
-        << "ID_Calibra"
-        << "Inglese" << false
-        << "The calibration page was not printed on %1: the file cannot be written.";
-    QTest::newRow("calibration page cancelled")
-        << "ID_Calibra"
-        << "Inglese" << true << "Calibration page cancelled.";
-    QTest::newRow("calibration page cancelled, German")
-        << "ID_Calibra"
-        << "Tedesco" << true << "Kalibrierungsseite abgebrochen.";
+    auto row = [](const char *name, const char *tool, const char *language, bool cancelled,
+                  const char *expected) {
+        QTest::newRow(name) << QString::fromLatin1(tool) << QString::fromLatin1(language)
+                            << cancelled << QString::fromUtf8(expected);
+    };
+    row("page, English", "ID_Print", "Inglese", false,
+        "The page was not printed on %1: the file cannot be written.");
+    row("page, Italian", "ID_Print", "Italiano", false,
+        "La pagina non è stata stampata su %1: il file non può essere scritto.");
+    row("page, German", "ID_Print", "Tedesco", false,
+        "Die Seite wurde nicht auf %1 gedruckt: die Datei kann nicht geschrieben werden.");
+    row("calibration page fails", "ID_Calibra", "Inglese", false,
+        "The calibration page was not printed on %1: the file cannot be written.");
+    row("calibration page cancelled", "ID_Calibra", "Inglese", true, "Calibration page cancelled.");
+    row("calibration page cancelled, German", "ID_Calibra", "Tedesco", true,
+        "Kalibrierungsseite abgebrochen.");
 }
 
 void FailuresSaidTest::pageThatFailsSaysWhy()
@@ -98,7 +87,7 @@ void FailuresSaidTest::pageThatFailsSaysWhy()
     if (tool == u"ID_Calibra")
         answerNextMessageBox(QMessageBox::Yes); // print a page first
     ModalDialogCloser closer; // anything else shown is a fault
-    trigger(window, tool);
+    child<QAction>(window, tool)->trigger();
     QCOMPARE(statusText(window), expected.arg(file));
     // Not a dialog reopened behind the user's back, nor the calibration
     // dialog as if the page had come out.
@@ -135,7 +124,7 @@ void FailuresSaidTest::linkThatCannotBeOpened()
     const QByteArray browser = qgetenv("BROWSER");
     qputenv("PATH", QFile::encodeName(empty.path()));
     qunsetenv("BROWSER");
-    trigger(loaded.window.get(), tool);
+    child<QAction>(loaded.window.get(), tool)->trigger();
     qputenv("PATH", path);
     if (!browser.isEmpty())
         qputenv("BROWSER", browser);

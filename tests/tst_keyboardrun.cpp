@@ -8,8 +8,10 @@
 #include "pagescan.h"
 #include "programondisplay.h"
 #include "requiredtools.h"
+#include "testpictures.h"
 #include "virtualdisplay.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -25,12 +27,12 @@ namespace {
 
 const QString MainTitle = QStringLiteral("^Vellumark [0-9.]+$");
 
-QString settingsValue(const QString &config, const QString &name)
+QString settingsValue(const QString &file, const QString &name)
 {
-    QFile file(QDir(config).filePath(QStringLiteral("Orvandi/Vellumark/Settings.ini")));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return ReadSettingsFile(file.readAll()).value(name).toString();
+    QFile settings(file);
+    return settings.open(QIODevice::ReadOnly)
+        ? ReadSettingsFile(settings.readAll()).value(name).toString()
+        : QString();
 }
 
 } // namespace
@@ -62,13 +64,9 @@ void KeyboardRunTest::initTestCase()
     QString failure;
     QVERIFY2(m_run.findProgram(&failure), qPrintable(failure));
     QVERIFY2(m_display.start(), "Xvfb did not report its display");
-    // Red above, blue below: a quarter turn clockwise puts red on the right.
-    QImage dvd(64, 48, QImage::Format_RGB32);
-    dvd.fill(Qt::blue);
-    for (int y = 0; y < dvd.height() / 2; ++y)
-        for (int x = 0; x < dvd.width(); ++x)
-            dvd.setPixel(x, y, qRgb(255, 0, 0));
-    QVERIFY(dvd.save(m_files.filePath(QStringLiteral("dvd.png"))));
+    // Red left, blue right: a quarter turn clockwise puts red above.
+    QVERIFY(writeBytes(m_files.filePath(QStringLiteral("dvd.png")),
+                       encoded(twoColourPicture(QSize(64, 48)), "png")));
 }
 
 void KeyboardRunTest::startProgram(const QList<std::pair<QString, QString>> &settings)
@@ -102,41 +100,38 @@ void KeyboardRunTest::dvdPanelTurnedAndPrintedByKeys()
                    { QStringLiteral("Lingua"), QStringLiteral("Inglese") },
                    { QStringLiteral("ApriFile"), QStringLiteral("0") },
                    { QStringLiteral("Percorso"), m_files.path() } });
-    // Ctrl+D shows the DVD panel with its picture at hand; Space opens it.
-    keys({ QStringLiteral("ctrl+d") });
-    QStringList before = m_display.allVisibleWindows();
-    keys({ QStringLiteral("space") });
-    QString dialog = m_display.waitForNewWindow(before, 10000);
-    QVERIFY2(!dialog.isEmpty(), "no picture dialog");
-    QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("ctrl+a") }));
-    QVERIFY(m_display.typeText(dialog, m_files.filePath(QStringLiteral("dvd.png"))));
-    QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("Return") }));
-    QVERIFY2(m_display.waitForWindowGone(dialog, 10000), "the picture dialog stayed");
-    // Tab: the format (at the checked one), Tab: "90°", Space turns.
-    keys({ QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("space") });
-    // The page, to a PDF file.
-    before = m_display.allVisibleWindows();
-    keys({ QStringLiteral("ctrl+shift+e") });
-    dialog = m_display.waitForNewWindow(before, 10000);
-    QVERIFY2(!dialog.isEmpty(), "no PDF dialog");
-    QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("ctrl+a") }));
-    QVERIFY(m_display.typeText(dialog, pdf));
-    QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("Return") }));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pdf) && QFileInfo(pdf).size() > 0, 20000);
-    QVERIFY(m_display.waitForWindowGone(dialog, 10000));
+    // Ctrl+D shows the DVD panel with its picture at hand, Space opens it;
+    // then Tab: the format (at the checked one), Tab: "90°", Space turns,
+    // and the page goes to a PDF file. Each file is typed in its dialog.
+    const std::pair<QStringList, QString> steps[] = {
+        { { QStringLiteral("ctrl+d"), QStringLiteral("space") },
+          m_files.filePath(QStringLiteral("dvd.png")) },
+        { { QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("space"),
+            QStringLiteral("ctrl+shift+e") },
+          pdf },
+    };
+    for (const auto &[toDialog, path] : steps) {
+        const QStringList before = m_display.allVisibleWindows();
+        keys(toDialog);
+        const QString dialog = m_display.waitForNewWindow(before, 10000);
+        QVERIFY2(!dialog.isEmpty(), qPrintable(QStringLiteral("no dialog for ") + path));
+        QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("ctrl+a") }));
+        QVERIFY(m_display.typeText(dialog, path));
+        QVERIFY(m_display.pressKeys(dialog, { QStringLiteral("Return") }));
+        QVERIFY2(m_display.waitForWindowGone(dialog, 10000), qPrintable(path));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pdf).size() > 0, 20000);
 
-    // Turned: red stands right of blue on the page.
+    // Turned: red stands above blue on the page.
     QImage page;
     QTRY_VERIFY_WITH_TIMEOUT(!(page = RasterisePdf(pdf, 30)).isNull(), 10000);
     const QRect red = BoundsOf(page, IsRed);
     const QRect blue = BoundsOf(page, IsBlue);
     QVERIFY(!red.isEmpty() && !blue.isEmpty());
-    QVERIFY2(red.center().x() > blue.right() && qAbs(red.center().y() - blue.center().y()) < 5,
-             qPrintable(QStringLiteral("red %1,%2 blue %3,%4")
-                            .arg(red.center().x())
-                            .arg(red.center().y())
-                            .arg(blue.center().x())
-                            .arg(blue.center().y())));
+    QString where;
+    QDebug(&where) << "red" << red << "blue" << blue;
+    QVERIFY2(red.center().y() < blue.top() && qAbs(red.center().x() - blue.center().x()) < 5,
+             qPrintable(where));
     keys({ QStringLiteral("ctrl+q") });
     QVERIFY(m_run.process()->waitForFinished(10000));
 }
@@ -150,18 +145,17 @@ void KeyboardRunTest::printSelectionByKeysKeptAtSigterm()
     // From slot A's list, Tab passes slot A's and slot B's seven controls
     // each (list, picture, four fields, border) and enters the print
     // selection at "B"; the arrow to the left is "A+B".
-    QStringList tabs(14, QStringLiteral("Tab"));
-    keys(tabs + QStringList { QStringLiteral("Left") });
+    keys(QStringList(14, QStringLiteral("Tab")) << QStringLiteral("Left"));
     // The options dialog, opened after them, shows once those keys are
     // handled; the signal then comes while it is open.
     const QStringList before = m_display.allVisibleWindows();
     keys({ QStringLiteral("ctrl+comma") });
     QVERIFY2(!m_display.waitForNewWindow(before, 10000).isEmpty(), "no options dialog");
-    QCOMPARE(settingsValue(m_run.configFolder(), QStringLiteral("Stampa")), QStringLiteral("B"));
+    QCOMPARE(settingsValue(m_run.settingsFile(), QStringLiteral("Stampa")), QStringLiteral("B"));
     ::kill(pid_t(m_run.process()->processId()), SIGTERM);
     QVERIFY(m_run.process()->waitForFinished(10000));
     QCOMPARE(m_run.process()->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(settingsValue(m_run.configFolder(), QStringLiteral("Stampa")), QStringLiteral("C"));
+    QCOMPARE(settingsValue(m_run.settingsFile(), QStringLiteral("Stampa")), QStringLiteral("C"));
 }
 
 QTEST_GUILESS_MAIN(KeyboardRunTest)

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,7 +23,6 @@ class LanguagesTest : public QObject
 private slots:
     void startLanguage_data();
     void startLanguage();
-    void discLabelAtStart_data();
     void discLabelAtStart();
     void switchSetsEveryElement_data();
     void switchSetsEveryElement();
@@ -91,41 +91,26 @@ void LanguagesTest::startLanguage()
     QCOMPARE(list1->currentText(), entry1);
     QCOMPARE(list1->itemText(0),
              marker == u"Italiano" ? QStringLiteral("Fronte\\CD") : QStringLiteral("Front\\CD"));
+    const QHash<QString, QString> labels { { "Italiano", "Etichetta\\CD" },
+                                           { "Inglese", "Label\\CD" },
+                                           { "Tedesco", "Etikett\\CD" } };
+    QCOMPARE(list1->itemText(3), labels.value(marker));
     QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 2);
-}
-
-void LanguagesTest::discLabelAtStart_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("entry3");
-    QTest::newRow("Italiano") << "Italiano"
-                              << "Etichetta\\CD";
-    QTest::newRow("Inglese") << "Inglese"
-                             << "Label\\CD";
-    QTest::newRow("Tedesco") << "Tedesco"
-                             << "Etikett\\CD";
 }
 
 void LanguagesTest::discLabelAtStart()
 {
     // Settings of a program without labels: no "3x" values, yet both slots
     // on the label, which then shows the standard 11.7 x 11.7 cm at 2, 2.
-    QFETCH(QString, stored);
-    QFETCH(QString, entry3);
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                { QStringLiteral("Lingua"), stored },
                 { QStringLiteral("TipoCoverA"), QStringLiteral("3") },
                 { QStringLiteral("TipoCoverB"), QStringLiteral("3") } });
     LoadedWindow loaded = loadWindow(temp.settings());
     MainWindow *window = loaded.window.get();
-    auto *list1 = child<QComboBox>(window, QStringLiteral("List1"));
     auto *list2 = child<QComboBox>(window, QStringLiteral("List2"));
-    for (QComboBox *list : { list1, list2 }) {
-        QCOMPARE(list->count(), 4);
-        QCOMPARE(list->currentIndex(), 3);
-        QCOMPARE(list->currentText(), entry3);
-    }
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), 3);
+    QCOMPARE(list2->currentIndex(), 3);
     auto text
         = [&](const char *name) { return child<QLineEdit>(window, QString::fromLatin1(name)); };
     const QList<std::pair<const char *, const char *>> standards = {
@@ -138,12 +123,10 @@ void LanguagesTest::discLabelAtStart()
 
     // Each key press is stored under the label's own names.
     text("Text2")->selectAll();
-    QTest::keyClicks(text("Text2"), QStringLiteral("12"));
-    QCOMPARE(temp.settings().text(QStringLiteral("32A")), QStringLiteral("12"));
-    QTest::keyClick(text("Text2"), Qt::Key_Period);
-    QCOMPARE(temp.settings().text(QStringLiteral("32A")), QStringLiteral("12."));
-    QTest::keyClick(text("Text2"), Qt::Key_5);
-    QCOMPARE(temp.settings().text(QStringLiteral("32A")), QStringLiteral("12.5"));
+    for (const QString typed : { "1", "12", "12.", "12.5" }) {
+        QTest::keyClick(text("Text2"), typed.back().toLatin1());
+        QCOMPARE(temp.settings().text(QStringLiteral("32A")), typed);
+    }
     text("Text6")->selectAll();
     QTest::keyClicks(text("Text6"), QStringLiteral("2.18"));
     QCOMPARE(temp.settings().text(QStringLiteral("34A")), QStringLiteral("2.18"));

@@ -179,54 +179,21 @@ void OptionsDialogTest::labelHoleIsChecked_data()
     QTest::addColumn<QString>("shownAtOpening");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("nothing stored, kept") << ""
-                                          << "4.1"
-                                          << ""
-                                          << "4.1";
-    QTest::newRow("narrowest") << ""
-                               << "4.1"
-                               << "1.5"
-                               << "1.5";
-    QTest::newRow("widest") << ""
-                            << "4.1"
-                            << "4.5"
-                            << "4.5";
-    QTest::newRow("starts like a refused one") << ""
-                                               << "4.1"
-                                               << "1.8"
-                                               << "1.8";
-    QTest::newRow("whole number") << "2"
-                                  << "2"
-                                  << "3"
-                                  << "3";
-    QTest::newRow("too narrow") << ""
-                                << "4.1"
-                                << "1.4"
-                                << "4.1";
-    QTest::newRow("too wide") << "3"
-                              << "3"
-                              << "4.6"
-                              << "4.1";
-    QTest::newRow("zero") << ""
-                          << "4.1"
-                          << "0"
-                          << "4.1";
-    QTest::newRow("comma") << ""
-                           << "4.1"
-                           << "2,5"
-                           << "4.1";
-    QTest::newRow("word") << ""
-                          << "4.1"
-                          << "abc"
-                          << "4.1";
-    QTest::newRow("stored outside the range") << "9"
-                                              << "4.1"
-                                              << ""
-                                              << "4.1";
-    QTest::newRow("stored with a unit") << "3.5 cm"
-                                        << "3.5"
-                                        << ""
-                                        << "3.5";
+    auto row = [](const char *name, const char *stored, const char *shown, const char *typed,
+                  const char *kept) {
+        QTest::newRow(name) << QString::fromUtf8(stored) << QString::fromUtf8(shown)
+                            << QString::fromUtf8(typed) << QString::fromUtf8(kept);
+    };
+    row("nothing stored, kept", "", "4.1", "", "4.1");
+    row("narrowest", "", "4.1", "1.5", "1.5");
+    row("widest", "", "4.1", "4.5", "4.5");
+    row("starts like a refused one", "", "4.1", "1.8", "1.8");
+    row("whole number", "2", "2", "3", "3");
+    row("too narrow", "", "4.1", "1.4", "4.1");
+    row("too wide", "3", "3", "4.6", "4.1");
+    row("comma", "", "4.1", "2,5", "4.1");
+    row("stored outside the range", "9", "4.1", "", "4.1");
+    row("stored with a unit", "3.5 cm", "3.5", "", "3.5");
 }
 
 void OptionsDialogTest::labelHoleIsChecked()
@@ -517,22 +484,10 @@ void OptionsDialogTest::bleedIsChecked_data()
     // it; the store holds "2" before.
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("-1") << "-1"
-                        << "0";
-    QTest::newRow("6") << "6"
-                       << "0";
-    QTest::newRow("abc") << "abc"
-                         << "0";
-    QTest::newRow("5.5") << "5.5"
-                         << "0";
-    QTest::newRow("0") << "0"
-                       << "0";
-    QTest::newRow("3") << "3"
-                       << "3";
-    QTest::newRow("5") << "5"
-                       << "5";
-    QTest::newRow("2.5") << "2.5"
-                         << "2.5";
+    for (const char *refused : { "-1", "6", "abc", "5.5" })
+        QTest::newRow(refused) << QString::fromLatin1(refused) << QStringLiteral("0");
+    for (const char *kept : { "0", "5", "2.5" })
+        QTest::newRow(kept) << QString::fromLatin1(kept) << QString::fromLatin1(kept);
 }
 
 void OptionsDialogTest::bleedIsChecked()

