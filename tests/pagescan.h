@@ -217,33 +217,17 @@ inline QStringList DiscFaults(const QImage &page, const PagePixels &pixels, cons
     if (!SameEdges(found, outer))
         faults << QStringLiteral("outer edge: ") + Describe(found, outer);
 
+    // The hole: what the colour leaves bare about the centre, well inside
+    // the ring.
     const QPointF centre = outer.center();
     const double hole = pixels.rect(QRectF(0, 0, holeCm, holeCm)).width();
-    const QPoint middle(int(centre.x()), int(centre.y()));
-    for (const bool across : { true, false }) {
-        // The run of other colours through the centre, edge to edge.
-        const auto at = [&](int d) {
-            const QPoint p = across ? middle + QPoint(d, 0) : middle + QPoint(0, d);
-            return page.rect().contains(p) && matches(page.pixel(p));
-        };
-        const int limit = int(outer.width());
-        int low = 0;
-        int high = 0;
-        while (low > -limit && !at(low - 1))
-            --low;
-        while (high < limit && !at(high + 1))
-            ++high;
-        const double width = at(0) ? 0.0 : high - low + 1;
-        const double runCentre = (across ? middle.x() : middle.y()) + (low + high + 1) / 2.0;
-        const double expectedCentre = across ? centre.x() : centre.y();
-        if (std::abs(width - hole) > 1.0 || std::abs(runCentre - expectedCentre) > 1.0)
-            faults << QStringLiteral("hole %1: %2 px about %3, expected %4 px about %5")
-                          .arg(across ? QStringLiteral("across") : QStringLiteral("down"))
-                          .arg(width)
-                          .arg(runCentre, 0, 'f', 1)
-                          .arg(hole, 0, 'f', 1)
-                          .arg(expectedCentre, 0, 'f', 1);
-    }
+    const QRectF holeRect(centre - QPointF(hole, hole) / 2, QSizeF(hole, hole));
+    const double margin = pixels.rect(QRectF(0, 0, 0.25, 0.25)).width();
+    const QRect bare = BoundsOf(
+        page, [&](QRgb c) { return !matches(c); },
+        holeRect.adjusted(-margin, -margin, margin, margin).toRect());
+    if (!SameEdges(bare, holeRect))
+        faults << QStringLiteral("hole: ") + Describe(bare, holeRect);
 
     // Paper beyond the edges, a pixel and a half of antialiasing allowed.
     const double a = outer.width() / 2, b = outer.height() / 2, r = hole / 2;
