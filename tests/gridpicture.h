@@ -112,19 +112,19 @@ inline QString GridFault(const QImage &page, const PagePixels &pixels, const Gri
                 start = -1;
             }
         }
+        const auto listed = [](const QList<double> &centres) {
+            QStringList numbers;
+            for (double centre : centres)
+                numbers.append(QString::number(centre, 'f', 1));
+            return numbers.join(u' ');
+        };
         bool same = found.size() == expected.size();
         for (qsizetype i = 0; same && i < found.size(); ++i)
             same = std::abs(found[i] - expected[i]) <= 1.0;
-        if (!same) {
-            QStringList f, e;
-            for (double v : found)
-                f.append(QString::number(v, 'f', 1));
-            for (double v : expected)
-                e.append(QString::number(v, 'f', 1));
+        if (!same)
             return QStringLiteral("%1: found %2; expected %3")
-                .arg(across ? QStringLiteral("across") : QStringLiteral("down"), f.join(u' '),
-                     e.join(u' '));
-        }
+                .arg(across ? QStringLiteral("across") : QStringLiteral("down"), listed(found),
+                     listed(expected));
     }
 
     // Ink exactly where the picture shows inside the cover.

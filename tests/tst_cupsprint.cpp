@@ -472,18 +472,12 @@ void CupsPrintTest::calibrationMovesThePage()
     // start = crosshair - 10 k; the corrected page must land the cover where
     // that printer turns it into 20 mm and 20 + 121 mm. This faultless
     // printer shows where the page was painted.
-    double left = 20, top = 20, right = 141, bottom = 141;
-    if (corrected) {
-        const double kx = 147.0 / 150, ky = 202.0 / 200;
-        const double startX = 8.5 - 10 * kx, startY = 9.2 - 10 * ky;
-        left = (20 - startX) / kx;
-        right = (141 - startX) / kx;
-        top = (20 - startY) / ky;
-        bottom = (141 - startY) / ky;
-    }
+    const double kx = corrected ? 147.0 / 150 : 1, ky = corrected ? 202.0 / 200 : 1;
+    const QPointF start(corrected ? 8.5 - 10 * kx : 0, corrected ? 9.2 - 10 * ky : 0);
     const double perMm = kDpi / 25.4;
-    const QRectF expected(QPointF(left * perMm, top * perMm),
-                          QPointF(right * perMm, bottom * perMm));
+    const auto painted
+        = [&](double mm) { return QPointF((mm - start.x()) / kx, (mm - start.y()) / ky) * perMm; };
+    const QRectF expected(painted(20), painted(141));
     const QRect red = BoundsOf(page, IsRed);
     qInfo("%s: cover at %.2f, %.2f mm, %.2f x %.2f mm from the sheet's edges", qPrintable(how),
           red.left() / perMm, red.top() / perMm, (red.width()) / perMm, red.height() / perMm);

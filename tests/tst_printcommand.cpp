@@ -93,8 +93,6 @@ private:
     // file and whose print dialog is only counted (and confirmed).
     std::unique_ptr<Window> window(const QList<std::pair<QString, QString>> &values);
     QString nextPdf() { return m_dir.filePath(QStringLiteral("page%1.pdf").arg(++m_pages)); }
-    // A window as the user sees it, whose picture boxes open Qt's file dialog.
-    std::unique_ptr<Window> shownWindow();
     QString photo();
 
     QTemporaryDir m_dir;
@@ -246,13 +244,6 @@ PrintCommandTest::window(const QList<std::pair<QString, QString>> &values)
     return made;
 }
 
-std::unique_ptr<PrintCommandTest::Window> PrintCommandTest::shownWindow()
-{
-    auto made = window({ { QStringLiteral("ApriFile"), QStringLiteral("0") } });
-    made->window->show();
-    return made;
-}
-
 // A 6000 x 4000 photo whose quadrants (red, green, blue, yellow) and
 // shading towards the bottom right show any wrong turn.
 QString PrintCommandTest::photo()
@@ -368,7 +359,8 @@ void PrintCommandTest::turnedPhotoPrintsAsQtTurnsIt_data()
 void PrintCommandTest::turnedPhotoPrintsAsQtTurnsIt()
 {
     QFETCH(int, turns);
-    auto w = shownWindow();
+    auto w = window({ { QStringLiteral("ApriFile"), QStringLiteral("0") } }); // Qt's file dialog
+    w->window->show();
     child<QAction>(w->window, QStringLiteral("ID_covers"))->trigger();
     child<QRadioButton>(w->window, QStringLiteral("Option6"))->click(); // 18.3 x 27.2 at (1, 1)
     loadByClick(w->window, QStringLiteral("Image7"), photo());
@@ -417,7 +409,8 @@ void PrintCommandTest::pageShowsThePictureAsLoaded()
 {
     QFETCH(bool, deleted);
     QFETCH(bool, exported);
-    auto w = shownWindow();
+    auto w = window({ { QStringLiteral("ApriFile"), QStringLiteral("0") } }); // Qt's file dialog
+    w->window->show();
     const QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("front.jpg"));
     QVERIFY(writeBytes(file, encoded(solid(Qt::blue, QSize(2000, 2000)), "jpeg")));
@@ -908,10 +901,7 @@ void PrintCommandTest::previewMarksStayOnScreen()
     constexpr int dpi = 100;
     QImage screen;
     QString said;
-    onNextModal([&](QWidget *modal) {
-        auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
-        if (!preview)
-            return false;
+    onNextModal<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
         screen = PreviewedPage(preview, w->job->printer(), dpi);
         if (auto *words = preview->findChild<QLabel *>(QStringLiteral("PreviewCutOff")))
             said = words->isVisible() ? words->text() : QString();
