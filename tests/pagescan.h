@@ -174,6 +174,15 @@ inline QString Describe(const QRect &found, const QRectF &expected)
         .arg(expected.bottom(), 0, 'f', 1);
 }
 
+// What is off when the pixels that match do not cover the expected area
+// (within area, when given) to a pixel; empty when they do.
+inline QString EdgesFault(const QImage &page, const std::function<bool(QRgb)> &matches,
+                          const QRectF &expected, const QRect &area = {})
+{
+    const QRect found = BoundsOf(page, matches, area);
+    return SameEdges(found, expected) ? QString() : Describe(found, expected);
+}
+
 // How alike two pictures are over an area of both, as the peak
 // signal-to-noise ratio of their red, green and blue in decibels: infinite
 // when equal, about 10 where different pictures lie.
@@ -278,19 +287,16 @@ inline QString TwoSlotsPageFault(const QImage &page, const PagePixels &pixels,
                                  int printerDpi = 1200,
                                  const QRectF &searchCm = QRectF(0, 0, 20, 15))
 {
-    const auto off = [&](const QString &what, const std::function<bool(QRgb)> &matches,
-                         const QRectF &expected, const QRect &area) {
-        const QRect found = BoundsOf(page, matches, area);
-        return SameEdges(found, expected) ? QString() : what + Describe(found, expected);
-    };
     const QRectF a(2, 2, 12.1, 12.1);
-    for (const QString &fault :
-         { off(QStringLiteral("A: "), IsRed, pixels.rect(a), {}),
-           off(QStringLiteral("A's border: "), IsDark, pixels.rect(a, 20, printerDpi),
-               pixels.rect(searchCm).toRect()),
-           off(QStringLiteral("B: "), IsGreen, pixels.rect(QRectF(2, 16, 10, 5)), {}) })
-        if (!fault.isEmpty())
-            return fault;
+    const QString faults[] = {
+        EdgesFault(page, IsRed, pixels.rect(a)),
+        EdgesFault(page, IsDark, pixels.rect(a, 20, printerDpi), pixels.rect(searchCm).toRect()),
+        EdgesFault(page, IsGreen, pixels.rect(QRectF(2, 16, 10, 5))),
+    };
+    const char *names[] = { "A: ", "A's border: ", "B: " };
+    for (int i = 0; i < 3; ++i)
+        if (!faults[i].isEmpty())
+            return QLatin1String(names[i]) + faults[i];
     return {};
 }
 

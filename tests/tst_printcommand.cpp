@@ -120,27 +120,6 @@ QImage printedPage(MainWindow *window, PrintJob *job, int dpi = kDpi)
     return RasterisePdf(job->printer().outputFileName(), dpi);
 }
 
-// Answers the next print dialog, choosing its last entry, the PDF file
-// after the machine's printers, and the given file; tells which printer it
-// showed.
-void answerNextPrintDialog(bool confirm, QPrinter **shownPrinter = nullptr,
-                           const QString &file = QString())
-{
-    onNextModal<QPrintDialog>([confirm, shownPrinter, file](QPrintDialog *dialog) {
-        if (shownPrinter)
-            *shownPrinter = dialog->printer();
-        if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
-            printers->setCurrentIndex(printers->count() - 1);
-        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
-            name->setText(file);
-        if (confirm)
-            dialog->accept();
-        else
-            dialog->reject();
-        return true;
-    });
-}
-
 QString statusText(MainWindow *window)
 {
     return child<QStatusBar>(window, QStringLiteral("StatusBar1"))->currentMessage();
@@ -499,8 +478,16 @@ void PrintCommandTest::printDialogConfirmsOrCancels()
     auto w = window({ { QStringLiteral("Stampante"), QStringLiteral("1") } });
     w->job->setPrintDialog(ShowSystemPrintDialog);
     const QString pdf = w->job->printer().outputFileName();
+    // The machine's printers come first in Qt's list, the PDF file last.
     QPrinter *shown = nullptr;
-    answerNextPrintDialog(confirm, &shown, pdf);
+    onNextModal<QPrintDialog>([&](QPrintDialog *dialog) {
+        shown = dialog->printer();
+        auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+        printers->setCurrentIndex(printers->count() - 1);
+        dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(pdf);
+        confirm ? dialog->accept() : dialog->reject();
+        return true;
+    });
     triggerPrint(w->window);
     QCOMPARE(shown, &w->job->printer());
     QVERIFY(!QApplication::overrideCursor());
