@@ -1,8 +1,7 @@
 #pragma once
 
-// A picture of known lines, and where they must land on paper when it is
-// printed stretched, filled or fitted to a cover: worked out here from the
-// picture's own measures and the cover's, never asked of the program.
+// A picture of known lines, and where they must land on paper stretched,
+// filled or fitted to a cover, from its measures and the cover's alone.
 
 #include "pagescan.h"
 
@@ -53,25 +52,25 @@ inline GridLanding StretchedGrid(const QRectF &cover)
     return { cover, cover.width() / kGridWidth, cover.height() / kGridHeight, cover.topLeft() };
 }
 
-// Filled at a zoom, the part shown centred on (cx, cy) of the picture
-// (fractions of its width and height).
+// At a scale (cm per pixel), the point (cx, cy) of the grid (fractions of
+// its width and height) on the cover's centre.
+inline GridLanding CentredGrid(const QRectF &cover, double scale, double cx = 0.5, double cy = 0.5)
+{
+    return { cover, scale, scale,
+             cover.center() - QPointF(cx * kGridWidth, cy * kGridHeight) * scale };
+}
+
+// Filled at a zoom, the part shown centred on (cx, cy).
 inline GridLanding FilledGrid(const QRectF &cover, double zoom = 1, double cx = 0.5,
                               double cy = 0.5)
 {
-    const double scale = zoom * std::max(cover.width() / kGridWidth, cover.height() / kGridHeight);
-    const double shownWide = cover.width() / scale;
-    const double shownHigh = cover.height() / scale;
-    const QPointF corner(cover.left() - (cx * kGridWidth - shownWide / 2) * scale,
-                         cover.top() - (cy * kGridHeight - shownHigh / 2) * scale);
-    return { cover, scale, scale, corner };
+    const double scale = std::max(cover.width() / kGridWidth, cover.height() / kGridHeight);
+    return CentredGrid(cover, zoom * scale, cx, cy);
 }
 
 inline GridLanding FittedGrid(const QRectF &cover)
 {
-    const double scale = std::min(cover.width() / kGridWidth, cover.height() / kGridHeight);
-    const QPointF corner(cover.left() + (cover.width() - kGridWidth * scale) / 2,
-                         cover.top() + (cover.height() - kGridHeight * scale) / 2);
-    return { cover, scale, scale, corner };
+    return CentredGrid(cover, std::min(cover.width() / kGridWidth, cover.height() / kGridHeight));
 }
 
 // What is wrong with the printed grid, or nothing: every line whole inside
