@@ -52,8 +52,8 @@ private slots:
     void turnedPhotoPrintsAsQtTurnsIt();
     void pageShowsThePictureAsLoaded_data();
     void pageShowsThePictureAsLoaded();
-    void borderWidthFromSettings_data();
-    void borderWidthFromSettings();
+    void settingsReachTheInk_data();
+    void settingsReachTheInk();
     void stampanteDecidesTheDialog_data();
     void stampanteDecidesTheDialog();
     void printDialogConfirmsOrCancels_data();
@@ -76,8 +76,6 @@ private slots:
     void exportWritesWholeFilesOnly_data();
     void exportWritesWholeFilesOnly();
     void exportKeepsTheOldFileWhenNoneFitsBeside();
-    void tagliDecidesTheCutMarks_data();
-    void tagliDecidesTheCutMarks();
 
 private:
     struct Window
@@ -408,34 +406,52 @@ void PrintCommandTest::pageShowsThePictureAsLoaded()
     QVERIFY(BoundsOf(page, IsRed).isEmpty());
 }
 
-void PrintCommandTest::borderWidthFromSettings_data()
+void PrintCommandTest::settingsReachTheInk_data()
 {
-    QTest::addColumn<QString>("spessore"); // null: not stored
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("absent") << QString() << 5;
-    QTest::newRow("2.5") << QStringLiteral("2.5") << 2;
-    QTest::newRow("3.5") << QStringLiteral("3.5") << 4;
-    QTest::newRow("0.3") << QStringLiteral("0.3") << 1;
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value"); // null: not stored
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QRectF>("cm"); // where the ink is summed
+    QTest::addColumn<double>("ink"); // in pixels' worth
+    QTest::addColumn<double>("tolerance");
+    // Across A's left edge at the printer's own 1200 dpi: the border's
+    // width in its pixels.
+    const QRectF edge(1.94, 8, 0.12, 2.54 / 1200); // one pixel high
+    QTest::newRow("Spessore absent") << "Spessore" << QString() << 1200 << edge << 5.0 << 0.35;
+    QTest::newRow("Spessore 2.5") << "Spessore"
+                                  << "2.5" << 1200 << edge << 2.0 << 0.35;
+    QTest::newRow("Spessore 3.5") << "Spessore"
+                                  << "3.5" << 1200 << edge << 4.0 << 0.35;
+    QTest::newRow("Spessore 0.3") << "Spessore"
+                                  << "0.3" << 1200 << edge << 1.0 << 0.35;
+    // Left of A's top left corner: 4 mm of a 0.1 mm cut mark, drawn one
+    // pixel wide at 150 dpi.
+    const QRectF beside(QPointF(1.4, 1.9), QPointF(1.95, 2.1));
+    const double mark = 0.4 * kDpi / 2.54;
+    QTest::newRow("Tagli absent") << "Tagli" << QString() << kDpi << beside << 0.0 << 0.5;
+    QTest::newRow("Tagli 0") << "Tagli"
+                             << "0" << kDpi << beside << 0.0 << 0.5;
+    QTest::newRow("Tagli 1") << "Tagli"
+                             << "1" << kDpi << beside << mark << 2.0;
 }
 
-void PrintCommandTest::borderWidthFromSettings()
+void PrintCommandTest::settingsReachTheInk()
 {
-    QFETCH(QString, spessore);
-    QFETCH(int, pixels);
-    auto w = window({ { QStringLiteral("Spessore"), spessore } });
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(int, dpi);
+    QFETCH(QRectF, cm);
+    QFETCH(double, ink);
+    QFETCH(double, tolerance);
+    auto w = window({ { key, value } });
     child<PictureBox>(w->window, QStringLiteral("Image1"))->clearPicture();
     child<QRadioButton>(w->window, QStringLiteral("Option3"))->setChecked(true);
     triggerPrint(w->window);
-
-    // Read at the printer's own 1200 dpi, across the left edge of slot A.
-    constexpr int dpi = 1200;
-    const PagePixels page(dpi);
-    const QPoint edge(int(page.x(2)), int(page.y(8)));
-    const QImage strip = RasterisePdf(w->job->printer().outputFileName(), dpi,
-                                      QRect(edge - QPoint(30, 2), QSize(60, 5)));
+    const QImage strip
+        = RasterisePdf(w->job->printer().outputFileName(), dpi, PagePixels(dpi).rect(cm).toRect());
     QVERIFY(!strip.isNull());
-    const double ink = InkAlongRow(strip, 2, 0, strip.width());
-    QVERIFY2(std::abs(ink - pixels) <= 0.35, qPrintable(QString::number(ink)));
+    const double found = InkIn(strip, strip.rect());
+    QVERIFY2(std::abs(found - ink) < tolerance, qPrintable(QString::number(found)));
 }
 
 void PrintCommandTest::stampanteDecidesTheDialog_data()
@@ -1029,31 +1045,6 @@ void PrintCommandTest::exportKeepsTheOldFileWhenNoneFitsBeside()
     QVERIFY(oldFile.open(QIODevice::ReadOnly));
     QCOMPARE(oldFile.readAll(), QByteArray("old"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { QFileInfo(old).fileName() });
-}
-
-void PrintCommandTest::tagliDecidesTheCutMarks_data()
-{
-    QTest::addColumn<QString>("tagli"); // null: not stored
-    QTest::addColumn<bool>("marks");
-    QTest::newRow("not stored") << QString() << false;
-    QTest::newRow("0") << QStringLiteral("0") << false;
-    QTest::newRow("1") << QStringLiteral("1") << true;
-}
-
-void PrintCommandTest::tagliDecidesTheCutMarks()
-{
-    QFETCH(QString, tagli);
-    QFETCH(bool, marks);
-    auto w = window({ { QStringLiteral("Tagli"), tagli } });
-    const QImage page = printedPage(w->window, w->job);
-    QVERIFY(!page.isNull());
-    // Left of A's top left corner, along its top edge: 4 mm of a 0.1 mm line.
-    const PagePixels pixels(kDpi); // a PDF file: the whole sheet is printable
-    const QRect beside = pixels.rect(QRectF(QPointF(1.4, 1.9), QPointF(1.95, 2.1))).toRect();
-    const double ink = InkIn(page, beside);
-    // At this resolution the 0.1 mm line is drawn one pixel wide.
-    const double length = 0.4 * kDpi / 2.54;
-    QVERIFY2(marks ? qAbs(ink - length) < 2 : ink < 0.5, qPrintable(QString::number(ink)));
 }
 
 QTEST_MAIN(PrintCommandTest)
