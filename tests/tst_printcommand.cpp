@@ -148,10 +148,7 @@ QSizeF pdfPageSize(const QString &pdf)
 // Runs the action on the next file dialog once it is the active modal one.
 void onNextFileDialog(const std::function<void(QFileDialog *)> &action)
 {
-    onNextModal([action](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return false;
+    onNextModal<QFileDialog>([action](QFileDialog *dialog) {
         action(dialog);
         return true;
     });
@@ -813,10 +810,7 @@ void PrintCommandTest::previewPrintsThroughThePrintPath()
     bool previewed = false;
     bool printButton = false;
     bool staysOpen = false;
-    onNextModal([&](QWidget *modal) {
-        auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
-        if (!preview)
-            return false;
+    onNextModal<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
         previewed = true;
         QAction *print = preview->findChild<QAction *>(QStringLiteral("PreviewPrint"));
         printButton = print != nullptr;
