@@ -185,15 +185,14 @@ QImage CupsPrintTest::printed(Window &w, int dpi, const std::function<void()> &s
         child<QAction>(w.window, QStringLiteral("ID_Print"))->trigger();
     // The file stands empty until the job ends.
     QString pdf;
-    if (WaitFor(CupsPdfPrinter::allJobsDone, 60000))
-        WaitFor(
-            [&] {
-                for (const QFileInfo &file : QDir(m_outputFolder).entryInfoList({ title + u'*' }))
-                    if (file.size() > 0)
-                        pdf = file.filePath();
-                return !pdf.isEmpty();
-            },
-            30000);
+    WaitFor(
+        [&] {
+            for (const QFileInfo &file : QDir(m_outputFolder).entryInfoList({ title + u'*' }))
+                if (file.size() > 0 && CupsPdfPrinter::allJobsDone())
+                    pdf = file.filePath();
+            return !pdf.isEmpty();
+        },
+        90000);
     if (pdf.isEmpty())
         qWarning("no page in %s", qPrintable(m_outputFolder));
     const QImage page = pdf.isEmpty() ? QImage() : RasterisePdf(pdf, dpi);
